@@ -1,0 +1,39 @@
+# The two commands of the README, and a few more for the developers.
+#   make play   install what is missing, build, generate the assets, start the game
+#   make test   install what is missing, build with the sanitizers, run every test
+#   make build  the release build and the assets into build/, nothing started
+#   make bench  the benchmarks of the release build
+
+BUILD := build
+TEST_BUILD := build-asan
+CMAKE_FLAGS := -G Ninja -Wno-dev
+
+.PHONY: play test build bench deps format clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DQUILLMOOR_TESTS=OFF > /dev/null
+	@cmake --build $(BUILD)
+
+play: build
+	./$(BUILD)/quillmoor
+
+test: deps
+	@cmake -S . -B $(TEST_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DQUILLMOOR_SANITIZE=ON -DQUILLMOOR_BENCH=OFF > /dev/null
+	@cmake --build $(TEST_BUILD)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
+
+bench: build
+	@cmake -S . -B $(BUILD) -DQUILLMOOR_BENCH=ON > /dev/null
+	@cmake --build $(BUILD)
+	./$(BUILD)/bench/quillmoor-bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD)

@@ -1,0 +1,19 @@
+// Sound effects and music, played by name from the dat/ folder.
+#pragma once
+
+#include <string_view>
+
+#include "state/game.h"
+
+namespace quill {
+
+// Plays the effect at once (errors are silent).
+void PlaySound(Game& g, std::string_view name);
+// Puts the effect into the first free entry of the sound queue; dropped when all are taken.
+void QueueSound(Game& g, std::string_view name);
+// Plays the queue's head and moves the rest down one place; once per tick step.
+void ServeSoundQueue(Game& g);
+// "not" stops the music; any other name starts that track from the beginning.
+void PlayMusic(Game& g, std::string_view name);
+
+}  // namespace quill

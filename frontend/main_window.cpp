@@ -1,0 +1,278 @@
+#include "frontend/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <cstdio>
+#include <iostream>
+
+#include "frontend/widget_views.h"
+#include "shell/input.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+
+namespace quill::frontend {
+
+struct MainWindow::Binding {
+    platform::Widget* model = nullptr;
+    QWidget* view = nullptr;
+    QRect shown_geometry;
+    bool shown_visible = true;
+};
+
+MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), turbo_(turbo) {
+    setWindowTitle(QStringLiteral("Quillmoor ver229"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kBoardWidth, kBoardHeight);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    setFont(font);
+
+    create_views();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kBoardWidth / 2, kBoardHeight / 2));
+    }
+    qApp->installEventFilter(this);
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::on_tick);
+    sync();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::create_views() {
+    std::vector<std::pair<platform::Widget*, QWidget*>> made;
+    auto view_of = [&](platform::Widget* model) -> QWidget* {
+        for (auto& [m, v] : made) {
+            if (m == model) return v;
+        }
+        return this;
+    };
+    AfterEvent after = [this] { after_event(); };
+    for (platform::Widget* w : game_.form.all()) {
+        QWidget* parent = w->parent ? view_of(w->parent) : this;
+        QWidget* view = nullptr;
+        switch (w->kind) {
+            case platform::WidgetKind::Picture:
+                view = new PictureView(static_cast<platform::Picture&>(*w), after, parent);
+                break;
+            case platform::WidgetKind::Label:
+                view = new LabelView(static_cast<platform::Label&>(*w), after, parent);
+                break;
+            case platform::WidgetKind::Panel:
+                view = new PanelView(static_cast<platform::Panel&>(*w), after, parent);
+                break;
+            case platform::WidgetKind::ListBox:
+                view = new ListView(static_cast<platform::ListBox&>(*w), after, parent);
+                break;
+            case platform::WidgetKind::EditBox:
+                view = new EditView(static_cast<platform::EditBox&>(*w), after, parent);
+                break;
+        }
+        view->setObjectName(QString::fromStdString(w->name));
+        made.emplace_back(w, view);
+        auto b = std::make_unique<Binding>();
+        b->model = w;
+        b->view = view;
+        b->shown_visible = !w->visible;  // forces the first sync
+        bindings_.push_back(std::move(b));
+        if (w == &game_.form.cg) cg_view_ = view;
+    }
+}
+
+void MainWindow::sync() {
+    for (auto& b : bindings_) {
+        platform::Widget& m = *b->model;
+        const QRect geometry(m.left, m.top, m.width, m.height);
+        if (geometry != b->shown_geometry) {
+            b->view->setGeometry(geometry);
+            b->shown_geometry = geometry;
+        }
+        if (m.visible != b->shown_visible) {
+            b->view->setVisible(m.visible);
+            b->shown_visible = m.visible;
+        }
+        if (!m.visible) continue;
+        switch (m.kind) {
+            case platform::WidgetKind::Picture:
+                b->view->update();
+                break;
+            case platform::WidgetKind::Label:
+                static_cast<LabelView*>(b->view)->sync();
+                break;
+            case platform::WidgetKind::Panel:
+                static_cast<PanelView*>(b->view)->sync();
+                break;
+            case platform::WidgetKind::ListBox:
+                static_cast<ListView*>(b->view)->sync();
+                break;
+            case platform::WidgetKind::EditBox:
+                static_cast<EditView*>(b->view)->sync();
+                break;
+        }
+    }
+}
+
+void MainWindow::start() {
+    timer_.start(turbo_ ? 0 : game_.timer_interval);
+}
+
+void MainWindow::after_event() {
+    sync();
+    if (game_.quit_requested) close();
+}
+
+void MainWindow::on_tick() {
+    if (scripted_ && !run_script()) return;
+    Timer1Timer(game_);
+    if (wait_ticks_ > 0) --wait_ticks_;
+    if (!turbo_ && timer_.interval() != game_.timer_interval) timer_.setInterval(game_.timer_interval);
+    after_event();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    timer_.stop();
+    FormClose(game_);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    // Every key press reaches the game once, before the widget that has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    if (watched != (focus ? focus : static_cast<QObject*>(this))) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    platform::Key k = platform::Key::Other;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            k = platform::Key::Enter;
+            break;
+        case Qt::Key_F1:
+            k = platform::Key::F1;
+            break;
+        case Qt::Key_F10:
+            k = platform::Key::F10;
+            break;
+        case Qt::Key_Up:
+            k = platform::Key::Up;
+            break;
+        case Qt::Key_Down:
+            k = platform::Key::Down;
+            break;
+        default:
+            break;
+    }
+    FormKeyDown(game_, k);
+    after_event();
+    return false;
+}
+
+// ---- scripts ----
+
+void MainWindow::set_script(std::vector<ScriptCommand> commands) {
+    script_ = std::move(commands);
+    script_pos_ = 0;
+    scripted_ = true;
+}
+
+void MainWindow::script_error(const std::string& message) {
+    std::cerr << "quillmoor: " << message << '\n';
+    exit_code_ = 2;
+    scripted_ = false;
+    close();
+}
+
+// Runs commands until the next wait; false when the run is over.
+bool MainWindow::run_script() {
+    while (wait_ticks_ == 0) {
+        if (script_pos_ >= script_.size()) {
+            scripted_ = false;
+            close();
+            return false;
+        }
+        const ScriptCommand& c = script_[script_pos_++];
+        if (!run_command(c)) return false;
+    }
+    return true;
+}
+
+void MainWindow::send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y) {
+    QWidget* target = cg_view_;
+    const QPointF local(x, y);
+    const QPointF global = target->mapToGlobal(local);
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+
+void MainWindow::send_key(const std::string& name) {
+    int key = Qt::Key_unknown;
+    if (name == "Enter") key = Qt::Key_Return;
+    if (name == "F1") key = Qt::Key_F1;
+    if (name == "F10") key = Qt::Key_F10;
+    if (name == "Up") key = Qt::Key_Up;
+    if (name == "Down") key = Qt::Key_Down;
+    if (name == "Escape") key = Qt::Key_Escape;
+    if (name == "Space") key = Qt::Key_Space;
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* target = focus ? focus : this;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+bool MainWindow::run_command(const ScriptCommand& c) {
+    switch (c.op) {
+        case ScriptOp::Wait:
+            wait_ticks_ = c.x;
+            return true;
+        case ScriptOp::Click:
+            send_mouse(QEvent::MouseButtonPress, Qt::LeftButton, c.x, c.y);
+            break;
+        case ScriptOp::RightClick:
+            send_mouse(QEvent::MouseButtonPress, Qt::RightButton, c.x, c.y);
+            send_mouse(QEvent::MouseButtonRelease, Qt::RightButton, c.x, c.y);
+            break;
+        case ScriptOp::Release:
+            send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x, game_.pointer_y);
+            break;
+        case ScriptOp::Move:
+            send_mouse(QEvent::MouseMove, Qt::NoButton, c.x, c.y);
+            break;
+        case ScriptOp::Key:
+            send_key(c.text);
+            break;
+        case ScriptOp::Shot: {
+            sync();
+            QPixmap shot = grab();
+            if (!shot.save(QString::fromStdString(c.text), "PNG")) {
+                script_error("script line " + std::to_string(c.line) + ": cannot write " + c.text);
+                return false;
+            }
+            break;
+        }
+        case ScriptOp::Quit:
+            scripted_ = false;
+            close();
+            return false;
+    }
+    if (!isVisible()) {  // the game closed the window
+        scripted_ = false;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quill::frontend

@@ -1,0 +1,64 @@
+// The game's one window: shows the widget models of the Form as real Qt widgets, routes
+// their events to the game's handlers and runs the game tick.
+#pragma once
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frontend/script.h"
+#include "platform/widgets.h"
+#include "state/game.h"
+
+namespace quill::frontend {
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(Game& game, bool turbo);
+    ~MainWindow() override;
+
+    // Plays the script's commands between ticks; the program ends with the script.
+    void set_script(std::vector<ScriptCommand> commands);
+    // Exit code for a script that failed (0 while all is well).
+    int exit_code() const { return exit_code_; }
+
+    // Copies every widget model to its widget.
+    void sync();
+    // Starts the tick.
+    void start();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding;
+    void create_views();
+    void on_tick();
+    void after_event();
+    bool run_script();
+    bool run_command(const ScriptCommand& c);
+    void send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y);
+    void send_key(const std::string& name);
+    void script_error(const std::string& message);
+
+    Game& game_;
+    bool turbo_;
+    QTimer timer_;
+    std::vector<std::unique_ptr<Binding>> bindings_;
+    QWidget* cg_view_ = nullptr;
+    std::vector<ScriptCommand> script_;
+    size_t script_pos_ = 0;
+    bool scripted_ = false;
+    int wait_ticks_ = 0;
+    int exit_code_ = 0;
+};
+
+}  // namespace quill::frontend

@@ -1,0 +1,67 @@
+#include "frontend/options.h"
+
+#include <charconv>
+
+namespace quill::frontend {
+
+const char* const kVersionLine = "Quillmoor ver229";
+
+const char* const kUsage =
+    "Usage: quillmoor [options]\n"
+    "\n"
+    "  --help           show this help and exit\n"
+    "  --version        print the version and exit\n"
+    "  --offscreen      run without a screen (for scripts and tests)\n"
+    "  --seed N         fix the random numbers (for tests and replays)\n"
+    "  --turbo          run the ticks back to back, as fast as the machine can\n"
+    "  --script FILE    play the inputs written in FILE, one command a line:\n"
+    "                   wait N, click X Y, rclick X Y, release, move X Y, key NAME,\n"
+    "                   shot FILE.png, quit\n"
+    "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n";
+
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](const char* what) -> const std::string* {
+            if (i + 1 >= args.size()) {
+                error = a + " needs " + what;
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--offscreen") {
+            o.offscreen = true;
+        } else if (a == "--turbo") {
+            o.turbo = true;
+        } else if (a == "--seed") {
+            const std::string* v = value("a number");
+            if (!v) return std::nullopt;
+            uint64_t seed = 0;
+            auto [ptr, ec] = std::from_chars(v->data(), v->data() + v->size(), seed);
+            if (ec != std::errc() || ptr != v->data() + v->size() || v->empty()) {
+                error = "--seed needs a non-negative whole number, not '" + *v + "'";
+                return std::nullopt;
+            }
+            o.seed = seed;
+        } else if (a == "--script") {
+            const std::string* v = value("a file");
+            if (!v) return std::nullopt;
+            o.script = *v;
+        } else if (a == "--folder") {
+            const std::string* v = value("a folder");
+            if (!v) return std::nullopt;
+            o.folder = *v;
+        } else {
+            error = "unknown option '" + a + "' (see --help)";
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+}  // namespace quill::frontend

@@ -1,0 +1,29 @@
+// The command line of the game.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill::frontend {
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool offscreen = false;  // no screen: Qt's offscreen platform
+    bool turbo = false;      // ticks back to back, the timer interval ignored
+    std::optional<uint64_t> seed;
+    std::optional<std::filesystem::path> script;
+    std::optional<std::filesystem::path> folder;  // instead of the executable's folder
+};
+
+// Parses the arguments after the program name. On a mistake returns nothing and sets
+// `error` to a one-line explanation.
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsage;
+extern const char* const kVersionLine;
+
+}  // namespace quill::frontend

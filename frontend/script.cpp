@@ -1,0 +1,74 @@
+#include "frontend/script.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace quill::frontend {
+namespace {
+
+bool parse_int(const std::string& s, int& out) {
+    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && ptr == s.data() + s.size() && !s.empty();
+}
+
+}  // namespace
+
+bool is_known_key(const std::string& name) {
+    return name == "Enter" || name == "F1" || name == "F10" || name == "Up" || name == "Down" ||
+           name == "Escape" || name == "Space";
+}
+
+std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source,
+                                                       std::string& error) {
+    std::vector<ScriptCommand> commands;
+    std::istringstream in(source);
+    std::string raw;
+    int line = 0;
+    while (std::getline(in, raw)) {
+        ++line;
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        std::istringstream words(raw);
+        std::vector<std::string> w;
+        for (std::string word; words >> word;) w.push_back(word);
+        if (w.empty() || w[0][0] == '#') continue;
+        auto fail = [&](const std::string& why) {
+            error = "script line " + std::to_string(line) + ": " + why + ": " + raw;
+            return std::nullopt;
+        };
+        ScriptCommand c;
+        c.line = line;
+        const std::string& op = w[0];
+        if (op == "wait") {
+            if (w.size() != 2 || !parse_int(w[1], c.x) || c.x < 0)
+                return fail("wait needs a number of ticks");
+            c.op = ScriptOp::Wait;
+        } else if (op == "click" || op == "rclick" || op == "move") {
+            if (w.size() != 3 || !parse_int(w[1], c.x) || !parse_int(w[2], c.y))
+                return fail(op + " needs X and Y");
+            c.op = op == "click" ? ScriptOp::Click
+                   : op == "rclick" ? ScriptOp::RightClick
+                                    : ScriptOp::Move;
+        } else if (op == "release") {
+            if (w.size() != 1) return fail("release takes nothing");
+            c.op = ScriptOp::Release;
+        } else if (op == "key") {
+            if (w.size() != 2 || !is_known_key(w[1]))
+                return fail("key needs one of Enter, F1, F10, Up, Down, Escape, Space");
+            c.op = ScriptOp::Key;
+            c.text = w[1];
+        } else if (op == "shot") {
+            if (w.size() != 2) return fail("shot needs one file name");
+            c.op = ScriptOp::Shot;
+            c.text = w[1];
+        } else if (op == "quit") {
+            if (w.size() != 1) return fail("quit takes nothing");
+            c.op = ScriptOp::Quit;
+        } else {
+            return fail("unknown command '" + op + "'");
+        }
+        commands.push_back(c);
+    }
+    return commands;
+}
+
+}  // namespace quill::frontend

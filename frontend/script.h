@@ -1,0 +1,28 @@
+// Scripts of inputs for automated runs: one command a line, blank lines and lines starting
+// with '#' ignored.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill::frontend {
+
+enum class ScriptOp { Wait, Click, RightClick, Release, Move, Key, Shot, Quit };
+
+struct ScriptCommand {
+    ScriptOp op = ScriptOp::Quit;
+    int line = 0;  // 1-based line of the script
+    int x = 0, y = 0;  // Click, RightClick, Move; x is the tick count of Wait
+    std::string text;  // the key name of Key, the file of Shot
+};
+
+// Parses a whole script. On a mistake returns nothing and sets `error` to a message that
+// names the line.
+std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source,
+                                                       std::string& error);
+
+// Key names a script may use.
+bool is_known_key(const std::string& name);
+
+}  // namespace quill::frontend

@@ -1,0 +1,150 @@
+#include "frontend/widget_views.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quill::frontend {
+namespace {
+
+platform::MouseButton to_button(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::RightButton:
+            return platform::MouseButton::Right;
+        case Qt::MiddleButton:
+            return platform::MouseButton::Middle;
+        default:
+            return platform::MouseButton::Left;
+    }
+}
+
+platform::MouseEvent to_event(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    return platform::MouseEvent{to_button(e->button()), p.x(), p.y()};
+}
+
+QString css_color(platform::Color c) {
+    return QString::asprintf("#%02X%02X%02X", c.r, c.g, c.b);
+}
+
+}  // namespace
+
+QFont to_qfont(const platform::Font& font) {
+    QFont f(font.face == platform::FontFace::Gothic ? QStringLiteral("IPAGothic")
+                                                    : QStringLiteral("IPAPGothic"));
+    f.setPixelSize(std::max(1, font.pixel_size));
+    f.setBold(font.bold);
+    return f;
+}
+
+void MouseRouter::press(QMouseEvent* e) {
+    if (model_.on_mouse_down) {
+        model_.on_mouse_down(to_event(e));
+        if (after_) after_();
+    }
+}
+
+void MouseRouter::release(QMouseEvent* e) {
+    if (model_.on_mouse_up) {
+        model_.on_mouse_up(to_event(e));
+        if (after_) after_();
+    }
+}
+
+void MouseRouter::move(QMouseEvent* e) {
+    if (model_.on_mouse_move) {
+        model_.on_mouse_move(to_event(e));
+        if (after_) after_();
+    }
+}
+
+PictureView::PictureView(platform::Picture& model, AfterEvent after, QWidget* parent)
+    : QWidget(parent), model_(model), router_(model, std::move(after)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!model_.picture.empty()) p.drawImage(0, 0, model_.picture.qimage());
+}
+
+LabelView::LabelView(platform::Label& model, AfterEvent after, QWidget* parent)
+    : QLabel(parent), model_(model), router_(model, std::move(after)) {
+    setMouseTracking(true);
+}
+
+void LabelView::sync() {
+    const QString caption = QString::fromStdString(model_.caption);
+    if (caption != shown_caption_) {
+        setText(caption);
+        shown_caption_ = caption;
+    }
+    QString style = "color: " + css_color(model_.font.color) + ";";
+    style += model_.transparent ? " background: transparent;"
+                                : " background-color: " + css_color(model_.color) + ";";
+    if (style != shown_style_) {
+        setStyleSheet(style);
+        shown_style_ = style;
+    }
+    setFont(to_qfont(model_.font));
+    setWordWrap(model_.word_wrap);
+    setAlignment(model_.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
+}
+
+PanelView::PanelView(platform::Panel& model, AfterEvent after, QWidget* parent)
+    : QFrame(parent), model_(model), router_(model, std::move(after)) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void PanelView::sync() {
+    if (model_.color.value() != shown_color_) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(model_.color.r, model_.color.g, model_.color.b));
+        setPalette(pal);
+        shown_color_ = model_.color.value();
+    }
+}
+
+ListView::ListView(platform::ListBox& model, AfterEvent after, QWidget* parent)
+    : QListWidget(parent), model_(model), router_(model, std::move(after)) {}
+
+void ListView::mousePressEvent(QMouseEvent* e) {
+    QListWidget::mousePressEvent(e);
+    model_.item_index = currentRow();
+    router_.press(e);
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* e) {
+    QListWidget::mouseReleaseEvent(e);
+    model_.item_index = currentRow();
+    router_.release(e);
+}
+
+void ListView::sync() {
+    if (model_.items != shown_items_) {
+        clear();
+        for (const auto& item : model_.items) addItem(QString::fromStdString(item));
+        shown_items_ = model_.items;
+    }
+    if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
+    setFont(to_qfont(model_.font));
+}
+
+EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)
+    : QLineEdit(parent), model_(model), after_(std::move(after)) {
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.text = text.toStdString();
+        if (after_) after_();
+    });
+}
+
+void EditView::sync() {
+    const QString text = QString::fromStdString(model_.text);
+    if (text != this->text()) setText(text);
+    setMaxLength(model_.max_length > 0 ? model_.max_length : 32767);
+    setEchoMode(model_.masked ? QLineEdit::Password : QLineEdit::Normal);
+    setFont(to_qfont(model_.font));
+}
+
+}  // namespace quill::frontend

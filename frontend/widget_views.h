@@ -1,0 +1,108 @@
+// Qt widgets that show one widget model each and pass their mouse events to its handlers.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWidget>
+
+#include <functional>
+
+#include "platform/widgets.h"
+
+namespace quill::frontend {
+
+// Called after a handler ran, so the window can show what changed.
+using AfterEvent = std::function<void()>;
+
+// Forwards presses, releases and moves of a widget to the model's handlers.
+class MouseRouter {
+public:
+    MouseRouter(platform::Widget& model, AfterEvent after) : model_(model), after_(std::move(after)) {}
+    void press(QMouseEvent* e);
+    void release(QMouseEvent* e);
+    void move(QMouseEvent* e);
+
+private:
+    platform::Widget& model_;
+    AfterEvent after_;
+};
+
+class PictureView : public QWidget {
+public:
+    PictureView(platform::Picture& model, AfterEvent after, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
+
+private:
+    platform::Picture& model_;
+    MouseRouter router_;
+};
+
+class LabelView : public QLabel {
+public:
+    LabelView(platform::Label& model, AfterEvent after, QWidget* parent);
+    void sync();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
+
+private:
+    platform::Label& model_;
+    MouseRouter router_;
+    QString shown_caption_;
+    QString shown_style_;
+};
+
+class PanelView : public QFrame {
+public:
+    PanelView(platform::Panel& model, AfterEvent after, QWidget* parent);
+    void sync();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
+
+private:
+    platform::Panel& model_;
+    MouseRouter router_;
+    uint32_t shown_color_ = 0xFFFFFFFF;
+};
+
+class ListView : public QListWidget {
+public:
+    ListView(platform::ListBox& model, AfterEvent after, QWidget* parent);
+    void sync();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    platform::ListBox& model_;
+    MouseRouter router_;
+    std::vector<std::string> shown_items_;
+};
+
+class EditView : public QLineEdit {
+public:
+    EditView(platform::EditBox& model, AfterEvent after, QWidget* parent);
+    void sync();
+
+private:
+    platform::EditBox& model_;
+    AfterEvent after_;
+};
+
+// The Qt font of a model's font.
+QFont to_qfont(const platform::Font& font);
+
+}  // namespace quill::frontend

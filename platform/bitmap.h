@@ -1,0 +1,81 @@
+// Off-screen 24-bit pictures and the drawing operations the game uses on them.
+// Coordinates are in pixels with (0, 0) at the upper left; rectangles given by two corners
+// include the first corner and exclude the second.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "platform/color.h"
+#include "platform/font.h"
+
+class QImage;
+
+namespace platform {
+
+class Bitmap {
+public:
+    Bitmap();
+    Bitmap(int width, int height);  // filled black
+    Bitmap(const Bitmap& other);
+    Bitmap& operator=(const Bitmap& other);
+    Bitmap(Bitmap&&) noexcept;
+    Bitmap& operator=(Bitmap&&) noexcept;
+    ~Bitmap();
+
+    // Loads a BMP or JPEG file (told apart by their contents). On failure the picture is
+    // left as it was and false is returned.
+    bool load(const std::filesystem::path& path);
+    bool save_png(const std::filesystem::path& path) const;
+
+    bool empty() const;
+    int width() const;
+    int height() const;
+    // New size, filled black. A size of 0 makes the picture empty.
+    void resize(int width, int height);
+    void clear();  // makes the picture empty
+
+    // Shapes. `x2`, `y2` are exclusive.
+    void fill_rect(int x1, int y1, int x2, int y2, Color color);
+    void frame_rect(int x1, int y1, int x2, int y2, Color color);
+    // An ellipse inside the rectangle, outlined with the pen and filled with the brush.
+    void ellipse(int x1, int y1, int x2, int y2, Color pen, Color brush, int pen_width = 1);
+    void ellipse_outline(int x1, int y1, int x2, int y2, Color pen, int pen_width = 1);
+    // A line of the given pen width with square ends.
+    void line(int x1, int y1, int x2, int y2, Color color, int pen_width = 1);
+
+    // Copies `src` whole with its upper-left corner at (x, y).
+    void draw(const Bitmap& src, int x, int y);
+    // As draw, but the pixels of src's transparent colour (its lower-left pixel) are skipped.
+    void draw_transparent(const Bitmap& src, int x, int y);
+    // Copies the w x h rectangle of `src` at (sx, sy) to (x, y).
+    void copy_rect(int x, int y, int w, int h, const Bitmap& src, int sx, int sy);
+    // Combines the upper-left w x h of `src` into this picture at (x, y) with a bitwise OR
+    // of every colour byte (black adds nothing, so glows and tints add light).
+    void or_combine(const Bitmap& src, int x, int y, int w, int h);
+
+    // Text with a transparent background, its cell's upper-left corner at (x, y).
+    void text(int x, int y, std::string_view utf8, const Font& font);
+    static int text_width(std::string_view utf8, const Font& font);
+    static int text_height(const Font& font);
+
+    Color pixel(int x, int y) const;  // black outside the picture
+    void set_pixel(int x, int y, Color color);
+    // The transparent colour: the lower-left pixel (black for an empty picture).
+    Color transparent_color() const;
+
+    // Raw access to one row of pixels (r, g, b bytes) for the few effects that work per
+    // pixel. The row is width() * 3 bytes long.
+    uint8_t* scan_line(int y);
+    const uint8_t* scan_line(int y) const;
+
+    // The picture for the front end that shows it.
+    const QImage& qimage() const;
+
+private:
+    std::unique_ptr<QImage> image_;
+};
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#include "platform/random.h"
+
+#include <chrono>
+#include <random>
+
+namespace platform {
+namespace {
+
+std::mt19937_64& generator() {
+    static std::mt19937_64 engine(0x5eed);
+    return engine;
+}
+
+}  // namespace
+
+int32_t random(int32_t n) {
+    if (n <= 0) return 0;
+    // Rejection keeps every value equally likely.
+    const uint64_t range = static_cast<uint64_t>(n);
+    const uint64_t limit = UINT64_MAX - UINT64_MAX % range;
+    uint64_t r;
+    do {
+        r = generator()();
+    } while (r >= limit);
+    return static_cast<int32_t>(r % range);
+}
+
+void seed_random(uint64_t seed) { generator().seed(seed); }
+
+void seed_random_from_clock() {
+    seed_random(static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+}  // namespace platform

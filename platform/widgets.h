@@ -1,0 +1,89 @@
+// Plain models of the window's widgets. The game reads and writes these; the front end
+// shows them as real widgets and routes the real events back to their handlers, so the
+// game and its tests never need a widget toolkit.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/color.h"
+#include "platform/font.h"
+
+namespace platform {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct MouseEvent {
+    MouseButton button = MouseButton::Left;
+    int x = 0;  // in the widget's own coordinates
+    int y = 0;
+};
+
+enum class Key { Enter, F1, F10, Up, Down, Other };
+
+enum class WidgetKind { Label, Panel, ListBox, EditBox, Picture };
+
+struct Widget {
+    explicit Widget(WidgetKind kind, std::string name) : kind(kind), name(std::move(name)) {}
+    Widget(const Widget&) = delete;
+    Widget& operator=(const Widget&) = delete;
+    virtual ~Widget() = default;
+
+    void set_bounds(int l, int t, int w, int h) {
+        left = l;
+        top = t;
+        width = w;
+        height = h;
+    }
+
+    const WidgetKind kind;
+    const std::string name;
+    Widget* parent = nullptr;  // the panel it lies on; none for the window itself
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    std::function<void(const MouseEvent&)> on_mouse_down;
+    std::function<void(const MouseEvent&)> on_mouse_up;
+    std::function<void(const MouseEvent&)> on_mouse_move;
+};
+
+struct Label : Widget {
+    explicit Label(std::string name) : Widget(WidgetKind::Label, std::move(name)) {}
+    std::string caption;
+    Color color = Color::rgb(0x808080);  // background
+    bool transparent = false;            // no background of its own
+    Font font{FontFace::PGothic, points_to_pixels(11), true, colors::kWhite};
+    bool word_wrap = false;
+    bool centred = false;
+};
+
+struct Panel : Widget {
+    explicit Panel(std::string name) : Widget(WidgetKind::Panel, std::move(name)) {}
+    Color color = colors::kBlack;
+};
+
+struct ListBox : Widget {
+    explicit ListBox(std::string name) : Widget(WidgetKind::ListBox, std::move(name)) {}
+    std::vector<std::string> items;
+    int item_index = -1;  // the selected row, -1 for none
+    int item_height = 16;
+    Font font{FontFace::PGothic, points_to_pixels(10), false, colors::kWhite};
+    Color color = colors::kBlack;
+    std::function<void(Key)> on_key_down;
+};
+
+struct EditBox : Widget {
+    explicit EditBox(std::string name) : Widget(WidgetKind::EditBox, std::move(name)) {}
+    std::string text;
+    int max_length = 0;  // in characters; 0 for no limit
+    bool masked = false;
+    Font font{FontFace::PGothic, points_to_pixels(11), false, colors::kBlack};
+};
+
+struct Picture : Widget {
+    explicit Picture(std::string name) : Widget(WidgetKind::Picture, std::move(name)) {}
+    Bitmap picture;  // shown 1:1 at the widget's place
+};
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillmoor needs to build, test and play.
+# Only what is missing is installed; with nothing missing this takes well under a second.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build pkg-config make
+  # window, widgets, pictures, fonts
+  qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
+  # credit picture
+  libjpeg62-turbo-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+// Clicks and keys of the main window, turned into the action of the active screen.
+#pragma once
+
+#include "platform/widgets.h"
+#include "state/game.h"
+
+namespace quill {
+
+void cgMouseDown(Game& g, const platform::MouseEvent& e);
+void cgMouseUp(Game& g, const platform::MouseEvent& e);
+void cgMouseMove(Game& g, const platform::MouseEvent& e);
+void FormKeyDown(Game& g, platform::Key key);
+
+// A press on the main picture at (x, y).
+void ClickMainPicture(Game& g, int x, int y, platform::MouseButton button);
+// True when the press only acknowledged a waiting log line.
+bool ConsumeWait(Game& g);
+
+void LeaveBoot(Game& g);
+void LeaveTitle(Game& g);
+void ReturnToTitleAfterDeath(Game& g);
+
+}  // namespace quill

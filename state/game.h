@@ -1,0 +1,116 @@
+// The owner of everything the running game shares: the saved state, the three combatants,
+// the window's widgets, the pictures and the run flags. Every part of the game works on
+// one Game, on one thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/bitmap.h"
+#include "platform/clock.h"
+#include "platform/folders.h"
+#include "state/combatant.h"
+#include "state/form.h"
+#include "state/game_state.h"
+
+namespace quill {
+
+enum ScreenMode : int32_t { kBoot = -2, kTitle = -1, kGame = 0 };
+
+constexpr int kSpriteSlots = 40;
+// Sprite slots with a job of their own.
+enum SpriteSlot : int {
+    kSpriteEffects = 0,
+    kSpriteAdventurer = 1,
+    kSpriteBackground = 6,  // every scene's background is drawn into this slot
+    kSpriteMerchant = 12,
+    kSpriteShip = 16,
+    kSpriteSmoke = 18,
+    kSpriteStarSheetLarge = 20,
+    kSpriteStarSheetSmall = 21,
+    kSpriteLargeStars = 22,  // 22..27: six 20 x 20 frames
+    kSpriteSmallStars = 28,  // 28..33: six 10 x 10 frames
+    kSpritePetPlace = 36,
+    kSpritePet = 37,
+    kSpriteFinishedMark = 38,
+};
+
+constexpr int kBoardWidth = 640;
+constexpr int kBoardHeight = 480;
+constexpr int kStartInterval = 87;  // ms between ticks at start
+
+// One star of the title screen's star field.
+struct TitleStar {
+    int32_t age = 0;  // 0 = free
+    int32_t x = 0, y = 0;
+    int32_t speed_x = 0, speed_y = 0;
+    int32_t kind = 0;   // 0 large, 1 small
+    int32_t frame = 0;  // 0..5
+    int32_t lifetime = 0;
+};
+
+constexpr int kSoundQueueLength = 10;
+
+struct Game {
+    Game() = default;
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    platform::Folders folders;
+    platform::Clock* clock = &platform::system_clock();
+
+    GameState state;
+    std::array<Combatant, 3> combatants;
+    Combatant& adventurer() { return combatants[0]; }
+    Combatant& enemy() { return combatants[1]; }
+    Combatant& pet() { return combatants[2]; }
+
+    Form form;
+    platform::Bitmap bak;     // overlay OR-combined onto every frame
+    platform::Bitmap haikei;  // a background picture on its way into the background buffer
+    std::array<platform::Bitmap, kSpriteSlots> sprites;
+    platform::Bitmap& cg() { return form.cg.picture; }
+    platform::Bitmap& background() { return sprites[kSpriteBackground]; }
+
+    // screen and run flags
+    int32_t screen_mode = kBoot;
+    int32_t closing = 0;  // 1 while running, -1 once the window has begun to close
+    bool quit_requested = false;  // the game asks the window to close
+    int32_t button_held = 0;
+    int32_t pointer_x = 0, pointer_y = 0;
+    int32_t awaiting_click = 0;
+    int32_t turn_pending = 0;
+    int32_t command_mode = 0;
+    int32_t game_over = 0;
+    int32_t in_battle = 0;
+    int32_t map_shown = 0;
+    int32_t shake_ticks = 0;
+
+    // the tick and its governor
+    int32_t tick_count = 0;
+    int32_t steps_this_second = 0;
+    double governor_deadline = 0.0;
+    int32_t timer_interval = kStartInterval;
+
+    // the step sequencer and the action performer
+    int32_t sequence_step = -1;
+    int32_t scene_kind = 0;
+    int32_t active_side = 0;
+    int32_t action_step = 0;
+    int32_t action_technique = 0;
+
+    // the title screen
+    std::array<TitleStar, 30> stars;
+    std::string last_background;  // the picture ShowBackground drew last
+
+    // sounds waiting for the next tick step
+    std::array<std::string, kSoundQueueLength> sound_queue;
+
+    // taken when a game starts from the title
+    int32_t run_start_score = 0;
+    int32_t run_start_money = 0;
+    int32_t run_start_exp = 0;
+};
+
+}  // namespace quill
