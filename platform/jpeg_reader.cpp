@@ -63,7 +63,13 @@ std::optional<RgbImage> decode_jpeg(std::string_view bytes) {
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
+    // libjpeg fills a cut-off picture with grey and only warns; a damaged file is refused.
+    const bool damaged = err.base.num_warnings > 0;
     jpeg_destroy_decompress(&info);
+    if (damaged) {
+        image = RgbImage{};
+        return std::nullopt;
+    }
     RgbImage result = std::move(image);
     image = RgbImage{};
     return result;

@@ -14,7 +14,8 @@ struct RgbImage {
     std::vector<unsigned char> pixels;  // r, g, b per pixel, rows top to bottom
 };
 
-// Decodes a baseline or progressive JPEG; nothing when the data is damaged or not a JPEG.
+// Decodes a baseline or progressive JPEG; nothing when the data is damaged (cut off
+// included) or not a JPEG.
 // Pictures larger than 8192 x 8192 are refused.
 std::optional<RgbImage> decode_jpeg(std::string_view bytes);
 

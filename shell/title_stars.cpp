@@ -5,11 +5,9 @@
 #include "platform/random.h"
 
 namespace quill {
-namespace {
-
 using platform::random;
 
-void start_star(TitleStar& s) {
+void StartTitleStar(TitleStar& s) {
     s.x = random(640);
     s.y = 490;
     if (random(2) == 0) s.x = 641;
@@ -31,11 +29,9 @@ void start_star(TitleStar& s) {
     }
 }
 
-}  // namespace
-
 void DrawTitleStars(Game& g) {
     for (TitleStar& s : g.stars) {
-        if (s.age == 0) start_star(s);
+        if (s.age == 0) StartTitleStar(s);
         s.x -= s.speed_x;
         s.y -= s.speed_y;
         s.age += 1;

@@ -7,4 +7,8 @@ namespace quill {
 
 void DrawTitleStars(Game& g);
 
+// Gives a free star record a new star: from below the picture, or (half the time) from
+// beyond its right edge at a random height.
+void StartTitleStar(TitleStar& s);
+
 }  // namespace quill

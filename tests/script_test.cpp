@@ -1,0 +1,55 @@
+#include "frontend/script.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/options.h"
+
+namespace quill::frontend {
+namespace {
+
+TEST(Script, ParsesEveryCommand) {
+    std::string error;
+    auto s = parse_script(
+        "# a comment\r\n\nwait 3\nclick 10 20\nrclick 1 2\nrelease\nmove 5 6\nkey Enter\n"
+        "shot out.png\nquit\n",
+        error);
+    ASSERT_TRUE(s) << error;
+    ASSERT_EQ(s->size(), 8u);
+    EXPECT_EQ((*s)[0].op, ScriptOp::Wait);
+    EXPECT_EQ((*s)[0].x, 3);
+    EXPECT_EQ((*s)[0].line, 3);
+    EXPECT_EQ((*s)[1].op, ScriptOp::Click);
+    EXPECT_EQ((*s)[1].y, 20);
+    EXPECT_EQ((*s)[5].text, "Enter");
+    EXPECT_EQ((*s)[6].text, "out.png");
+    EXPECT_EQ((*s)[7].op, ScriptOp::Quit);
+}
+
+TEST(Script, MistakesNameTheirLine) {
+    const char* bad[] = {"wait\n",      "wait -1\n",  "click 1\n", "click a b\n",
+                         "key Tab\n",   "shot\n",     "fly 1 2\n", "release now\n",
+                         "quit 1\n"};
+    for (const char* text : bad) {
+        std::string error;
+        std::string script = std::string("wait 1\n") + text;
+        EXPECT_FALSE(parse_script(script, error)) << text;
+        EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    }
+}
+
+TEST(Options, ParsesTheCommandLine) {
+    std::string error;
+    auto o = parse_options({"--offscreen", "--seed", "42", "--turbo", "--script", "a.txt"}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_TRUE(o->offscreen);
+    EXPECT_TRUE(o->turbo);
+    EXPECT_EQ(o->seed.value(), 42u);
+    EXPECT_EQ(o->script->string(), "a.txt");
+    EXPECT_FALSE(parse_options({"--seed"}, error));
+    EXPECT_FALSE(parse_options({"--seed", "x1"}, error));
+    EXPECT_FALSE(parse_options({"--bogus"}, error));
+    EXPECT_NE(error.find("--bogus"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quill::frontend
