@@ -17,7 +17,8 @@ void QueueSound(Game& g, std::string_view name) {
 
 void ServeSoundQueue(Game& g) {
     PlaySound(g, g.sound_queue[0]);
-    for (int i = 0; i + 1 < kSoundQueueLength; ++i) g.sound_queue[i] = std::move(g.sound_queue[i + 1]);
+    for (int i = 0; i + 1 < kSoundQueueLength; ++i)
+        g.sound_queue[i] = std::move(g.sound_queue[i + 1]);
     g.sound_queue[kSoundQueueLength - 1].clear();
 }
 

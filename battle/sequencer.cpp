@@ -7,6 +7,8 @@ void RunStep(Game& g) {
     // The story line queue and the numbered steps of the scenes run from here.
 }
 
-void Arm(Game& g, int32_t n) { g.turn_pending = n > 0 ? n : 1; }
+void Arm(Game& g, int32_t n) {
+    g.turn_pending = n > 0 ? n : 1;
+}
 
 }  // namespace quill

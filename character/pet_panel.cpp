@@ -20,7 +20,8 @@ void RefreshPetPanelTexts(Game& g) {
     text += "丈夫 " + to_string(p.defence) + "\n";
     text += "器用 " + to_string(p.hit) + "\n";
     text += "速さ " + to_string(p.evasion) + "\n\n";
-    for (int i = 0; i < 5; ++i) text += std::string(kElements[i]) + " " + to_string(p.moods[i]) + "\n";
+    for (int i = 0; i < 5; ++i)
+        text += std::string(kElements[i]) + " " + to_string(p.moods[i]) + "\n";
     text += "\n";
     if (p.pet_type() >= 0 && p.pet_type() < 5) {
         text += std::string("<") + kElements[p.pet_type()] + ">の傾向";
@@ -34,8 +35,8 @@ void RefreshPetPanelTexts(Game& g) {
     if (p.hit >= 10) f.l_btn67.caption = "器用さ MAX";
     if (p.defence >= 10) f.l_btn66.caption = "丈夫さ MAX";
 
-    f.pet_bp_l.caption = "BP: " + to_string(g.state.bonus_points) + "ポイント / 所持金: " +
-                         to_string(g.state.money) + "円";
+    f.pet_bp_l.caption = "BP: " + to_string(g.state.bonus_points) +
+                         "ポイント / 所持金: " + to_string(g.state.money) + "円";
 }
 
 }  // namespace quill

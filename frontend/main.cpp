@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Q.R."));
 
     auto game = std::make_unique<Game>();
-    game->folders = options->folder ? platform::Folders(*options->folder)
-                                    : platform::Folders::of_executable();
+    game->folders =
+        options->folder ? platform::Folders(*options->folder) : platform::Folders::of_executable();
     WireHandlers(*game);
     FormCreate(*game, options->seed);
 

@@ -48,7 +48,9 @@ MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), 
     sync();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void MainWindow::create_views() {
     std::vector<std::pair<platform::Widget*, QWidget*>> made;
@@ -136,7 +138,8 @@ void MainWindow::on_tick() {
     if (scripted_ && !run_script()) return;
     Timer1Timer(game_);
     if (wait_ticks_ > 0) --wait_ticks_;
-    if (!turbo_ && timer_.interval() != game_.timer_interval) timer_.setInterval(game_.timer_interval);
+    if (!turbo_ && timer_.interval() != game_.timer_interval)
+        timer_.setInterval(game_.timer_interval);
     after_event();
 }
 
@@ -211,7 +214,8 @@ void MainWindow::send_mouse(QEvent::Type type, Qt::MouseButton button, int x, in
     QWidget* target = cg_view_;
     const QPointF local(x, y);
     const QPointF global = target->mapToGlobal(local);
-    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
     QApplication::sendEvent(target, &e);
 }
@@ -246,7 +250,8 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             send_mouse(QEvent::MouseButtonRelease, Qt::RightButton, c.x, c.y);
             break;
         case ScriptOp::Release:
-            send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x, game_.pointer_y);
+            send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x,
+                       game_.pointer_y);
             break;
         case ScriptOp::Move:
             send_mouse(QEvent::MouseMove, Qt::NoButton, c.x, c.y);

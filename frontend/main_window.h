@@ -20,7 +20,7 @@ namespace quill::frontend {
 class MainWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     MainWindow(Game& game, bool turbo);
     ~MainWindow() override;
 
@@ -34,11 +34,11 @@ public:
     // Starts the tick.
     void start();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Binding;
     void create_views();
     void on_tick();

@@ -45,7 +45,7 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
         } else if (op == "click" || op == "rclick" || op == "move") {
             if (w.size() != 3 || !parse_int(w[1], c.x) || !parse_int(w[2], c.y))
                 return fail(op + " needs X and Y");
-            c.op = op == "click" ? ScriptOp::Click
+            c.op = op == "click"    ? ScriptOp::Click
                    : op == "rclick" ? ScriptOp::RightClick
                                     : ScriptOp::Move;
         } else if (op == "release") {

@@ -12,7 +12,7 @@ enum class ScriptOp { Wait, Click, RightClick, Release, Move, Key, Shot, Quit };
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Quit;
-    int line = 0;  // 1-based line of the script
+    int line = 0;      // 1-based line of the script
     int x = 0, y = 0;  // Click, RightClick, Move; x is the tick count of Wait
     std::string text;  // the key name of Key, the file of Shot
 };

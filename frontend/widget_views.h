@@ -18,43 +18,44 @@ using AfterEvent = std::function<void()>;
 
 // Forwards presses, releases and moves of a widget to the model's handlers.
 class MouseRouter {
-public:
-    MouseRouter(platform::Widget& model, AfterEvent after) : model_(model), after_(std::move(after)) {}
+  public:
+    MouseRouter(platform::Widget& model, AfterEvent after)
+        : model_(model), after_(std::move(after)) {}
     void press(QMouseEvent* e);
     void release(QMouseEvent* e);
     void move(QMouseEvent* e);
 
-private:
+  private:
     platform::Widget& model_;
     AfterEvent after_;
 };
 
 class PictureView : public QWidget {
-public:
+  public:
     PictureView(platform::Picture& model, AfterEvent after, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
     void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
 
-private:
+  private:
     platform::Picture& model_;
     MouseRouter router_;
 };
 
 class LabelView : public QLabel {
-public:
+  public:
     LabelView(platform::Label& model, AfterEvent after, QWidget* parent);
     void sync();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
     void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
 
-private:
+  private:
     platform::Label& model_;
     MouseRouter router_;
     QString shown_caption_;
@@ -62,42 +63,42 @@ private:
 };
 
 class PanelView : public QFrame {
-public:
+  public:
     PanelView(platform::Panel& model, AfterEvent after, QWidget* parent);
     void sync();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
     void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
 
-private:
+  private:
     platform::Panel& model_;
     MouseRouter router_;
     uint32_t shown_color_ = 0xFFFFFFFF;
 };
 
 class ListView : public QListWidget {
-public:
+  public:
     ListView(platform::ListBox& model, AfterEvent after, QWidget* parent);
     void sync();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     platform::ListBox& model_;
     MouseRouter router_;
     std::vector<std::string> shown_items_;
 };
 
 class EditView : public QLineEdit {
-public:
+  public:
     EditView(platform::EditBox& model, AfterEvent after, QWidget* parent);
     void sync();
 
-private:
+  private:
     platform::EditBox& model_;
     AfterEvent after_;
 };

@@ -11,7 +11,9 @@ constexpr int32_t kEnemyTpCeiling = 100;
 // The TP the set ホーシオ add to the ceiling (+10 for ホーシオの器量, +5 for 人工ﾎｰｼｵの器量).
 // They are recognised by name in the item catalogue; until the catalogue is part of the
 // game no ホーシオ can be set, so they add nothing.
-int32_t HoshioTpCeilingBonus(const Game&) { return 0; }
+int32_t HoshioTpCeilingBonus(const Game&) {
+    return 0;
+}
 
 void clamp_pools(Combatant& c, int32_t tp_ceiling) {
     c.hp = std::clamp(c.hp, 0, std::max(c.max_hp, 0));

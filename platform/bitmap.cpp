@@ -15,7 +15,9 @@
 namespace platform {
 namespace {
 
-QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
+QColor qcolor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont qfont(const Font& font) {
     QFont f(font.face == FontFace::Gothic ? QStringLiteral("IPAGothic")
@@ -33,10 +35,26 @@ QString qtext(std::string_view utf8) {
 // Clips a w x h block placed at (x, y) in a picture of dw x dh, reading from (sx, sy) of a
 // source of sw x sh. Returns false when nothing is left.
 bool clip(int& x, int& y, int& w, int& h, int& sx, int& sy, int dw, int dh, int sw, int sh) {
-    if (sx < 0) { w += sx; x -= sx; sx = 0; }
-    if (sy < 0) { h += sy; y -= sy; sy = 0; }
-    if (x < 0) { w += x; sx -= x; x = 0; }
-    if (y < 0) { h += y; sy -= y; y = 0; }
+    if (sx < 0) {
+        w += sx;
+        x -= sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        h += sy;
+        y -= sy;
+        sy = 0;
+    }
+    if (x < 0) {
+        w += x;
+        sx -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        h += y;
+        sy -= y;
+        y = 0;
+    }
     w = std::min({w, dw - x, sw - sx});
     h = std::min({h, dh - y, sh - sy});
     return w > 0 && h > 0;
@@ -46,7 +64,9 @@ bool clip(int& x, int& y, int& w, int& h, int& sx, int& sy, int dw, int dh, int 
 
 Bitmap::Bitmap() : image_(std::make_unique<QImage>()) {}
 
-Bitmap::Bitmap(int width, int height) : Bitmap() { resize(width, height); }
+Bitmap::Bitmap(int width, int height) : Bitmap() {
+    resize(width, height);
+}
 
 Bitmap::Bitmap(const Bitmap& other) : image_(std::make_unique<QImage>(*other.image_)) {}
 
@@ -95,9 +115,15 @@ bool Bitmap::save_png(const std::filesystem::path& path) const {
     return image_->save(QString::fromStdString(path.string()), "PNG");
 }
 
-bool Bitmap::empty() const { return image_->isNull(); }
-int Bitmap::width() const { return image_->width(); }
-int Bitmap::height() const { return image_->height(); }
+bool Bitmap::empty() const {
+    return image_->isNull();
+}
+int Bitmap::width() const {
+    return image_->width();
+}
+int Bitmap::height() const {
+    return image_->height();
+}
 
 void Bitmap::resize(int width, int height) {
     if (width <= 0 || height <= 0) {
@@ -108,7 +134,9 @@ void Bitmap::resize(int width, int height) {
     image_->fill(Qt::black);
 }
 
-void Bitmap::clear() { *image_ = QImage(); }
+void Bitmap::clear() {
+    *image_ = QImage();
+}
 
 void Bitmap::fill_rect(int x1, int y1, int x2, int y2, Color color) {
     if (empty()) return;
@@ -227,7 +255,9 @@ int Bitmap::text_width(std::string_view utf8, const Font& font) {
     return QFontMetrics(qfont(font)).horizontalAdvance(qtext(utf8));
 }
 
-int Bitmap::text_height(const Font& font) { return QFontMetrics(qfont(font)).height(); }
+int Bitmap::text_height(const Font& font) {
+    return QFontMetrics(qfont(font)).height();
+}
 
 Color Bitmap::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width() || y >= height()) return colors::kBlack;
@@ -248,9 +278,15 @@ Color Bitmap::transparent_color() const {
     return pixel(0, height() - 1);
 }
 
-uint8_t* Bitmap::scan_line(int y) { return image_->scanLine(y); }
-const uint8_t* Bitmap::scan_line(int y) const { return image_->constScanLine(y); }
+uint8_t* Bitmap::scan_line(int y) {
+    return image_->scanLine(y);
+}
+const uint8_t* Bitmap::scan_line(int y) const {
+    return image_->constScanLine(y);
+}
 
-const QImage& Bitmap::qimage() const { return *image_; }
+const QImage& Bitmap::qimage() const {
+    return *image_;
+}
 
 }  // namespace platform

@@ -16,7 +16,7 @@ class QImage;
 namespace platform {
 
 class Bitmap {
-public:
+  public:
     Bitmap();
     Bitmap(int width, int height);  // filled black
     Bitmap(const Bitmap& other);
@@ -74,7 +74,7 @@ public:
     // The picture for the front end that shows it.
     const QImage& qimage() const;
 
-private:
+  private:
     std::unique_ptr<QImage> image_;
 };
 

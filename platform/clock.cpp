@@ -21,10 +21,18 @@ std::tm split(double days) {
 
 }  // namespace
 
-int Clock::minute_of_hour() const { return split(now_days()).tm_min; }
-int Clock::month() const { return split(now_days()).tm_mon + 1; }
-int Clock::day() const { return split(now_days()).tm_mday; }
-int Clock::hour() const { return split(now_days()).tm_hour; }
+int Clock::minute_of_hour() const {
+    return split(now_days()).tm_min;
+}
+int Clock::month() const {
+    return split(now_days()).tm_mon + 1;
+}
+int Clock::day() const {
+    return split(now_days()).tm_mday;
+}
+int Clock::hour() const {
+    return split(now_days()).tm_hour;
+}
 
 double SystemClock::now_days() const {
     using namespace std::chrono;

@@ -5,7 +5,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The current local time in days (whole days since 30 December 1899, the fraction the
     // time of day). The tick governor compares these values.
@@ -19,19 +19,19 @@ public:
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     double now_days() const override;
 };
 
 // A clock that stands still until moved; for tests.
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(double days = 45000.0) : days_(days) {}
     double now_days() const override { return days_; }
     void set_days(double days) { days_ = days; }
     void advance_seconds(double seconds) { days_ += seconds / 86400.0; }
 
-private:
+  private:
     double days_;
 };
 

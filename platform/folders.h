@@ -8,7 +8,7 @@
 namespace platform {
 
 class Folders {
-public:
+  public:
     Folders() = default;
     explicit Folders(std::filesystem::path program) : program_(std::move(program)) {}
 
@@ -21,7 +21,7 @@ public:
     std::filesystem::path cg_file(std::string_view name) const { return cg() / name; }
     std::filesystem::path dat_file(std::string_view name) const { return dat() / name; }
 
-private:
+  private:
     std::filesystem::path program_ = ".";
 };
 

@@ -17,7 +17,9 @@ struct Font {
 
 // Character height in pixels of a font size given in points (on a 96 dpi screen,
 // rounded as the classic Windows font mapper does).
-constexpr int points_to_pixels(int points) { return (points * 96 + 36) / 72; }
+constexpr int points_to_pixels(int points) {
+    return (points * 96 + 36) / 72;
+}
 
 // A font given in points, as the game's drawing code writes them.
 constexpr Font font_pt(FontFace face, int points, bool bold, Color color) {

@@ -25,7 +25,9 @@ int32_t random(int32_t n) {
     return static_cast<int32_t>(r % range);
 }
 
-void seed_random(uint64_t seed) { generator().seed(seed); }
+void seed_random(uint64_t seed) {
+    generator().seed(seed);
+}
 
 void seed_random_from_clock() {
     seed_random(static_cast<uint64_t>(

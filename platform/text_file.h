@@ -9,7 +9,7 @@
 namespace platform {
 
 class TextReader {
-public:
+  public:
     // `bytes` is the whole file as stored (code page 932).
     explicit TextReader(std::string bytes);
 
@@ -26,7 +26,7 @@ public:
     int line() const { return line_; }
     bool at_end() const { return pos_ >= bytes_.size(); }
 
-private:
+  private:
     void skip_to_next_line();
 
     std::string bytes_;
@@ -35,14 +35,14 @@ private:
 };
 
 class TextWriter {
-public:
+  public:
     void write_int(int32_t value);
     // Writes a text value (UTF-8 in, code page 932 out) on a line of its own. Line breaks
     // inside the text are written as spaces, so one value always stays one line.
     void write_text(std::string_view utf8);
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
 };
 

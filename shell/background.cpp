@@ -9,7 +9,9 @@
 namespace quill {
 namespace {
 
-bool is_island_map(const std::string& name) { return name == "map.bmp" || name == "map2.bmp"; }
+bool is_island_map(const std::string& name) {
+    return name == "map.bmp" || name == "map2.bmp";
+}
 
 // The brightness factor of each column, 1 where the column is left as it is.
 std::array<double, kBoardWidth> edge_factors() {

@@ -10,15 +10,46 @@
 
 namespace quill {
 
-const std::array<const char*, kSpriteSlots> kSpriteFiles = {
-    "00.bmp",        "char0.bmp",     "map_free2.bmp", "map4.bmp",  "map5.bmp",
-    "map6.bmp",      "map.bmp",       "man0.bmp",      "man1.bmp",  "00.bmp",
-    "map7.bmp",      "map8.bmp",      "map_h.bmp",     "map9.bmp",  "map10.bmp",
-    "map_free3.bmp", "ship.bmp",      "map_free4.bmp", "norosi.bmp", "map_free5.bmp",
-    "star1.bmp",     "star2.bmp",     "",              "",          "",
-    "",              "",              "",              "",          "",
-    "",              "",              "",              "",          "map11.bmp",
-    "map13.bmp",     "pet.bmp",       "pet0.bmp",      "blood.bmp", ""};
+const std::array<const char*, kSpriteSlots> kSpriteFiles = {"00.bmp",
+                                                            "char0.bmp",
+                                                            "map_free2.bmp",
+                                                            "map4.bmp",
+                                                            "map5.bmp",
+                                                            "map6.bmp",
+                                                            "map.bmp",
+                                                            "man0.bmp",
+                                                            "man1.bmp",
+                                                            "00.bmp",
+                                                            "map7.bmp",
+                                                            "map8.bmp",
+                                                            "map_h.bmp",
+                                                            "map9.bmp",
+                                                            "map10.bmp",
+                                                            "map_free3.bmp",
+                                                            "ship.bmp",
+                                                            "map_free4.bmp",
+                                                            "norosi.bmp",
+                                                            "map_free5.bmp",
+                                                            "star1.bmp",
+                                                            "star2.bmp",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "map11.bmp",
+                                                            "map13.bmp",
+                                                            "pet.bmp",
+                                                            "pet0.bmp",
+                                                            "blood.bmp",
+                                                            ""};
 
 namespace {
 
@@ -86,7 +117,9 @@ void FormCreate(Game& g, std::optional<uint64_t> seed) {
     g.form.map_b1.visible = false;
 }
 
-void FormClose(Game& g) { g.closing = -1; }
+void FormClose(Game& g) {
+    g.closing = -1;
+}
 
 void FormDestroy(Game& g) {
     save_net_bookkeeping(g);

@@ -79,7 +79,13 @@ constexpr int kFirstUntaggedStatus = kKinnaraArrows;
 std::string_view status_tag(Status s);
 
 // Elements of combatants and techniques.
-enum Element : int32_t { kElementNone = 0, kElementLight, kElementDark, kElementFire, kElementWater };
+enum Element : int32_t {
+    kElementNone = 0,
+    kElementLight,
+    kElementDark,
+    kElementFire,
+    kElementWater
+};
 
 struct Combatant {
     int32_t element = 0;
@@ -101,7 +107,7 @@ struct Combatant {
     int32_t guard_rate = 0, critical_rate = 0;
     int32_t reserved36 = 0;  // adventurer: stored and loaded, read by nothing
     // pet only
-    int32_t look = 0;               // appearance, selects the pet's picture
+    int32_t look = 0;                // appearance, selects the pet's picture
     std::array<int32_t, 5> moods{};  // 無, 光, 闇, 火, 水
 
     int32_t& pet_type() { return reward_rank; }

@@ -75,7 +75,7 @@ struct Game {
 
     // screen and run flags
     int32_t screen_mode = kBoot;
-    int32_t closing = 0;  // 1 while running, -1 once the window has begun to close
+    int32_t closing = 0;          // 1 while running, -1 once the window has begun to close
     bool quit_requested = false;  // the game asks the window to close
     int32_t button_held = 0;
     int32_t pointer_x = 0, pointer_y = 0;

@@ -16,8 +16,8 @@ constexpr int kFlagCount = 100;
 
 struct GameState {
     // identity and creation choices
-    int32_t race_sex = 0;          // 0..9
-    int32_t char_type = 0;         // 0..5: お金持ち, 冒険者, 臆病者, 反社会者, 賢者, 狂人
+    int32_t race_sex = 0;   // 0..9
+    int32_t char_type = 0;  // 0..5: お金持ち, 冒険者, 臆病者, 反社会者, 賢者, 狂人
     int32_t raised_attribute = 0;  // 0..5
     int32_t player_id = 0;         // 0..9999, the adventurer's id at the ranking server
 

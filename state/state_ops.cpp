@@ -52,9 +52,8 @@ void new_game(Game& g) {
     s.max_distance_m = 0;
     s.distance_m = 0;
 
-    s.load_count = s.death_count = s.battle_count = s.escape_count = s.miss_count =
-        s.guard_count = s.combo_count = s.pet_knockout_count = s.chest_open_count =
-            s.cure_count = 0;
+    s.load_count = s.death_count = s.battle_count = s.escape_count = s.miss_count = s.guard_count =
+        s.combo_count = s.pet_knockout_count = s.chest_open_count = s.cure_count = 0;
     s.kills_vomact = s.kills_henteko = s.kills_yowakko = s.kills_extra = s.kills_ghost =
         s.kills_tsuyokko = s.kills_dragon = 0;
 
@@ -102,8 +101,12 @@ void ResetRunState(Game& g) {
     g.button_held = 0;
 }
 
-bool has_pet(const Game& g) { return !g.combatants[2].name.empty(); }
+bool has_pet(const Game& g) {
+    return !g.combatants[2].name.empty();
+}
 
-bool adventurer_exists(const Game& g) { return g.state.event_flags[0] != 0; }
+bool adventurer_exists(const Game& g) {
+    return g.state.event_flags[0] != 0;
+}
 
 }  // namespace quill

@@ -176,8 +176,8 @@ TEST(ClampPlayerState, TheTpCeilingRisesWithLevel) {
     struct Case {
         int32_t level, max_tp, ceiling;
     };
-    const Case cases[] = {{0, 100, 100}, {34, 100, 100}, {35, 100, 105}, {45, 100, 110},
-                          {60, 120, 130}};
+    const Case cases[] = {
+        {0, 100, 100}, {34, 100, 100}, {35, 100, 105}, {45, 100, 110}, {60, 120, 130}};
     for (const Case& c : cases) {
         GameFixture f;
         Game& g = f.game;

@@ -65,8 +65,8 @@ TEST(Input, APressOnAWaitingLineOnlyAcknowledgesIt) {
     ClickMainPicture(g, 123, 45, MouseButton::Left);
     EXPECT_EQ(g.awaiting_click, 0);
     EXPECT_EQ(g.screen_mode, kBoot);
-    EXPECT_EQ(g.tick_count, 0);     // no tick step for that press
-    EXPECT_EQ(g.pointer_x, 0);      // and no position recorded
+    EXPECT_EQ(g.tick_count, 0);  // no tick step for that press
+    EXPECT_EQ(g.pointer_x, 0);   // and no position recorded
     EXPECT_EQ(g.button_held, 0);
 }
 

@@ -43,11 +43,12 @@ TEST(Program, PrintsItsVersionAndHelp) {
 TEST(Program, CreditPictureThenTitleWithMovingStars) {
     TempFolder folder;
     const auto dir = folder.path().string();
-    auto script = write_script(folder, "wait 3\nshot " + dir + "/boot.png\nkey Enter\nwait 4\nshot " +
-                                           dir + "/title1.png\nwait 2\nshot " + dir +
-                                           "/title2.png\nquit\n");
+    auto script =
+        write_script(folder, "wait 3\nshot " + dir + "/boot.png\nkey Enter\nwait 4\nshot " + dir +
+                                 "/title1.png\nwait 2\nshot " + dir + "/title2.png\nquit\n");
     std::string out;
-    ASSERT_EQ(run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 0)
+    ASSERT_EQ(
+        run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 0)
         << out;
     QImage boot(QString::fromStdString(dir + "/boot.png"));
     QImage title1(QString::fromStdString(dir + "/title1.png"));
@@ -65,18 +66,20 @@ TEST(Program, CreditPictureThenTitleWithMovingStars) {
     title2 = title2.convertToFormat(QImage::Format_RGB32);
     EXPECT_LT(difference(boot, credit.convertToFormat(QImage::Format_RGB32)), 0.01);
     const double stars = difference(title1, title.convertToFormat(QImage::Format_RGB32));
-    EXPECT_GT(stars, 0.0001);  // some stars are out
-    EXPECT_LT(stars, 0.05);    // but the title is the title
+    EXPECT_GT(stars, 0.0001);                       // some stars are out
+    EXPECT_LT(stars, 0.05);                         // but the title is the title
     EXPECT_GT(difference(title1, title2), 0.0001);  // and they move
 }
 
 TEST(Program, RunsOnWithoutPicturesAndSaysSoOnce) {
     TempFolder folder;
-    auto script = write_script(folder, "wait 2\nclick 5 5\nwait 2\nrclick 1 1\nmove 3 3\nrelease\nquit\n");
+    auto script =
+        write_script(folder, "wait 2\nclick 5 5\nwait 2\nrclick 1 1\nmove 3 3\nrelease\nquit\n");
     std::string out;
-    EXPECT_EQ(run_command(game("--folder " + folder.path().string() + " --script " + script.string()),
-                          &out),
-              0);
+    EXPECT_EQ(
+        run_command(game("--folder " + folder.path().string() + " --script " + script.string()),
+                    &out),
+        0);
     const auto first = out.find("could not be loaded");
     EXPECT_NE(first, std::string::npos) << out;
     EXPECT_EQ(out.find("could not be loaded", first + 1), std::string::npos);
@@ -86,7 +89,8 @@ TEST(Program, AScriptMistakeStopsWithCodeTwoAndNamesTheLine) {
     TempFolder folder;
     auto script = write_script(folder, "wait 1\nclick 1 2\njump 3\n");
     std::string out;
-    EXPECT_EQ(run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 2);
+    EXPECT_EQ(
+        run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 2);
     EXPECT_NE(out.find("line 3"), std::string::npos) << out;
     EXPECT_EQ(run_command(game("--script " + (folder.path() / "none.txt").string()), &out), 2);
 }

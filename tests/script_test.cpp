@@ -26,9 +26,8 @@ TEST(Script, ParsesEveryCommand) {
 }
 
 TEST(Script, MistakesNameTheirLine) {
-    const char* bad[] = {"wait\n",      "wait -1\n",  "click 1\n", "click a b\n",
-                         "key Tab\n",   "shot\n",     "fly 1 2\n", "release now\n",
-                         "quit 1\n"};
+    const char* bad[] = {"wait\n", "wait -1\n", "click 1\n",     "click a b\n", "key Tab\n",
+                         "shot\n", "fly 1 2\n", "release now\n", "quit 1\n"};
     for (const char* text : bad) {
         std::string error;
         std::string script = std::string("wait 1\n") + text;

@@ -7,10 +7,10 @@ namespace {
 
 TEST(Cp932, RoundTripsJapaneseText) {
     const std::string samples[] = {
-        "しすみ",                        // hiragana
-        "ﾎｰｼｵの器量",                    // half-width katakana and kanji
-        "最高距離 10mを達成～",          // the wave dash that plain Shift-JIS cannot hold
-        "①Ⅱ㈱",                          // the vendor extensions of code page 932
+        "しすみ",                // hiragana
+        "ﾎｰｼｵの器量",            // half-width katakana and kanji
+        "最高距離 10mを達成～",  // the wave dash that plain Shift-JIS cannot hold
+        "①Ⅱ㈱",                  // the vendor extensions of code page 932
         "ABC abc 123 !\"#",
     };
     for (const std::string& s : samples) {

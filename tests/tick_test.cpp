@@ -73,7 +73,7 @@ TEST(TickStep, BootOnlyCopiesTheBackground) {
     g.background() = filled(kBoardWidth, kBoardHeight, Color::rgb(0x123456));
     g.cg() = filled(kBoardWidth, kBoardHeight, Color::rgb(0x000000));
     g.bak = filled(kBoardWidth, kBoardHeight, Color::rgb(0xFF0000));  // not combined on boot
-    g.state.money = 25000;                                             // no clamp on boot
+    g.state.money = 25000;                                            // no clamp on boot
     TickStep(g);
     EXPECT_EQ(g.cg().pixel(100, 100), Color::rgb(0x123456));
     EXPECT_EQ(g.state.money, 25000);
@@ -87,10 +87,10 @@ TEST(TickStep, SpeedGateThinsOutTheGameSteps) {
         bool runs;
     };
     const Case cases[] = {
-        {0, 3, true}, {0, 7, true},                  // normal: always
-        {1, 3, false}, {1, 7, false}, {1, 4, true},  // 1: not on multiples of 4
-        {2, 2, false}, {2, 5, false}, {2, 3, true},  // 2: not on multiples of 3
-        {1, 999, false},                             // tick 0 is a multiple of both
+        {0, 3, true},    {0, 7, true},                 // normal: always
+        {1, 3, false},   {1, 7, false}, {1, 4, true},  // 1: not on multiples of 4
+        {2, 2, false},   {2, 5, false}, {2, 3, true},  // 2: not on multiples of 3
+        {1, 999, false},                               // tick 0 is a multiple of both
     };
     for (const Case& c : cases) {
         GameFixture f;
@@ -176,7 +176,8 @@ struct StarFixture : GameFixture {
         game.cg() = filled(kBoardWidth, kBoardHeight, Color::rgb(0x010101));
         for (int k = 0; k < 12; ++k) {
             int size = k < 6 ? 20 : 10;
-            game.sprites[kSpriteLargeStars + k] = filled(size, size, Color::rgb(0x100000 * (k + 1)));
+            game.sprites[kSpriteLargeStars + k] =
+                filled(size, size, Color::rgb(0x100000 * (k + 1)));
         }
         // All records busy, so no new star takes random numbers.
         for (TitleStar& s : game.stars) s = TitleStar{1, 300, 300, 1, 1, 1, 0, 1000};
@@ -189,12 +190,12 @@ TEST(TitleStars, SlowDownWhileYoungAndSpeedUpWhenOld) {
         int32_t want_x, want_y;
     };
     const Case cases[] = {
-        {0, 3, 10, 5, 5, 4, 4},     // young, tick 0: both slow down
-        {5, 3, 10, 5, 5, 4, 5},     // young, tick 5: only across
-        {8, 3, 10, 1, 1, 1, 1},     // never below 1
-        {0, 20, 10, 5, 5, 6, 6},    // old, tick 0: both speed up
-        {3, 20, 10, 5, 5, 5, 6},    // old, tick 3: only upward
-        {0, 9, 10, 5, 5, 5, 5},     // age reaches the lifetime: neither
+        {0, 3, 10, 5, 5, 4, 4},   // young, tick 0: both slow down
+        {5, 3, 10, 5, 5, 4, 5},   // young, tick 5: only across
+        {8, 3, 10, 1, 1, 1, 1},   // never below 1
+        {0, 20, 10, 5, 5, 6, 6},  // old, tick 0: both speed up
+        {3, 20, 10, 5, 5, 5, 6},  // old, tick 3: only upward
+        {0, 9, 10, 5, 5, 5, 5},   // age reaches the lifetime: neither
     };
     for (const Case& c : cases) {
         StarFixture f;
@@ -245,15 +246,18 @@ TEST(Background, ShowBackgroundShadesOnlyBattleScenes) {
         int32_t scene_kind;
         bool shaded;
     };
-    const Case cases[] = {{"scene.bmp", 1, true},   {"scene.bmp", 99, true},
-                          {"scene.bmp", 100, false}, {"scene.bmp", -1, false},
+    const Case cases[] = {{"scene.bmp", 1, true},
+                          {"scene.bmp", 99, true},
+                          {"scene.bmp", 100, false},
+                          {"scene.bmp", -1, false},
                           {"map.bmp", 5, false}};
     for (const Case& c : cases) {
         GameFixture f;
         Game& g = f.game;
         g.background().resize(kBoardWidth, kBoardHeight);
         g.bak.resize(kBoardWidth, kBoardHeight);
-        write_bmp(g.folders.cg_file(c.name), filled(kBoardWidth, kBoardHeight, Color::rgb(0xC8C8C8)));
+        write_bmp(g.folders.cg_file(c.name),
+                  filled(kBoardWidth, kBoardHeight, Color::rgb(0xC8C8C8)));
         g.scene_kind = c.scene_kind;
         ShowBackground(g, c.name);
         EXPECT_EQ(g.background().pixel(639, 10).r, c.shaded ? 40 : 200) << c.name << c.scene_kind;
@@ -270,7 +274,8 @@ TEST(Background, AMissingPictureKeepsTheOldBackground) {
     EXPECT_EQ(g.background().pixel(5, 5), Color::rgb(0x336699));
     EXPECT_EQ(g.last_background, "nowhere.bmp");
     // An empty name shows the last picture again.
-    write_bmp(g.folders.cg_file("nowhere.bmp"), filled(kBoardWidth, kBoardHeight, Color::rgb(0x112233)));
+    write_bmp(g.folders.cg_file("nowhere.bmp"),
+              filled(kBoardWidth, kBoardHeight, Color::rgb(0x112233)));
     ShowBackground(g, "");
     EXPECT_EQ(g.background().pixel(5, 5), Color::rgb(0x112233));
 }
@@ -280,8 +285,10 @@ TEST(Background, TheIslandMapChangesWithTheStory) {
     Game& g = f.game;
     g.background().resize(kBoardWidth, kBoardHeight);
     g.bak.resize(kBoardWidth, kBoardHeight);
-    write_bmp(g.folders.cg_file("map.bmp"), filled(kBoardWidth, kBoardHeight, Color::rgb(0x0000AA)));
-    write_bmp(g.folders.cg_file("map2.bmp"), filled(kBoardWidth, kBoardHeight, Color::rgb(0xAA0000)));
+    write_bmp(g.folders.cg_file("map.bmp"),
+              filled(kBoardWidth, kBoardHeight, Color::rgb(0x0000AA)));
+    write_bmp(g.folders.cg_file("map2.bmp"),
+              filled(kBoardWidth, kBoardHeight, Color::rgb(0xAA0000)));
     struct Case {
         int32_t s12, s13;
         const char* asked;
@@ -322,7 +329,7 @@ TEST(SpriteTable, CutsTheStarSheetsAndReportsMissingFiles) {
     EXPECT_TRUE(g.sprites[kSpriteStarSheetSmall].empty());
     EXPECT_EQ(g.sprites[kSpritePetPlace].width(), 30);
     EXPECT_TRUE(g.sprites[39].empty());
-    EXPECT_EQ(missing.size(), 24u);  // 27 slots name a file, 3 of them are there
+    EXPECT_EQ(missing.size(), 24u);                  // 27 slots name a file, 3 of them are there
     EXPECT_EQ(g.background().width(), kBoardWidth);  // the buffer exists regardless
 }
 

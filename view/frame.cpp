@@ -6,8 +6,8 @@ void ComposeFrame(Game& g) {
     // 1. The background.
     g.cg().draw(g.background(), 0, 0);
     // 2. The overlay: black, or red once the adventurer has died.
-    g.bak.fill_rect(-1, -1, 641, 481, g.game_over == 1 ? platform::colors::kRed
-                                                       : platform::colors::kBlack);
+    g.bak.fill_rect(-1, -1, 641, 481,
+                    g.game_over == 1 ? platform::colors::kRed : platform::colors::kBlack);
     // The portraits, the status display, the message log with its pop-ups and the command
     // cards are drawn between these steps.
     // 7. Glows and the red tint.
