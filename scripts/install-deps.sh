@@ -7,9 +7,11 @@ packages=(
   # build
   cmake ninja-build pkg-config make
   # window, widgets, pictures, fonts
-  qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
+  qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core
   # credit picture
   libjpeg62-turbo-dev
+  # sound effects and music: the mixer, and the encoder the generator writes the music with
+  libsdl2-mixer-dev libmp3lame-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
 )
