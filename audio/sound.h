@@ -7,7 +7,7 @@
 
 namespace quill {
 
-// Plays the effect at once (errors are silent).
+// Plays the effect at once without waiting; copies of one effect overlap. Silent on errors.
 void PlaySound(Game& g, std::string_view name);
 // Puts the effect into the first free entry of the sound queue; dropped when all are taken.
 void QueueSound(Game& g, std::string_view name);
@@ -15,5 +15,9 @@ void QueueSound(Game& g, std::string_view name);
 void ServeSoundQueue(Game& g);
 // "not" stops the music; any other name starts that track from the beginning.
 void PlayMusic(Game& g, std::string_view name);
+// The end of a track: during a battle the same track starts again.
+void mid_pNotify(Game& g);
+// Hands the mixer's end-of-track notices to mid_pNotify, on the game's thread.
+void DeliverMusicNotices(Game& g);
 
 }  // namespace quill

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "audio/sound.h"
 #include "frontend/widget_views.h"
 #include "shell/input.h"
 #include "shell/startup.h"
@@ -137,6 +138,7 @@ void MainWindow::after_event() {
 void MainWindow::on_tick() {
     if (scripted_ && !run_script()) return;
     Timer1Timer(game_);
+    DeliverMusicNotices(game_);
     if (wait_ticks_ > 0) --wait_ticks_;
     if (!turbo_ && timer_.interval() != game_.timer_interval)
         timer_.setInterval(game_.timer_interval);

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt_font.h"
+
 namespace quill::frontend {
 namespace {
 
@@ -27,14 +29,6 @@ QString css_color(platform::Color c) {
 }
 
 }  // namespace
-
-QFont to_qfont(const platform::Font& font) {
-    QFont f(font.face == platform::FontFace::Gothic ? QStringLiteral("IPAGothic")
-                                                    : QStringLiteral("IPAPGothic"));
-    f.setPixelSize(std::max(1, font.pixel_size));
-    f.setBold(font.bold);
-    return f;
-}
 
 void MouseRouter::press(QMouseEvent* e) {
     if (model_.on_mouse_down) {
@@ -86,7 +80,7 @@ void LabelView::sync() {
         setStyleSheet(style);
         shown_style_ = style;
     }
-    setFont(to_qfont(model_.font));
+    setFont(platform::to_qfont(model_.font));
     setWordWrap(model_.word_wrap);
     setAlignment(model_.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
 }
@@ -128,7 +122,7 @@ void ListView::sync() {
         shown_items_ = model_.items;
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
-    setFont(to_qfont(model_.font));
+    setFont(platform::to_qfont(model_.font));
 }
 
 EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)
@@ -144,7 +138,7 @@ void EditView::sync() {
     if (text != this->text()) setText(text);
     setMaxLength(model_.max_length > 0 ? model_.max_length : 32767);
     setEchoMode(model_.masked ? QLineEdit::Password : QLineEdit::Normal);
-    setFont(to_qfont(model_.font));
+    setFont(platform::to_qfont(model_.font));
 }
 
 }  // namespace quill::frontend

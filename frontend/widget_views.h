@@ -103,7 +103,4 @@ class EditView : public QLineEdit {
     AfterEvent after_;
 };
 
-// The Qt font of a model's font.
-QFont to_qfont(const platform::Font& font);
-
 }  // namespace quill::frontend

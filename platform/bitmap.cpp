@@ -11,21 +11,13 @@
 
 #include "platform/file_io.h"
 #include "platform/jpeg_reader.h"
+#include "platform/qt_font.h"
 
 namespace platform {
 namespace {
 
 QColor qcolor(Color c) {
     return QColor(c.r, c.g, c.b);
-}
-
-QFont qfont(const Font& font) {
-    QFont f(font.face == FontFace::Gothic ? QStringLiteral("IPAGothic")
-                                          : QStringLiteral("IPAPGothic"));
-    f.setPixelSize(std::max(1, font.pixel_size));
-    f.setBold(font.bold);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    return f;
 }
 
 QString qtext(std::string_view utf8) {
@@ -243,7 +235,7 @@ void Bitmap::or_combine(const Bitmap& src, int x, int y, int w, int h) {
 void Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
     if (empty() || utf8.empty()) return;
     QPainter p(image_.get());
-    QFont f = qfont(font);
+    QFont f = to_qfont(font);
     p.setFont(f);
     p.setPen(qcolor(font.color));
     QFontMetrics metrics(f);
@@ -252,11 +244,11 @@ void Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
 
 int Bitmap::text_width(std::string_view utf8, const Font& font) {
     if (utf8.empty()) return 0;
-    return QFontMetrics(qfont(font)).horizontalAdvance(qtext(utf8));
+    return QFontMetrics(to_qfont(font)).horizontalAdvance(qtext(utf8));
 }
 
 int Bitmap::text_height(const Font& font) {
-    return QFontMetrics(qfont(font)).height();
+    return QFontMetrics(to_qfont(font)).height();
 }
 
 Color Bitmap::pixel(int x, int y) const {

@@ -99,9 +99,9 @@ void LeaveTitle(Game& g) {
         if (m.reached) GrantAchievement(g, m.id);
     }
 
-    g.run_start_score = g.state.score;
-    g.run_start_money = g.state.money;
-    g.run_start_exp = g.adventurer().exp;
+    g.run_start_score = g.shown.score = g.state.score;
+    g.run_start_money = g.shown.money = g.state.money;
+    g.run_start_exp = g.shown.exp = g.adventurer().exp;
 }
 
 void ReturnToTitleAfterDeath(Game& g) {

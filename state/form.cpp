@@ -23,6 +23,7 @@ Form::Form() {
     item_box.set_bounds(0, 0, 640, 480);
     l_btn10.parent = &item_box;
     item_l3.parent = &item_box;
+    item_l4.parent = &item_box;
 
     battle_box.set_bounds(460, 8, 172, 400);
     net_box.set_bounds(0, 0, 640, 480);
@@ -37,7 +38,7 @@ Form::Form() {
 
 std::vector<platform::Widget*> Form::all() {
     return {&cg,       &map_box, &cg2,        &map_b1,  &bp_box,    &bp_l,    &item_box,
-            &l_btn10,  &item_l3, &battle_box, &net_box, &world_box, &pet_box, &pet_l,
+            &l_btn10,  &item_l3, &item_l4, &battle_box, &net_box, &world_box, &pet_box, &pet_l,
             &pet_bp_l, &l_btn61, &l_btn62,    &l_btn63, &l_btn65,   &l_btn66, &l_btn67};
 }
 

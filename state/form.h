@@ -33,6 +33,7 @@ struct Form {
     platform::Panel item_box{"item_box"};
     platform::Label l_btn10{"l_btn10"};
     platform::Label item_l3{"item_l3"};
+    platform::Label item_l4{"item_l4"};  // one-line notices
 
     // The battle technique list.
     platform::Panel battle_box{"battle_box"};

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "state/combatant.h"
 #include "state/form.h"
 #include "state/game_state.h"
+#include "state/net_records.h"
 
 namespace quill {
 
@@ -51,6 +53,25 @@ struct TitleStar {
 };
 
 constexpr int kSoundQueueLength = 10;
+
+// One line of the message log.
+struct LogEntry {
+    std::string text;
+    int32_t kind = 0;  // colour kind: 0 white, 2 and 301..313 palettes, 4 unchanged
+};
+constexpr int kLogEntries = 21;
+
+// One slot of the pop-up store: a text or an effect animation at a point of the picture.
+struct Popup {
+    int32_t age = 0;  // 0 = free
+    int32_t x = 0, y = 0;              // current point
+    int32_t start_x = 0, start_y = 0;  // where it began
+    int32_t x3 = 0, y3 = 0;            // two further coordinates for moving effects
+    int32_t type = 0;
+    std::string text;
+    int32_t work = 0;  // the effect's own counter
+};
+constexpr int kPopupSlots = 100;
 
 struct Game {
     Game() = default;
@@ -104,8 +125,30 @@ struct Game {
     std::array<TitleStar, 30> stars;
     std::string last_background;  // the picture ShowBackground drew last
 
-    // sounds waiting for the next tick step
+    // sounds waiting for the next tick step, and the mixer that plays them
     std::array<std::string, kSoundQueueLength> sound_queue;
+    platform::Audio audio;
+    bool window_visible = true;
+
+    // the message log (0 newest) and the pop-ups
+    std::array<LogEntry, kLogEntries> message_log;
+    std::array<Popup, kPopupSlots> popups;
+    int32_t popup_position = 0;
+    // The colour the main picture's font had last: a log line of an unknown colour keeps it.
+    platform::Color canvas_font_color = platform::colors::kWhite;
+
+    // the status display
+    struct Shown {
+        int32_t hp = 0, mp = 0, tp = 0, exp = 0, money = 0, score = 0;
+        int32_t enemy_hp = 0, enemy_mp = 0, enemy_tp = 0;
+    } shown;
+    int32_t enemy_shake = 0;             // frames the enemy panel still shakes
+    int32_t jitter_x = 0, jitter_y = 0;  // screen-shake offsets the effects follow
+
+    // from the ranking server
+    std::array<ReportEntry, kReportEntries> report_entries;
+    int32_t recent_players = 0;
+    int32_t newer_version = 0;
 
     // taken when a game starts from the title
     int32_t run_start_score = 0;

@@ -14,6 +14,10 @@ constexpr int kSkillOrderSize = 100;
 constexpr int kHoshioSlots = 20;
 constexpr int kFlagCount = 100;
 
+// The saved setting, among the reserved integers a new game clears, that draws the longer
+// damage numbers one point larger.
+constexpr int kLargePopupDigitsFlag = 3;
+
 struct GameState {
     // identity and creation choices
     int32_t race_sex = 0;   // 0..9

@@ -94,6 +94,8 @@ void restore_all(Game& g) {
 }
 
 void ResetRunState(Game& g) {
+    for (Popup& p : g.popups) p = Popup{};
+    g.popup_position = 0;
     g.enemy() = Combatant{};
     g.action_step = 0;
     g.action_technique = 0;

@@ -7,4 +7,7 @@ namespace quill {
 
 void ComposeFrame(Game& g);
 
+// The adventurer at the upper right and the pet at the lower right, during a battle.
+void DrawBattlePortraits(Game& g);
+
 }  // namespace quill
