@@ -69,7 +69,7 @@ void Audio::play_effect(const std::string& name, const std::filesystem::path& fi
 
 int Audio::playing_effects() const { return open_ ? Mix_Playing(-1) : 0; }
 
-void Audio::play_music(const std::filesystem::path& file) {
+void Audio::play_music(std::filesystem::path file) {
     if (!ready()) return;
     stop_music();
     music_file_.clear();
@@ -81,7 +81,7 @@ void Audio::play_music(const std::filesystem::path& file) {
         music_ = nullptr;
         return;
     }
-    music_file_ = file;
+    music_file_ = std::move(file);
 }
 
 void Audio::stop_music() {

@@ -31,7 +31,7 @@ public:
     int playing_effects() const;
 
     // Starts the track from the beginning, replacing the one that played.
-    void play_music(const std::filesystem::path& file);
+    void play_music(std::filesystem::path file);
     void stop_music();
     bool music_playing() const;
     // The file of the current track (empty when none was started or it failed to open).
