@@ -52,8 +52,7 @@ void MouseRouter::move(QMouseEvent* e) {
 }
 
 PictureView::PictureView(platform::Picture& model, AfterEvent after, QWidget* parent)
-    : QWidget(parent), model_(model), router_(model, std::move(after)) {
-    setMouseTracking(true);
+    : Routed(model, std::move(after), parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -63,9 +62,7 @@ void PictureView::paintEvent(QPaintEvent*) {
 }
 
 LabelView::LabelView(platform::Label& model, AfterEvent after, QWidget* parent)
-    : QLabel(parent), model_(model), router_(model, std::move(after)) {
-    setMouseTracking(true);
-}
+    : Routed(model, std::move(after), parent), model_(model) {}
 
 void LabelView::sync() {
     const QString caption = QString::fromStdString(model_.caption);
@@ -80,14 +77,17 @@ void LabelView::sync() {
         setStyleSheet(style);
         shown_style_ = style;
     }
-    setFont(platform::to_qfont(model_.font));
-    setWordWrap(model_.word_wrap);
-    setAlignment(model_.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
+    if (shown_font_ != model_.font) {
+        setFont(platform::to_qfont(model_.font));
+        shown_font_ = model_.font;
+    }
+    if (wordWrap() != model_.word_wrap) setWordWrap(model_.word_wrap);
+    const Qt::Alignment align = model_.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
+    if (alignment() != align) setAlignment(align);
 }
 
 PanelView::PanelView(platform::Panel& model, AfterEvent after, QWidget* parent)
-    : QFrame(parent), model_(model), router_(model, std::move(after)) {
-    setMouseTracking(true);
+    : Routed(model, std::move(after), parent), model_(model) {
     setAutoFillBackground(true);
 }
 

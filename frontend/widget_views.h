@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "platform/widgets.h"
 
@@ -30,51 +31,53 @@ class MouseRouter {
     AfterEvent after_;
 };
 
-class PictureView : public QWidget {
+// A Qt widget whose presses, releases and moves go to the model's handlers.
+template <class Base>
+class Routed : public Base {
+  public:
+    Routed(platform::Widget& model, AfterEvent after, QWidget* parent)
+        : Base(parent), router_(model, std::move(after)) {
+        this->setMouseTracking(true);
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
+
+    MouseRouter router_;
+};
+
+class PictureView : public Routed<QWidget> {
   public:
     PictureView(platform::Picture& model, AfterEvent after, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
 
   private:
     platform::Picture& model_;
-    MouseRouter router_;
 };
 
-class LabelView : public QLabel {
+class LabelView : public Routed<QLabel> {
   public:
     LabelView(platform::Label& model, AfterEvent after, QWidget* parent);
     void sync();
 
-  protected:
-    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
-
   private:
     platform::Label& model_;
-    MouseRouter router_;
     QString shown_caption_;
     QString shown_style_;
+    std::optional<platform::Font> shown_font_;
 };
 
-class PanelView : public QFrame {
+class PanelView : public Routed<QFrame> {
   public:
     PanelView(platform::Panel& model, AfterEvent after, QWidget* parent);
     void sync();
 
-  protected:
-    void mousePressEvent(QMouseEvent* e) override { router_.press(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { router_.release(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { router_.move(e); }
-
   private:
     platform::Panel& model_;
-    MouseRouter router_;
     uint32_t shown_color_ = 0xFFFFFFFF;
 };
 

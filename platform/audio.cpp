@@ -67,7 +67,9 @@ void Audio::play_effect(const std::string& name, const std::filesystem::path& fi
     if (it->second) Mix_PlayChannel(-1, it->second, 0);
 }
 
-int Audio::playing_effects() const { return open_ ? Mix_Playing(-1) : 0; }
+int Audio::playing_effects() const {
+    return open_ ? Mix_Playing(-1) : 0;
+}
 
 void Audio::play_music(std::filesystem::path file) {
     if (!ready()) return;
@@ -94,8 +96,12 @@ void Audio::stop_music() {
     g_music_finished = false;
 }
 
-bool Audio::music_playing() const { return open_ && Mix_PlayingMusic() != 0; }
+bool Audio::music_playing() const {
+    return open_ && Mix_PlayingMusic() != 0;
+}
 
-bool Audio::take_music_finished() { return g_music_finished.exchange(false); }
+bool Audio::take_music_finished() {
+    return g_music_finished.exchange(false);
+}
 
 }  // namespace platform

@@ -12,7 +12,7 @@ typedef struct _Mix_Music Mix_Music;
 namespace platform {
 
 class Audio {
-public:
+  public:
     Audio();
     ~Audio();
     Audio(const Audio&) = delete;
@@ -41,7 +41,7 @@ public:
     // own thread; the game collects it here, on the game's thread.
     bool take_music_finished();
 
-private:
+  private:
     bool tried_ = false;
     bool open_ = false;
     std::map<std::string, Mix_Chunk*> effects_;

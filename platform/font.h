@@ -13,6 +13,7 @@ struct Font {
     int pixel_size = 12;  // height of the characters in pixels
     bool bold = false;
     Color color = colors::kWhite;
+    friend constexpr bool operator==(const Font&, const Font&) = default;
 };
 
 // Character height in pixels of a font size given in points (on a 96 dpi screen,

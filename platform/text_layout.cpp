@@ -8,7 +8,9 @@
 namespace platform {
 namespace {
 
-bool is_latin_word_char(QChar c) { return c.unicode() < 0x80 && !c.isSpace(); }
+bool is_latin_word_char(QChar c) {
+    return c.unicode() < 0x80 && !c.isSpace();
+}
 
 }  // namespace
 
@@ -31,7 +33,8 @@ std::vector<std::string> wrap_text(std::string_view utf8, const Font& font, int 
         }
         qsizetype next = end;
         // Do not cut a Latin word in two when a space earlier on the line allows a break.
-        if (end < text.size() && is_latin_word_char(text[end]) && is_latin_word_char(text[end - 1])) {
+        if (end < text.size() && is_latin_word_char(text[end]) &&
+            is_latin_word_char(text[end - 1])) {
             qsizetype space = end - 1;
             while (space > start && !text[space].isSpace()) --space;
             if (space > start) {

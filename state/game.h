@@ -63,7 +63,7 @@ constexpr int kLogEntries = 21;
 
 // One slot of the pop-up store: a text or an effect animation at a point of the picture.
 struct Popup {
-    int32_t age = 0;  // 0 = free
+    int32_t age = 0;                   // 0 = free
     int32_t x = 0, y = 0;              // current point
     int32_t start_x = 0, start_y = 0;  // where it began
     int32_t x3 = 0, y3 = 0;            // two further coordinates for moving effects

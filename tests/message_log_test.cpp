@@ -86,14 +86,14 @@ TEST(MessageLog, ClearLeavesTheOldestEntryAndClosingStopsEverything) {
 TEST(MessageLog, PalettesWalkForthAndBack) {
     auto red = [](int32_t kind, int32_t f) { return LogTextColour(kind, f, Color{}).value(); };
     // Six-colour palettes: phases 0 1 2 3 4 5 4 3 2 1, then again.
-    const uint32_t green[] = {0x00EA12, 0x00DB10, 0x00BF0F, 0x00B50E, 0x00B50D,
-                              0x00B50C, 0x00B50D, 0x00B50E, 0x00BF0F, 0x00DB10, 0x00EA12};
+    const uint32_t green[] = {0x00EA12, 0x00DB10, 0x00BF0F, 0x00B50E, 0x00B50D, 0x00B50C,
+                              0x00B50D, 0x00B50E, 0x00BF0F, 0x00DB10, 0x00EA12};
     for (int f = 0; f <= 10; ++f) EXPECT_EQ(red(301, f), green[f]) << f;
     EXPECT_EQ(red(2, 5), 0x550000u);
     EXPECT_EQ(red(306, 3), red(303, 3));
     // pink2: five colours over eight phases.
-    const uint32_t pink2[] = {0xFFCCDD, 0xFFBBCC, 0xEEAABB, 0xDD99AA,
-                              0xCC8899, 0xDD99AA, 0xEEAABB, 0xFFBBCC, 0xFFCCDD};
+    const uint32_t pink2[] = {0xFFCCDD, 0xFFBBCC, 0xEEAABB, 0xDD99AA, 0xCC8899,
+                              0xDD99AA, 0xEEAABB, 0xFFBBCC, 0xFFCCDD};
     for (int f = 0; f <= 8; ++f) EXPECT_EQ(red(310, f), pink2[f]) << f;
     // Rainbow: twelve steps round.
     EXPECT_EQ(red(313, 0), 0xFF0000u);

@@ -22,7 +22,7 @@ TEST(Popups, NewPopupsAreDroppedOverLiveSlotsOfSomeTypes) {
         int32_t occupant;
         bool dropped;
     };
-    const Case cases[] = {{0, true},   {4, true},   {173, true}, {177, true},
+    const Case cases[] = {{0, true},   {4, true},    {173, true}, {177, true},
                           {16, false}, {301, false}, {5, false}};
     for (const Case& c : cases) {
         PopupFixture f;
@@ -54,9 +54,9 @@ TEST(Popups, TheRingWrapsAndHpNumbersStartAboveTheirPoint) {
 TEST(Popups, MovingPopupsKeepTheSlotTextAndAreDroppedOnlyOverType173) {
     PopupFixture f;
     Game& g = f.game;
-    AddPopup(g, 1, 1, "text", 0);                 // slot 1, type 0
+    AddPopup(g, 1, 1, "text", 0);  // slot 1, type 0
     g.popup_position = 0;
-    AddMovingPopup(g, 10, 20, 30, 40, 150);       // lands on slot 1 despite type 0
+    AddMovingPopup(g, 10, 20, 30, 40, 150);  // lands on slot 1 despite type 0
     EXPECT_EQ(g.popups[1].type, 150);
     EXPECT_EQ(g.popups[1].text, "text");
     EXPECT_EQ(g.popups[1].start_x, 10);

@@ -123,11 +123,11 @@ TEST(Frame, ABusyBattleFrameIsDrawnWhereItBelongs) {
     EXPECT_EQ(cg.pixel(740 - 140 + 20, 510 - 140 + 20), Color::rgb(0xDDAA55));
     // Tick 7 is odd: bars whose shown value still rolls use the changing colour.
     const int y0 = 355;
-    EXPECT_EQ(cg.pixel(99, y0 + 52), Color::rgb(0x553322));   // HP track
-    EXPECT_EQ(cg.pixel(5, y0 + 52), Color::rgb(0xFF4499));    // changing: 40 shown, 9 real
-    EXPECT_EQ(cg.pixel(5, y0 + 74), Color::rgb(0x7722FF));    // MP fill
-    EXPECT_EQ(cg.pixel(5, y0 + 96), Color::rgb(0x77DD22));    // TP full, odd tick: no blink
-    EXPECT_EQ(cg.pixel(30, 41), Color::rgb(0xFF4499));        // enemy HP changing
+    EXPECT_EQ(cg.pixel(99, y0 + 52), Color::rgb(0x553322));  // HP track
+    EXPECT_EQ(cg.pixel(5, y0 + 52), Color::rgb(0xFF4499));   // changing: 40 shown, 9 real
+    EXPECT_EQ(cg.pixel(5, y0 + 74), Color::rgb(0x7722FF));   // MP fill
+    EXPECT_EQ(cg.pixel(5, y0 + 96), Color::rgb(0x77DD22));   // TP full, odd tick: no blink
+    EXPECT_EQ(cg.pixel(30, 41), Color::rgb(0xFF4499));       // enemy HP changing
     // The rolls happened after drawing.
     EXPECT_EQ(g.shown.hp, 40 - 3 - 1);
     EXPECT_EQ(g.shown.enemy_hp, 200 - 16 - 1);
@@ -163,7 +163,8 @@ TEST(Frame, TheTopLineShowsLoadsOnTheMapAndDistanceElsewhereButNotInBattle) {
         g.enemy().present = 0;
         g.in_battle = 0;
         g.map_shown = map;
-        g.background() = testing_support::filled(kBoardWidth, kBoardHeight, platform::colors::kBlack);
+        g.background() =
+            testing_support::filled(kBoardWidth, kBoardHeight, platform::colors::kBlack);
         ComposeFrame(g);
         int lit = 0;
         for (int y = 24; y < 38; ++y)

@@ -46,8 +46,8 @@ void ComposeFrame(Game& g) {
     }
     // 10. The click prompt.
     if (g.awaiting_click == 1) {
-        const auto font = platform::font_pt(platform::FontFace::Gothic, 8, false,
-                                            platform::colors::kWhite);
+        const auto font =
+            platform::font_pt(platform::FontFace::Gothic, 8, false, platform::colors::kWhite);
         cg.text(kBoardWidth - platform::Bitmap::text_width("▼", font), 470, "▼", font);
     }
 }

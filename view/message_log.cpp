@@ -37,17 +37,28 @@ constexpr std::array<uint32_t, 12> kRainbow = {0xFF0000, 0xFF9900, 0xFFFF00, 0x9
 
 const std::array<uint32_t, 6>* six_colour_palette(int32_t kind) {
     switch (kind) {
-        case 2: return &kDarkRed;
-        case 301: return &kGreen;
-        case 302: return &kYellow;
-        case 303: return &kLightBlue;
-        case 304: return &kPink;
-        case 305: return &kPurple;
-        case 306: return &kLightBlue;
-        case 307: return &kRed;
-        case 308: return &kPaleYellow;
-        case 309: return &kBrownRed;
-        default: return nullptr;
+        case 2:
+            return &kDarkRed;
+        case 301:
+            return &kGreen;
+        case 302:
+            return &kYellow;
+        case 303:
+            return &kLightBlue;
+        case 304:
+            return &kPink;
+        case 305:
+            return &kPurple;
+        case 306:
+            return &kLightBlue;
+        case 307:
+            return &kRed;
+        case 308:
+            return &kPaleYellow;
+        case 309:
+            return &kBrownRed;
+        default:
+            return nullptr;
     }
 }
 
@@ -81,9 +92,9 @@ std::vector<std::string> WrapLogText(std::string_view text) {
 
 int32_t ColourKind(std::string_view colour) {
     static constexpr std::pair<std::string_view, int32_t> kNames[] = {
-        {"green", 301}, {"yellow", 302}, {"blue", 303},    {"pink", 304},
-        {"purple", 305}, {"aqua", 306},  {"red", 307},     {"yellow2", 308},
-        {"orange", 309}, {"pink2", 310}, {"blue2", 312},   {"rainbow", 313}};
+        {"green", 301},  {"yellow", 302}, {"blue", 303},  {"pink", 304},
+        {"purple", 305}, {"aqua", 306},   {"red", 307},   {"yellow2", 308},
+        {"orange", 309}, {"pink2", 310},  {"blue2", 312}, {"rainbow", 313}};
     for (const auto& [name, kind] : kNames) {
         if (name == colour) return kind;
     }
@@ -121,7 +132,9 @@ void ClearLog(Game& g) {
     for (int i = 0; i < kLogEntries - 1; ++i) g.message_log[i] = LogEntry{};
 }
 
-void SetItemNotice(Game& g, std::string_view text) { g.form.item_l4.caption = text; }
+void SetItemNotice(Game& g, std::string_view text) {
+    g.form.item_l4.caption = text;
+}
 
 void DrawMessageLog(Game& g) {
     if (g.form.bp_box.visible) return;

@@ -11,8 +11,8 @@ namespace {
 
 using platform::Color;
 using platform::Font;
-using platform::FontFace;
 using platform::font_pt;
+using platform::FontFace;
 
 int32_t next_slot(Game& g) {
     g.popup_position = g.popup_position >= kPopupSlots - 1 ? 0 : g.popup_position + 1;
@@ -28,9 +28,9 @@ Color faded(const std::array<uint32_t, N>& table, int32_t age) {
 
 // Damage-number style: white, then yellow and orange into dark red, rising as it fades.
 void draw_number(Game& g, Popup& p) {
-    static constexpr std::array<uint32_t, 11> kColours = {
-        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFF55, 0xFFFF00, 0xFFCC00,
-        0xFF8800, 0xCC5500, 0x993300, 0x440000, 0x110000};
+    static constexpr std::array<uint32_t, 11> kColours = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFF55,
+                                                          0xFFFF00, 0xFFCC00, 0xFF8800, 0xCC5500,
+                                                          0x993300, 0x440000, 0x110000};
     const int bytes = platform::cp932_length(p.text);
     int points = std::clamp(bytes + 5, 7, 11);
     if (bytes >= 4 && g.state.reserved_ints[kLargePopupDigitsFlag] == 1) points += 1;
@@ -43,9 +43,9 @@ void draw_number(Game& g, Popup& p) {
 
 // Glow text: drawn into the overlay, so it lightens what lies below.
 void draw_glow(Game& g, Popup& p) {
-    static constexpr std::array<uint32_t, 12> kGreys = {
-        0xCCCCCC, 0xCCCCCC, 0xCCCCCC, 0xBBBBBB, 0xAAAAAA, 0x999999,
-        0x777777, 0x555555, 0x444444, 0x333333, 0x222222, 0x111111};
+    static constexpr std::array<uint32_t, 12> kGreys = {0xCCCCCC, 0xCCCCCC, 0xCCCCCC, 0xBBBBBB,
+                                                        0xAAAAAA, 0x999999, 0x777777, 0x555555,
+                                                        0x444444, 0x333333, 0x222222, 0x111111};
     const Font font = font_pt(FontFace::Gothic, 6, true, faded(kGreys, p.age));
     const int w = platform::Bitmap::text_width(p.text, font);
     const int h = platform::Bitmap::text_height(font);
@@ -113,16 +113,26 @@ void AddMovingPopup(Game& g, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int
 int32_t BounceOffset(int32_t age) {
     switch (age) {
         case 0:
-        case 1: return -12;
-        case 2: return -10;
-        case 3: return 6;
-        case 4: return 4;
-        case 5: return -3;
-        case 6: return -2;
-        case 7: return 3;
-        case 8: return 2;
-        case 9: return -1;
-        default: return age >= 10 && age <= 99 ? 1 : 0;
+        case 1:
+            return -12;
+        case 2:
+            return -10;
+        case 3:
+            return 6;
+        case 4:
+            return 4;
+        case 5:
+            return -3;
+        case 6:
+            return -2;
+        case 7:
+            return 3;
+        case 8:
+            return 2;
+        case 9:
+            return -1;
+        default:
+            return age >= 10 && age <= 99 ? 1 : 0;
     }
 }
 
@@ -132,11 +142,19 @@ void AgeAndDrawPopups(Game& g) {
         if (!ages_on_odd_ticks_only(p.type) || g.tick_count % 2 == 1) p.age += 1;
         const int32_t bounce = BounceOffset(p.age);
         switch (p.type) {
-            case 0: draw_number(g, p); break;
-            case 301: draw_glow(g, p); break;
+            case 0:
+                draw_number(g, p);
+                break;
+            case 301:
+                draw_glow(g, p);
+                break;
             case 16:
-            case 17: draw_hp_change(g, p, bounce); break;
-            default: DrawEffectAnimation(g, p, bounce); break;
+            case 17:
+                draw_hp_change(g, p, bounce);
+                break;
+            default:
+                DrawEffectAnimation(g, p, bounce);
+                break;
         }
     }
 }

@@ -11,8 +11,8 @@ namespace {
 
 using platform::Bitmap;
 using platform::Color;
-using platform::FontFace;
 using platform::font_pt;
+using platform::FontFace;
 using std::to_string;
 
 constexpr Color kHarmful = Color::rgb(0xFF2233);
@@ -27,7 +27,7 @@ constexpr BarColours kTpBar{Color::rgb(0x224433), Color::rgb(0x77DD22), Color::r
 
 // Writes texts one after another along a line, each in its own size and at its own height.
 class TextRun {
-public:
+  public:
     TextRun(Bitmap& canvas, int x, Color colour) : canvas_(canvas), x_(x), colour_(colour) {}
     TextRun& put(const std::string& text, int points, int y) {
         return put(text, points, y, colour_);
@@ -40,7 +40,7 @@ public:
     }
     int x() const { return x_; }
 
-private:
+  private:
     Bitmap& canvas_;
     int x_;
     Color colour_;
@@ -68,12 +68,14 @@ const char* element_tag(int32_t element) {
 
 void draw_top_line(Game& g) {
     const Color white = platform::colors::kWhite;
-    TextRun(g.cg(), 2, white).put("得点", 8, 9).put(to_string(g.shown.score), 15, 2).put("点", 8, 9);
-    std::string second =
-        g.map_shown == 1
-            ? "ロード回数 > " + to_string(g.state.load_count) + "回"
-            : "距離 > " + to_string(g.state.distance_m) + "m地点 (最高: " +
-                  to_string(g.state.max_distance_m) + "m)";
+    TextRun(g.cg(), 2, white)
+        .put("得点", 8, 9)
+        .put(to_string(g.shown.score), 15, 2)
+        .put("点", 8, 9);
+    std::string second = g.map_shown == 1
+                             ? "ロード回数 > " + to_string(g.state.load_count) + "回"
+                             : "距離 > " + to_string(g.state.distance_m) +
+                                   "m地点 (最高: " + to_string(g.state.max_distance_m) + "m)";
     g.cg().text(2, 24, second, font_pt(FontFace::Gothic, 10, true, white));
 }
 
@@ -91,10 +93,16 @@ void draw_adventurer_panel(Game& g) {
         .put("/" + to_string(a.level * 10 + 100), 8, y0 + 6)
         .put(StatusTags(a, false), 12, y0 + 3, kHarmful)
         .put(StatusTags(a, true), 12, y0 + 3, kHelpful);
-    TextRun(cg, 2, white).put("HP", 8, y0 + 37).put(to_string(g.shown.hp) + "/" + to_string(a.max_hp), 16, y0 + 27);
-    TextRun(cg, 2, white).put("MP", 8, y0 + 60).put(to_string(g.shown.mp) + "/" + to_string(a.max_mp), 11, y0 + 55);
+    TextRun(cg, 2, white)
+        .put("HP", 8, y0 + 37)
+        .put(to_string(g.shown.hp) + "/" + to_string(a.max_hp), 16, y0 + 27);
+    TextRun(cg, 2, white)
+        .put("MP", 8, y0 + 60)
+        .put(to_string(g.shown.mp) + "/" + to_string(a.max_mp), 11, y0 + 55);
     TextRun(cg, 2, white).put("TP", 8, y0 + 82).put(to_string(g.shown.tp) + "％", 10, y0 + 78);
-    TextRun(cg, 2, white).put("おさいふ", 9, y0 + 110).put(to_string(g.shown.money) + "円", 11, y0 + 108);
+    TextRun(cg, 2, white)
+        .put("おさいふ", 9, y0 + 110)
+        .put(to_string(g.shown.money) + "円", 11, y0 + 108);
 
     if (g.scene_kind == -1 && g.recent_players > 0) {
         std::string notice = "今、" + to_string(g.recent_players) + "人が島にいます";
@@ -105,11 +113,10 @@ void draw_adventurer_panel(Game& g) {
         cg.text(640 - Bitmap::text_width(notice, font), y0 + 108, notice, font);
     }
 
-    draw_bar(g, 0, y0 + 52, 100, g.shown.hp, a.hp, a.max_hp, kHpBar,
-             g.shown.hp <= a.max_hp / 10, false);
+    draw_bar(g, 0, y0 + 52, 100, g.shown.hp, a.hp, a.max_hp, kHpBar, g.shown.hp <= a.max_hp / 10,
+             false);
     draw_bar(g, 0, y0 + 74, 70, g.shown.mp, a.mp, a.max_mp, kMpBar, false, false);
-    draw_bar(g, 0, y0 + 96, 60, g.shown.tp, a.tp, a.max_tp, kTpBar, false,
-             g.shown.tp >= a.max_tp);
+    draw_bar(g, 0, y0 + 96, 60, g.shown.tp, a.tp, a.max_tp, kTpBar, false, g.shown.tp >= a.max_tp);
 }
 
 void draw_enemy_panel(Game& g) {
@@ -127,9 +134,15 @@ void draw_enemy_panel(Game& g) {
         .put(std::string(element_tag(e.element)) + " ", 10, 5 + dy)
         .put(StatusTags(e, false), 12, 2 + dy, kHarmful)
         .put(StatusTags(e, true), 12, 2 + dy, kHelpful);
-    TextRun(cg, 2 + dx, white).put("HP", 8, 26 + dy).put(to_string(g.shown.enemy_hp) + "/" + to_string(e.max_hp), 13, 19 + dy);
-    TextRun(cg, 2 + dx, white).put("MP", 8, 49 + dy).put(to_string(g.shown.enemy_mp) + "/" + to_string(e.max_mp), 11, 44 + dy);
-    TextRun(cg, 2 + dx, white).put("TP", 8, 70 + dy).put(to_string(g.shown.enemy_tp) + "％", 10, 67 + dy);
+    TextRun(cg, 2 + dx, white)
+        .put("HP", 8, 26 + dy)
+        .put(to_string(g.shown.enemy_hp) + "/" + to_string(e.max_hp), 13, 19 + dy);
+    TextRun(cg, 2 + dx, white)
+        .put("MP", 8, 49 + dy)
+        .put(to_string(g.shown.enemy_mp) + "/" + to_string(e.max_mp), 11, 44 + dy);
+    TextRun(cg, 2 + dx, white)
+        .put("TP", 8, 70 + dy)
+        .put(to_string(g.shown.enemy_tp) + "％", 10, 67 + dy);
     draw_bar(g, dx, 41 + dy, 100, g.shown.enemy_hp, e.hp, e.max_hp, kHpBar,
              g.shown.enemy_hp <= e.max_hp / 10, false);
     draw_bar(g, dx, 63 + dy, 70, g.shown.enemy_mp, e.mp, e.max_mp, kMpBar, false, false);
