@@ -12,16 +12,13 @@
 #include "platform/file_io.h"
 #include "platform/jpeg_reader.h"
 #include "platform/qt_font.h"
+#include "platform/text_cache.h"
 
 namespace platform {
 namespace {
 
 QColor qcolor(Color c) {
     return QColor(c.r, c.g, c.b);
-}
-
-QString qtext(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // Clips a w x h block placed at (x, y) in a picture of dw x dh, reading from (sx, sy) of a
@@ -56,8 +53,9 @@ bool clip(int& x, int& y, int& w, int& h, int& sx, int& sy, int dw, int dh, int 
 
 Bitmap::Bitmap() : image_(std::make_unique<QImage>()) {}
 
-Bitmap::Bitmap(int width, int height) : Bitmap() {
+Bitmap::Bitmap(int width, int height, Color fill) : Bitmap() {
     resize(width, height);
+    if (fill != colors::kBlack) fill_rect(0, 0, width, height, fill);
 }
 
 Bitmap::Bitmap(const Bitmap& other) : image_(std::make_unique<QImage>(*other.image_)) {}
@@ -232,23 +230,43 @@ void Bitmap::or_combine(const Bitmap& src, int x, int y, int w, int h) {
     }
 }
 
-void Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
-    if (empty() || utf8.empty()) return;
-    QPainter p(image_.get());
-    QFont f = to_qfont(font);
-    p.setFont(f);
-    p.setPen(qcolor(font.color));
-    QFontMetrics metrics(f);
-    p.drawText(x, y + metrics.ascent(), qtext(utf8));
+int Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
+    if (utf8.empty()) return 0;
+    const RenderedText& r = rendered_text(utf8, font);
+    if (empty()) return r.advance;
+    // Blend the font's colour into the picture by the text's coverage.
+    int dx = x + r.left, dy = y + r.top, w = r.mask.width(), h = r.mask.height(), sx = 0, sy = 0;
+    if (!clip(dx, dy, w, h, sx, sy, width(), height(), r.mask.width(), r.mask.height())) {
+        return r.advance;
+    }
+    const Color c = font.color;
+    for (int row = 0; row < h; ++row) {
+        const uchar* m = r.mask.constScanLine(sy + row) + sx;
+        uint8_t* d = scan_line(dy + row) + dx * 3;
+        for (int col = 0; col < w; ++col, d += 3) {
+            const unsigned a = m[col];
+            if (a == 0) continue;
+            if (a == 255) {
+                d[0] = c.r;
+                d[1] = c.g;
+                d[2] = c.b;
+            } else {
+                d[0] = static_cast<uint8_t>((c.r * a + d[0] * (255 - a) + 127) / 255);
+                d[1] = static_cast<uint8_t>((c.g * a + d[1] * (255 - a) + 127) / 255);
+                d[2] = static_cast<uint8_t>((c.b * a + d[2] * (255 - a) + 127) / 255);
+            }
+        }
+    }
+    return r.advance;
 }
 
 int Bitmap::text_width(std::string_view utf8, const Font& font) {
     if (utf8.empty()) return 0;
-    return QFontMetrics(to_qfont(font)).horizontalAdvance(qtext(utf8));
+    return rendered_text(utf8, font).advance;
 }
 
 int Bitmap::text_height(const Font& font) {
-    return QFontMetrics(to_qfont(font)).height();
+    return cached_metrics(font).height();
 }
 
 Color Bitmap::pixel(int x, int y) const {

@@ -18,7 +18,7 @@ namespace platform {
 class Bitmap {
   public:
     Bitmap();
-    Bitmap(int width, int height);  // filled black
+    Bitmap(int width, int height, Color fill = colors::kBlack);
     Bitmap(const Bitmap& other);
     Bitmap& operator=(const Bitmap& other);
     Bitmap(Bitmap&&) noexcept;
@@ -56,8 +56,9 @@ class Bitmap {
     // of every colour byte (black adds nothing, so glows and tints add light).
     void or_combine(const Bitmap& src, int x, int y, int w, int h);
 
-    // Text with a transparent background, its cell's upper-left corner at (x, y).
-    void text(int x, int y, std::string_view utf8, const Font& font);
+    // Text with a transparent background, its cell's upper-left corner at (x, y). Returns
+    // the width of the text.
+    int text(int x, int y, std::string_view utf8, const Font& font);
     static int text_width(std::string_view utf8, const Font& font);
     static int text_height(const Font& font);
 

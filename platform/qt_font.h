@@ -2,11 +2,17 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include "platform/font.h"
 
 namespace platform {
 
 QFont to_qfont(const Font& font);
+
+// The same, made once per face, size and weight and kept (drawing asks for the same few
+// fonts every frame).
+const QFont& cached_qfont(const Font& font);
+const QFontMetrics& cached_metrics(const Font& font);
 
 }  // namespace platform

@@ -16,7 +16,7 @@ bool is_latin_word_char(QChar c) {
 
 std::vector<std::string> wrap_text(std::string_view utf8, const Font& font, int width) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    const QFontMetrics metrics(to_qfont(font));
+    const QFontMetrics& metrics = cached_metrics(font);
     std::vector<std::string> lines;
     qsizetype start = 0;
     while (start < text.size()) {

@@ -28,6 +28,9 @@ Form::Form() {
     battle_box.set_bounds(460, 8, 172, 400);
     net_box.set_bounds(0, 0, 640, 480);
     world_box.set_bounds(0, 0, 640, 480);
+    world_cg.parent = &world_box;
+    world_cg.set_bounds(0, 40, 640, 430);
+    world_cg.picture.resize(640, 430);
 
     pet_box.set_bounds(0, 0, 640, 480);
     for (platform::Label* l :
@@ -37,9 +40,9 @@ Form::Form() {
 }
 
 std::vector<platform::Widget*> Form::all() {
-    return {&cg,      &map_box, &cg2,        &map_b1,  &bp_box,    &bp_l,    &item_box, &l_btn10,
-            &item_l3, &item_l4, &battle_box, &net_box, &world_box, &pet_box, &pet_l,    &pet_bp_l,
-            &l_btn61, &l_btn62, &l_btn63,    &l_btn65, &l_btn66,   &l_btn67};
+    return {&cg,       &map_box, &cg2,        &map_b1,  &bp_box,    &bp_l,     &item_box, &l_btn10,
+            &item_l3,  &item_l4, &battle_box, &net_box, &world_box, &world_cg, &pet_box,  &pet_l,
+            &pet_bp_l, &l_btn61, &l_btn62,    &l_btn63, &l_btn65,   &l_btn66,  &l_btn67};
 }
 
 }  // namespace quill

@@ -41,6 +41,7 @@ struct Form {
     // The ranking and world-site panels.
     platform::Panel net_box{"net_box"};
     platform::Panel world_box{"world_box"};
+    platform::Picture world_cg{"world_cg"};  // the shared report list
 
     // The pet panel.
     platform::Panel pet_box{"pet_box"};

@@ -63,9 +63,7 @@ void write_bmp(const std::filesystem::path& path, const platform::Bitmap& pictur
 }
 
 platform::Bitmap filled(int w, int h, platform::Color c) {
-    platform::Bitmap b(w, h);
-    b.fill_rect(0, 0, w, h, c);
-    return b;
+    return platform::Bitmap(w, h, c);
 }
 
 int run_command(const std::string& command, std::string* output) {

@@ -34,8 +34,7 @@ class TextRun {
     }
     TextRun& put(const std::string& text, int points, int y, Color colour) {
         const auto font = font_pt(FontFace::Gothic, points, true, colour);
-        canvas_.text(x_, y, text, font);
-        x_ += Bitmap::text_width(text, font);
+        x_ += canvas_.text(x_, y, text, font);
         return *this;
     }
     int x() const { return x_; }
@@ -84,13 +83,15 @@ void draw_adventurer_panel(Game& g) {
     const Color white = platform::colors::kWhite;
     const int y0 = 355;
     Bitmap& cg = g.cg();
+    std::string exp_limit = "/";
+    exp_limit += to_string(a.level * 10 + 100);
     TextRun(cg, 2, white)
         .put(a.name, 12, y0)
         .put(" Lv", 8, y0 + 6)
         .put(to_string(a.level), 13, y0)
         .put(" exp", 8, y0 + 6)
         .put(to_string(g.shown.exp), 11, y0 + 1)
-        .put("/" + to_string(a.level * 10 + 100), 8, y0 + 6)
+        .put(exp_limit, 8, y0 + 6)
         .put(StatusTags(a, false), 12, y0 + 3, kHarmful)
         .put(StatusTags(a, true), 12, y0 + 3, kHelpful);
     TextRun(cg, 2, white)
