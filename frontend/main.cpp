@@ -6,6 +6,8 @@
 
 #include "frontend/main_window.h"
 #include "frontend/options.h"
+#include "frontend/qt_dialogs.h"
+#include "frontend/script_dialogs.h"
 #include "frontend/script.h"
 #include "platform/file_io.h"
 #include "shell/startup.h"
@@ -50,13 +52,21 @@ int main(int argc, char** argv) {
     auto game = std::make_unique<Game>();
     game->folders =
         options->folder ? platform::Folders(*options->folder) : platform::Folders::of_executable();
+    frontend::ScriptDialogs script_dialogs;
+    frontend::QtDialogs window_dialogs;
+    if (options->script) {
+        game->dialogs = &script_dialogs;
+    } else if (!options->offscreen) {
+        game->dialogs = &window_dialogs;
+    }
     WireHandlers(*game);
     FormCreate(*game, options->seed);
 
     int code = 0;
     {
         frontend::MainWindow window(*game, options->turbo);
-        if (options->script) window.set_script(std::move(script));
+        window_dialogs.set_parent(&window);
+        if (options->script) window.set_script(std::move(script), &script_dialogs);
         window.show();
         window.start();
         if (!game->quit_requested) app.exec();

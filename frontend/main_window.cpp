@@ -132,7 +132,18 @@ void MainWindow::start() {
 
 void MainWindow::after_event() {
     sync();
+    if (check_unanswered()) return;
     if (game_.quit_requested) close();
+}
+
+// A question the script did not prepare an answer for ends the run as a mistake.
+bool MainWindow::check_unanswered() {
+    if (!scripted_ || !script_dialogs_ || script_dialogs_->unanswered().empty()) return false;
+    const int line = script_pos_ > 0 ? script_[script_pos_ - 1].line : 0;
+    script_error("script line " + std::to_string(line) +
+                 ": the game asked a question with no answer prepared: " +
+                 script_dialogs_->unanswered());
+    return true;
 }
 
 void MainWindow::on_tick() {
@@ -185,7 +196,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- scripts ----
 
-void MainWindow::set_script(std::vector<ScriptCommand> commands) {
+void MainWindow::set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs) {
+    script_dialogs_ = dialogs;
     script_ = std::move(commands);
     script_pos_ = 0;
     scripted_ = true;
@@ -261,6 +273,9 @@ bool MainWindow::run_command(const ScriptCommand& c) {
         case ScriptOp::Key:
             send_key(c.text);
             break;
+        case ScriptOp::Answer:
+            if (script_dialogs_) script_dialogs_->prepare_answer(c.text == "yes");
+            break;
         case ScriptOp::Shot: {
             sync();
             QPixmap shot = grab();
@@ -275,6 +290,7 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             close();
             return false;
     }
+    if (check_unanswered()) return false;
     if (!isVisible()) {  // the game closed the window
         scripted_ = false;
         return false;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frontend/script.h"
+#include "frontend/script_dialogs.h"
 #include "platform/widgets.h"
 #include "state/game.h"
 
@@ -24,8 +25,9 @@ class MainWindow : public QWidget {
     MainWindow(Game& game, bool turbo);
     ~MainWindow() override;
 
-    // Plays the script's commands between ticks; the program ends with the script.
-    void set_script(std::vector<ScriptCommand> commands);
+    // Plays the script's commands between ticks; the program ends with the script. The
+    // script's answers go to `dialogs`, which the game must be using.
+    void set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs);
     // Exit code for a script that failed (0 while all is well).
     int exit_code() const { return exit_code_; }
 
@@ -57,6 +59,8 @@ class MainWindow : public QWidget {
     std::vector<ScriptCommand> script_;
     size_t script_pos_ = 0;
     bool scripted_ = false;
+    ScriptDialogs* script_dialogs_ = nullptr;
+    bool check_unanswered();
     int wait_ticks_ = 0;
     int exit_code_ = 0;
 };

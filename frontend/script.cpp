@@ -56,6 +56,11 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
                 return fail("key needs one of Enter, F1, F10, Up, Down, Escape, Space");
             c.op = ScriptOp::Key;
             c.text = w[1];
+        } else if (op == "answer") {
+            if (w.size() != 2 || (w[1] != "yes" && w[1] != "no"))
+                return fail("answer needs yes or no");
+            c.op = ScriptOp::Answer;
+            c.text = w[1];
         } else if (op == "shot") {
             if (w.size() != 2) return fail("shot needs one file name");
             c.op = ScriptOp::Shot;

@@ -8,13 +8,13 @@
 
 namespace quill::frontend {
 
-enum class ScriptOp { Wait, Click, RightClick, Release, Move, Key, Shot, Quit };
+enum class ScriptOp { Wait, Click, RightClick, Release, Move, Key, Answer, Shot, Quit };
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Quit;
     int line = 0;      // 1-based line of the script
     int x = 0, y = 0;  // Click, RightClick, Move; x is the tick count of Wait
-    std::string text;  // the key name of Key, the file of Shot
+    std::string text;  // the key name of Key, "yes" or "no" of Answer, the file of Shot
 };
 
 // Parses a whole script. On a mistake returns nothing and sets `error` to a message that

@@ -53,10 +53,48 @@ void ClickMainPicture(Game& g, int x, int y, MouseButton button) {
     }
 }
 
+namespace {
+
+constexpr platform::Color kButtonIdle = platform::Color::rgb(0x808080);
+constexpr platform::Color kButtonHovered = platform::Color::rgb(0xC0C0C0);
+
+void toggle_network(Game& g) {
+    PlaySound(g, "1.wav");
+    g.state.net_off = 1 - g.state.net_off;
+    save_net_bookkeeping(g);
+    g.dialogs->message(g.state.net_off == 0 ? "ネット対応に変更しました"
+                                            : "ネット非対応に変更しました");
+}
+
+// Starting over asks three times; only "yes", "yes", "no" goes through.
+void ask_for_reset(Game& g) {
+    PlaySound(g, "1.wav");
+    if (!g.dialogs->ask_yes_no("おっと、初期化したい？\n今までの記録とか消えるけどいい？)")) return;
+    if (!g.dialogs->ask_yes_no("本当に消えるけどいい？)")) return;
+    if (g.dialogs->ask_yes_no("では初期化する場合は「いいえ」を選択してね)")) return;
+    reset_game(g);
+}
+
+}  // namespace
+
 void FormKeyDown(Game& g, platform::Key key) {
-    if (key == platform::Key::Enter && (g.screen_mode == kBoot || g.screen_mode == kTitle)) {
+    using platform::Key;
+    if (key == Key::Enter && (g.screen_mode == kBoot || g.screen_mode == kTitle)) {
         ClickMainPicture(g, 0, 0, MouseButton::Left);
+    } else if (key == Key::F10 && g.screen_mode == kBoot) {
+        toggle_network(g);
+    } else if (key == Key::F1 && g.screen_mode == kBoot) {
+        ask_for_reset(g);
     }
+}
+
+void l_btn1MouseMove(Game& g, platform::Label& over) {
+    for (platform::Label* button : g.form.button_labels()) button->color = kButtonIdle;
+    over.color = kButtonHovered;
+}
+
+void bp_boxMouseMove(Game& g) {
+    for (platform::Label* button : g.form.button_labels()) button->color = kButtonIdle;
 }
 
 void LeaveBoot(Game& g) {

@@ -16,6 +16,11 @@ void ClickMainPicture(Game& g, int x, int y, platform::MouseButton button);
 // True when the press only acknowledged a waiting log line.
 bool ConsumeWait(Game& g);
 
+// The pointer over a button label: every button idle, this one lit.
+void l_btn1MouseMove(Game& g, platform::Label& over);
+// The pointer over a panel, a text label or a list: every button idle.
+void bp_boxMouseMove(Game& g);
+
 void LeaveBoot(Game& g);
 void LeaveTitle(Game& g);
 void ReturnToTitleAfterDeath(Game& g);

@@ -45,4 +45,14 @@ std::vector<platform::Widget*> Form::all() {
             &pet_bp_l, &l_btn61, &l_btn62,    &l_btn63, &l_btn65,   &l_btn66,  &l_btn67};
 }
 
+std::vector<platform::Label*> Form::button_labels() {
+    std::vector<platform::Label*> buttons;
+    for (platform::Widget* w : all()) {
+        if (w->kind == platform::WidgetKind::Label && w->name.rfind("l_btn", 0) == 0) {
+            buttons.push_back(static_cast<platform::Label*>(w));
+        }
+    }
+    return buttons;
+}
+
 }  // namespace quill

@@ -16,6 +16,8 @@ struct Form {
     // Every widget, parents before their children, in the order they are stacked (later
     // ones lie above earlier ones).
     std::vector<platform::Widget*> all();
+    // The labels that act as buttons (their names begin with "l_btn").
+    std::vector<platform::Label*> button_labels();
 
     // The main picture: every frame is drawn here.
     platform::Picture cg{"cg"};

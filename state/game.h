@@ -10,11 +10,14 @@
 #include "platform/audio.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "platform/folders.h"
 #include "state/combatant.h"
+#include "state/command_table.h"
 #include "state/form.h"
 #include "state/game_state.h"
 #include "state/net_records.h"
+#include "state/skill_table.h"
 
 namespace quill {
 
@@ -53,6 +56,7 @@ struct TitleStar {
 };
 
 constexpr int kSoundQueueLength = 10;
+constexpr int kEncounterNames = 226;
 
 // One line of the message log.
 struct LogEntry {
@@ -80,12 +84,18 @@ struct Game {
 
     platform::Folders folders;
     platform::Clock* clock = &platform::system_clock();
+    platform::Dialogs* dialogs = &platform::headless_dialogs();
 
     GameState state;
     std::array<Combatant, 3> combatants;
     Combatant& adventurer() { return combatants[0]; }
     Combatant& enemy() { return combatants[1]; }
     Combatant& pet() { return combatants[2]; }
+
+    // the static tables
+    SkillTable skills;
+    CommandTable commands;
+    std::array<std::string, kEncounterNames> encounter_names;
 
     Form form;
     platform::Bitmap bak;     // overlay OR-combined onto every frame

@@ -1,25 +1,262 @@
 #include "state/save_files.h"
 
+#include <iostream>
+
+#include "platform/file_io.h"
+#include "platform/text_file.h"
+#include "state/record_export.h"
 #include "state/state_ops.h"
+#include "state/static_tables.h"
 
 namespace quill {
+namespace {
 
-void load_game(Game& g) {
-    // Reading my.dat comes here; until then every run starts a new game.
-    new_game(g);
+constexpr size_t kMaxSaveBytes = 4u << 20;  // a real save is about 20 KB
+const char kDamagedMessage[] = "データが壊れています。初期化してプレーしなおしてください";
+
+// Visits every line of my.dat in file order; the readers and the writer share this map.
+template <class Visitor>
+void walk_save_lines(Game& g, Visitor& v) {
+    GameState& s = g.state;
+    Combatant& a = g.combatants[0];
+    Combatant& p = g.combatants[2];
+    for (auto& x : s.event_flags) v.num(x);     // 1-100
+    for (auto& x : s.reserved_block) v.num(x);  // 101-200
+    for (auto& x : s.item_count) v.num(x);      // 201-1200
+    for (auto& x : s.story_flags) v.num(x);     // 1201-1300
+    v.num(s.money);
+    v.num(s.bonus_points);
+    for (int i = 0; i <= 5; ++i) v.num(s.reserved_ints[i]);  // 1303-1308
+    v.num(s.load_count);
+    v.num(s.reserved_ints[6]);
+    v.num(s.reserved_ints[7]);
+    v.num(s.death_count);  // 1312
+    v.num(s.escape_count);
+    v.num(s.battle_count);
+    for (auto& pair : s.reserved_pairs) {  // 1315-1354
+        v.num(pair[0]);
+        v.num(pair[1]);
+    }
+    for (auto& x : s.item_seen) v.num(x);                     // 1355-2354
+    for (int i = 8; i <= 14; ++i) v.num(s.reserved_ints[i]);  // 2355-2361
+    v.num(s.game_speed);
+    for (auto& table : s.reserved_tables) {  // 2363-2406
+        for (auto& x : table) v.num(x);
+    }
+    for (auto& x : s.reserved_list) v.num(x);    // 2407-3406
+    for (auto& x : s.skill_level) v.num(x);      // 3407-4406
+    for (auto& x : s.skill_use_count) v.num(x);  // 4407-5406
+    for (auto& x : s.hoshio_slots) v.num(x);     // 5407-5426
+    v.text(a.name);                              // 5427
+    for (int32_t* x : {&a.reserved36, &a.weapon, &a.level, &a.exp, &a.max_hp, &a.max_mp, &a.hp,
+                       &a.mp, &a.tp, &a.defence, &a.spirit, &a.attack, &a.intellect, &a.hit,
+                       &a.evasion, &a.shield, &a.helmet, &a.armour}) {
+        v.num(*x);  // 5428-5445
+    }
+    for (int i = 15; i <= 18; ++i) v.num(s.reserved_ints[i]);  // 5446-5449
+    v.text(s.reserved_text);                                   // 5450
+    v.step();                                                  // 5451
+    for (int32_t* x : {&s.char_type, &s.raised_attribute, &s.score, &s.max_distance_m,
+                       &s.race_sex, &a.right_ring, &a.left_ring, &a.waist, &a.arm,
+                       &s.reserved_ints[19], &a.max_tp, &a.pendant, &a.earring}) {
+        v.num(*x);  // 5452-5464
+    }
+    v.checksum();  // 5465
+    v.num(s.player_id);
+    v.num(s.last_rank_send_minute);
+    for (auto& x : s.skill_order) v.num(x);  // 5468-5567
+    for (auto& x : s.skill_seen) v.num(x);   // 5568-6567
+    for (int32_t* x : {&s.miss_count, &s.combo_count, &s.guard_count, &s.kills_vomact,
+                       &s.kills_henteko, &s.kills_yowakko, &s.kills_extra}) {
+        v.num(*x);  // 6568-6574
+    }
+    v.text(p.name);  // 6575
+    for (int32_t* x : {&p.hp, &p.max_hp, &p.mp, &p.max_mp, &p.attack}) v.num(*x);
+    for (auto& m : p.moods) v.num(m);  // 6581-6585
+    for (int32_t* x : {&p.intellect, &p.evasion, &p.exp, &p.level, &s.pet_knockout_count,
+                       &p.hit, &p.defence, &s.last_report_minute}) {
+        v.num(*x);  // 6586-6593
+    }
+    for (auto& x : s.combo_discovered) v.num(x);  // 6594-7593
+    for (int32_t* x : {&p.look, &s.death_count, &s.kills_ghost, &s.kills_tsuyokko,
+                       &s.kills_dragon, &s.chest_open_count, &s.cure_count,
+                       &s.format_upgrade_done}) {
+        v.num(*x);  // 7594-7601; this later death count is the one that stays
+    }
+}
+
+struct SaveWriter {
+    Game& g;
+    platform::TextWriter out;
+    void num(int32_t& x) { out.write_int(x); }
+    void text(std::string& x) { out.write_text(x); }
+    void step() {
+        g.state.saved_scene_step = g.sequence_step;
+        out.write_int(g.sequence_step);
+    }
+    void checksum() { out.write_int(save_checksum(g)); }
+};
+
+struct SaveReader {
+    Game& g;
+    platform::TextReader in;
+    bool failed = false;
+    int failed_line = 0;
+    bool checksum_ok = true;
+
+    void num(int32_t& x) {
+        if (failed) return;
+        if (!in.read_int(x)) {
+            failed = true;
+            failed_line = in.line();
+        }
+    }
+    void text(std::string& x) {
+        if (!failed) x = in.read_text();
+    }
+    void step() { num(g.state.saved_scene_step); }
+    void checksum() {
+        if (failed) return;
+        const int32_t computed = save_checksum(g);
+        int32_t stored = 0;
+        num(stored);
+        if (!failed) checksum_ok = stored == computed;
+    }
+};
+
+void read_names(Game& g) {
+    g.encounter_names.fill(std::string());
+    auto bytes = platform::read_file(g.folders.dat_file("name.dat"), 1u << 20);
+    if (!bytes) {
+        std::cerr << "Quillmoor: the name list " << g.folders.dat_file("name.dat")
+                  << " could not be read; the island's strangers stay nameless\n";
+        return;
+    }
+    platform::TextReader in(std::move(*bytes));
+    for (auto& name : g.encounter_names) name = in.read_text();
+}
+
+// A save from before the technique list kept its order: list the learned, named ones.
+void rebuild_skill_order(Game& g) {
+    GameState& s = g.state;
+    for (int32_t id : s.skill_order) {
+        if (id != 0) return;
+    }
+    s.skill_order.fill(-1);
+    int n = 0;
+    for (int id = 0; id < kSkillIds && n < kSkillOrderSize; ++id) {
+        if (s.skill_level[id] >= 1 && !g.skills[id].name.empty()) s.skill_order[n++] = id;
+    }
+}
+
+void mark_damaged(Game& g, const std::string& message) {
+    g.dialogs->message(message);
+    g.state.save_damaged = 1;
+}
+
+}  // namespace
+
+int32_t save_checksum(const Game& g) {
+    const GameState& s = g.state;
+    const Combatant& a = g.combatants[0];
+    uint32_t sum = 0;
+    for (int32_t x : s.item_count) sum += static_cast<uint32_t>(x);
+    for (int id = 0; id < 100; ++id) sum += static_cast<uint32_t>(s.skill_level[id]);
+    for (int32_t x : {s.money, s.bonus_points, s.score, a.attack, a.defence, a.hit, a.evasion,
+                      a.max_hp, a.max_mp, a.max_tp, a.level, a.exp}) {
+        sum += static_cast<uint32_t>(x);
+    }
+    return static_cast<int32_t>(sum);
+}
+
+std::string save_file_bytes(Game& g) {
+    SaveWriter w{g, {}};
+    walk_save_lines(g, w);
+    return w.out.bytes();
 }
 
 void save_game(Game& g) {
     if (g.state.save_damaged == 1) return;
-    // Writing my.dat and the record comes here.
+    std::error_code ec;
+    std::filesystem::create_directories(g.folders.dat(), ec);
+    if (!platform::write_file_atomically(g.folders.dat_file("my.dat"), save_file_bytes(g))) {
+        g.dialogs->message("セーブできませんでした。" + g.folders.dat().string() +
+                           " に書き込めるか確かめてください");
+        return;
+    }
+    export_record(g);
 }
 
-void load_net_bookkeeping(Game&) {
-    // Reading kousin.dat comes here.
+void load_game(Game& g) {
+    const auto path = g.folders.dat_file("my.dat");
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        new_game(g);
+        save_game(g);
+    }
+    auto bytes = platform::read_file(path, kMaxSaveBytes);
+    if (!bytes) {
+        mark_damaged(g, "セーブデータ (my.dat) を読み込めませんでした。" +
+                            std::string(kDamagedMessage));
+        return;
+    }
+    SaveReader reader{g, platform::TextReader(std::move(*bytes))};
+    walk_save_lines(g, reader);
+    if (reader.failed) {
+        mark_damaged(g, "セーブデータ (my.dat) の " + std::to_string(reader.failed_line) +
+                            " 行目が数字ではありません。" + kDamagedMessage);
+        return;
+    }
+    if (!reader.checksum_ok) mark_damaged(g, kDamagedMessage);
+
+    read_names(g);
+    g.state.load_count += 1;
+    save_game(g);
+    fill_static_tables(g);
+    rebuild_skill_order(g);
+    if (g.state.format_upgrade_done == 0) {
+        g.state.format_upgrade_done = 1;
+        for (int id = 680; id <= 688; ++id) g.state.item_count[id] = 0;
+    }
 }
 
-void save_net_bookkeeping(Game&) {
-    // Writing kousin.dat comes here.
+void load_net_bookkeeping(Game& g) {
+    const auto path = g.folders.dat_file("kousin.dat");
+    auto bytes = platform::read_file(path, 1u << 16);
+    if (!bytes) {
+        // Only a fresh install starts over here; a save that loaded keeps its adventurer.
+        if (g.state.load_count <= 1 && !adventurer_exists(g)) new_game(g);
+        save_net_bookkeeping(g);
+        bytes = platform::read_file(path, 1u << 16);
+        if (!bytes) return;
+    }
+    platform::TextReader in(std::move(*bytes));
+    GameState& s = g.state;
+    for (int32_t* x : {&s.last_rank_send_minute, &s.last_report_minute, &s.last_rank, &s.net_off}) {
+        int32_t value = 0;
+        if (!in.read_int(value)) return;  // a damaged line leaves the rest as it was
+        *x = value;
+    }
+}
+
+void save_net_bookkeeping(Game& g) {
+    platform::TextWriter out;
+    const GameState& s = g.state;
+    out.write_int(s.last_rank_send_minute);
+    out.write_int(s.last_report_minute);
+    out.write_int(s.last_rank);
+    out.write_int(s.net_off);
+    std::error_code ec;
+    std::filesystem::create_directories(g.folders.dat(), ec);
+    platform::write_file_atomically(g.folders.dat_file("kousin.dat"), out.bytes());
+}
+
+void reset_game(Game& g) {
+    new_game(g);
+    fill_static_tables(g);
+    g.state.save_damaged = 0;
+    save_game(g);
+    g.dialogs->message("初期化完了....");
 }
 
 }  // namespace quill

@@ -2,8 +2,10 @@
 
 namespace quill {
 
-void fill_static_tables(Game&) {
-    // The technique table, the command cards and the item catalogue are filled here.
+void fill_static_tables(Game& g) {
+    fill_skill_table(g.skills);
+    fill_command_table(g.commands, g.skills);
+    // The item catalogue is filled here in the same pass once the game has one.
 }
 
 }  // namespace quill

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -29,7 +30,8 @@ struct GameFixture {
     GameFixture();
     TempFolder folder;
     platform::ManualClock clock;
-    Game game;
+    std::unique_ptr<Game> owned = std::make_unique<Game>();
+    Game& game = *owned;
 };
 
 // Writes a picture as a 24-bit BMP file.
