@@ -140,9 +140,9 @@ void MainWindow::after_event() {
 bool MainWindow::check_unanswered() {
     if (!scripted_ || !script_dialogs_ || script_dialogs_->unanswered().empty()) return false;
     const int line = script_pos_ > 0 ? script_[script_pos_ - 1].line : 0;
-    script_error("script line " + std::to_string(line) +
-                 ": the game asked a question with no answer prepared: " +
-                 script_dialogs_->unanswered());
+    script_error(
+        "script line " + std::to_string(line) +
+        ": the game asked a question with no answer prepared: " + script_dialogs_->unanswered());
     return true;
 }
 

@@ -8,12 +8,12 @@ class QWidget;
 namespace quill::frontend {
 
 class QtDialogs final : public platform::Dialogs {
-public:
+  public:
     void set_parent(QWidget* parent) { parent_ = parent; }
     void message(const std::string& text) override;
     bool ask_yes_no(const std::string& text) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 

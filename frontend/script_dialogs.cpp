@@ -4,7 +4,9 @@
 
 namespace quill::frontend {
 
-void ScriptDialogs::message(const std::string& text) { std::cout << text << std::endl; }
+void ScriptDialogs::message(const std::string& text) {
+    std::cout << text << std::endl;
+}
 
 bool ScriptDialogs::ask_yes_no(const std::string& text) {
     std::cout << text << std::endl;

@@ -10,7 +10,7 @@
 namespace quill::frontend {
 
 class ScriptDialogs final : public platform::Dialogs {
-public:
+  public:
     void message(const std::string& text) override;
     bool ask_yes_no(const std::string& text) override;
 
@@ -18,7 +18,7 @@ public:
     // The question that found no prepared answer (empty while all went well).
     const std::string& unanswered() const { return unanswered_; }
 
-private:
+  private:
     std::deque<bool> answers_;
     std::string unanswered_;
 };

@@ -4,7 +4,9 @@
 
 namespace platform {
 
-void HeadlessDialogs::message(const std::string& text) { std::cerr << text << '\n'; }
+void HeadlessDialogs::message(const std::string& text) {
+    std::cerr << text << '\n';
+}
 
 bool HeadlessDialogs::ask_yes_no(const std::string& text) {
     std::cerr << text << " -> no\n";

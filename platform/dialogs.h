@@ -7,7 +7,7 @@
 namespace platform {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows a message and returns when the player has acknowledged it.
     virtual void message(const std::string& text) = 0;
@@ -17,7 +17,7 @@ public:
 
 // Without a window: messages go to standard error, every question is answered "no".
 class HeadlessDialogs final : public Dialogs {
-public:
+  public:
     void message(const std::string& text) override;
     bool ask_yes_no(const std::string& text) override;
 };

@@ -14,9 +14,15 @@ void fill_command_table(CommandTable& commands, const SkillTable& skills) {
         int32_t group;
     };
     static constexpr Fixed kFixed[] = {
-        {"進む", 2},           {"休憩", 2},           {"帰る", 2},
-        {"宝箱:こじ開ける", 3}, {"宝箱:知恵を使う", 3}, {"宝箱:諦める", 3},
-        {"治療:体操する", 4},   {"治療:精神統一", 4},   {"治療:休む", 4},
+        {"進む", 2},
+        {"休憩", 2},
+        {"帰る", 2},
+        {"宝箱:こじ開ける", 3},
+        {"宝箱:知恵を使う", 3},
+        {"宝箱:諦める", 3},
+        {"治療:体操する", 4},
+        {"治療:精神統一", 4},
+        {"治療:休む", 4},
     };
     int i = kCommandAdvance;
     for (const Fixed& f : kFixed) {

@@ -33,7 +33,7 @@ std::string title_text(const GameState& s) {
         const char* text;
     };
     static constexpr Mark kCleared[] = {{13, "ｸﾘｱ"}, {16, "陸"}, {14, "海"}, {15, "空"},
-                                        {17, "緑"},   {18, "山"}, {19, "光"}};
+                                        {17, "緑"},  {18, "山"}, {19, "光"}};
     for (const Mark& m : kCleared) {
         if (f[m.flag] == 1) t += m.text;
     }

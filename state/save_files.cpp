@@ -56,9 +56,9 @@ void walk_save_lines(Game& g, Visitor& v) {
     for (int i = 15; i <= 18; ++i) v.num(s.reserved_ints[i]);  // 5446-5449
     v.text(s.reserved_text);                                   // 5450
     v.step();                                                  // 5451
-    for (int32_t* x : {&s.char_type, &s.raised_attribute, &s.score, &s.max_distance_m,
-                       &s.race_sex, &a.right_ring, &a.left_ring, &a.waist, &a.arm,
-                       &s.reserved_ints[19], &a.max_tp, &a.pendant, &a.earring}) {
+    for (int32_t* x : {&s.char_type, &s.raised_attribute, &s.score, &s.max_distance_m, &s.race_sex,
+                       &a.right_ring, &a.left_ring, &a.waist, &a.arm, &s.reserved_ints[19],
+                       &a.max_tp, &a.pendant, &a.earring}) {
         v.num(*x);  // 5452-5464
     }
     v.checksum();  // 5465
@@ -73,14 +73,13 @@ void walk_save_lines(Game& g, Visitor& v) {
     v.text(p.name);  // 6575
     for (int32_t* x : {&p.hp, &p.max_hp, &p.mp, &p.max_mp, &p.attack}) v.num(*x);
     for (auto& m : p.moods) v.num(m);  // 6581-6585
-    for (int32_t* x : {&p.intellect, &p.evasion, &p.exp, &p.level, &s.pet_knockout_count,
-                       &p.hit, &p.defence, &s.last_report_minute}) {
+    for (int32_t* x : {&p.intellect, &p.evasion, &p.exp, &p.level, &s.pet_knockout_count, &p.hit,
+                       &p.defence, &s.last_report_minute}) {
         v.num(*x);  // 6586-6593
     }
     for (auto& x : s.combo_discovered) v.num(x);  // 6594-7593
-    for (int32_t* x : {&p.look, &s.death_count, &s.kills_ghost, &s.kills_tsuyokko,
-                       &s.kills_dragon, &s.chest_open_count, &s.cure_count,
-                       &s.format_upgrade_done}) {
+    for (int32_t* x : {&p.look, &s.death_count, &s.kills_ghost, &s.kills_tsuyokko, &s.kills_dragon,
+                       &s.chest_open_count, &s.cure_count, &s.format_upgrade_done}) {
         v.num(*x);  // 7594-7601; this later death count is the one that stays
     }
 }
@@ -196,8 +195,8 @@ void load_game(Game& g) {
     }
     auto bytes = platform::read_file(path, kMaxSaveBytes);
     if (!bytes) {
-        mark_damaged(g, "セーブデータ (my.dat) を読み込めませんでした。" +
-                            std::string(kDamagedMessage));
+        mark_damaged(
+            g, "セーブデータ (my.dat) を読み込めませんでした。" + std::string(kDamagedMessage));
         return;
     }
     SaveReader reader{g, platform::TextReader(std::move(*bytes))};

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_io.h"
 #include "shell/startup.h"
+#include "shell/wiring.h"
+#include "state/save_files.h"
 #include "state/state_ops.h"
 #include "test_support.h"
 
@@ -108,6 +111,101 @@ TEST(Input, PointerMovesAreRecorded) {
     cgMouseMove(f.game, {MouseButton::Left, 33, 44});
     EXPECT_EQ(f.game.pointer_x, 33);
     EXPECT_EQ(f.game.pointer_y, 44);
+}
+
+TEST(Input, F10TogglesTheNetworkModeAndWritesItDown) {
+    StartedGame f;
+    Game& g = f.game;
+    ASSERT_EQ(g.state.net_off, 0);
+    FormKeyDown(g, Key::F10);
+    FormKeyDown(g, Key::F10);
+    EXPECT_EQ(f.dialogs.messages,
+              (std::vector<std::string>{"ネット非対応に変更しました", "ネット対応に変更しました"}));
+    EXPECT_EQ(g.state.net_off, 0);
+    FormKeyDown(g, Key::F10);
+    EXPECT_EQ(platform::read_file(g.folders.dat_file("kousin.dat")).value(),
+              "0\r\n0\r\n0\r\n1\r\n");
+    // Not on the title.
+    FormKeyDown(g, Key::Enter);
+    FormKeyDown(g, Key::F10);
+    FormKeyDown(g, Key::F1);
+    EXPECT_EQ(f.dialogs.messages.size(), 3u);
+    EXPECT_TRUE(f.dialogs.questions.empty());
+}
+
+TEST(Input, F1ResetsOnlyAfterYesYesNo) {
+    struct Case {
+        std::vector<bool> answers;
+        size_t questions;
+        bool reset;
+    };
+    const Case cases[] = {{{true, true, true}, 3, false},
+                          {{true, true, false}, 3, true},
+                          {{true, false}, 2, false},
+                          {{false}, 1, false}};
+    for (const Case& c : cases) {
+        StartedGame f;
+        Game& g = f.game;
+        g.state.money = 4444;
+        g.state.event_flags[0] = 1;
+        g.state.save_damaged = 1;
+        f.dialogs.answers = c.answers;
+        FormKeyDown(g, Key::F1);
+        EXPECT_EQ(f.dialogs.questions.size(), c.questions);
+        EXPECT_EQ(g.state.money == 50, c.reset);
+        EXPECT_EQ(g.state.save_damaged, c.reset ? 0 : 1);
+        if (c.reset) {
+            EXPECT_EQ(f.dialogs.messages.back(), "初期化完了....");
+            EXPECT_FALSE(adventurer_exists(g));
+        }
+    }
+    StartedGame f;
+    f.dialogs.answers = {true, true, false};
+    FormKeyDown(f.game, Key::F1);
+    ASSERT_EQ(f.dialogs.questions.size(), 3u);
+    EXPECT_EQ(f.dialogs.questions[0], "おっと、初期化したい？\n今までの記録とか消えるけどいい？)");
+    EXPECT_EQ(f.dialogs.questions[1], "本当に消えるけどいい？)");
+    EXPECT_EQ(f.dialogs.questions[2], "では初期化する場合は「いいえ」を選択してね)");
+}
+
+TEST(Input, DeathReturnsToTheTitleWithTheSaveReloaded) {
+    StartedGame f;
+    Game& g = f.game;
+    g.state.load_count = 7;
+    g.state.death_count = 2;
+    save_game(g);
+    const int32_t loads = g.state.load_count;
+    const int32_t deaths = g.state.death_count;
+    g.screen_mode = kGame;
+    g.state.money = 9000;  // not saved: lost with the death
+    g.game_over = 1;
+    g.enemy().name = "山男";
+    ClickMainPicture(g, 100, 100, MouseButton::Left);
+    EXPECT_EQ(g.screen_mode, kTitle);
+    EXPECT_EQ(g.game_over, 0);
+    EXPECT_EQ(g.state.load_count, loads);
+    EXPECT_EQ(g.state.death_count, deaths + 1);
+    EXPECT_EQ(g.state.money, 50);
+    EXPECT_TRUE(g.enemy().name.empty());
+    EXPECT_EQ(g.last_background, "title.bmp");
+}
+
+TEST(Input, HoverLightsOneButtonAndPanelsPutThemAllBack) {
+    StartedGame f;
+    Game& g = f.game;
+    WireHandlers(g);
+    auto buttons = g.form.button_labels();
+    ASSERT_GE(buttons.size(), 2u);
+    for (auto* b : buttons) b->color = platform::Color::rgb(0x123456);
+    buttons[1]->on_mouse_move({MouseButton::Left, 1, 1});
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        EXPECT_EQ(buttons[i]->color, platform::Color::rgb(i == 1 ? 0xC0C0C0 : 0x808080));
+    }
+    g.form.pet_box.on_mouse_move({MouseButton::Left, 1, 1});
+    for (auto* b : buttons) EXPECT_EQ(b->color, platform::Color::rgb(0x808080));
+    buttons[0]->on_mouse_move({MouseButton::Left, 1, 1});
+    g.form.pet_l.on_mouse_move({MouseButton::Left, 1, 1});  // a text label
+    EXPECT_EQ(buttons[0]->color, platform::Color::rgb(0x808080));
 }
 
 }  // namespace

@@ -42,13 +42,16 @@ TEST(Program, PrintsItsVersionAndHelp) {
 
 TEST(Program, CreditPictureThenTitleWithMovingStars) {
     TempFolder folder;
+    testing_support::ProgramFolder program;
     const auto dir = folder.path().string();
     auto script =
         write_script(folder, "wait 3\nshot " + dir + "/boot.png\nkey Enter\nwait 4\nshot " + dir +
                                  "/title1.png\nwait 2\nshot " + dir + "/title2.png\nquit\n");
     std::string out;
     ASSERT_EQ(
-        run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 0)
+        run_command(game("--folder " + program.path().string() + " --script " + script.string()),
+                    &out),
+        0)
         << out;
     QImage boot(QString::fromStdString(dir + "/boot.png"));
     QImage title1(QString::fromStdString(dir + "/title1.png"));
@@ -87,10 +90,13 @@ TEST(Program, RunsOnWithoutPicturesAndSaysSoOnce) {
 
 TEST(Program, AScriptMistakeStopsWithCodeTwoAndNamesTheLine) {
     TempFolder folder;
+    testing_support::ProgramFolder program;
     auto script = write_script(folder, "wait 1\nclick 1 2\njump 3\n");
     std::string out;
     EXPECT_EQ(
-        run_command(game("--folder " QUILLMOOR_BUILD_DIR " --script " + script.string()), &out), 2);
+        run_command(game("--folder " + program.path().string() + " --script " + script.string()),
+                    &out),
+        2);
     EXPECT_NE(out.find("line 3"), std::string::npos) << out;
     EXPECT_EQ(run_command(game("--script " + (folder.path() / "none.txt").string()), &out), 2);
 }

@@ -25,6 +25,20 @@ GameFixture::GameFixture() {
     std::filesystem::create_directory(folder.path() / "dat");
     game.folders = platform::Folders(folder.path());
     game.clock = &clock;
+    game.dialogs = &dialogs;
+}
+
+ProgramFolder::ProgramFolder() {
+    const std::filesystem::path build(QUILLMOOR_BUILD_DIR);
+    std::filesystem::create_directory_symlink(build / "cg", folder.path() / "cg");
+    std::filesystem::create_directory(folder.path() / "dat");
+    for (const auto& entry : std::filesystem::directory_iterator(build / "dat")) {
+        const auto name = entry.path().filename().string();
+        const auto ext = entry.path().extension().string();
+        if (name == "name.dat" || ext == ".wav" || ext == ".mp3") {
+            std::filesystem::create_symlink(entry.path(), folder.path() / "dat" / name);
+        }
+    }
 }
 
 void write_bmp(const std::filesystem::path& path, const platform::Bitmap& picture) {

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "state/game.h"
 
 namespace quill::testing_support {
@@ -24,6 +26,23 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// Dialogs that remember what was shown and answer from a prepared list ("no" when it
+// runs out).
+class RecordingDialogs final : public platform::Dialogs {
+  public:
+    void message(const std::string& text) override { messages.push_back(text); }
+    bool ask_yes_no(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) return false;
+        bool yes = answers.front();
+        answers.erase(answers.begin());
+        return yes;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<bool> answers;
+};
+
 // A game whose program folder is a temporary one with cg/ and dat/ folders and whose clock
 // stands still.
 struct GameFixture {
@@ -32,6 +51,18 @@ struct GameFixture {
     platform::ManualClock clock;
     std::unique_ptr<Game> owned = std::make_unique<Game>();
     Game& game = *owned;
+    RecordingDialogs dialogs;
+};
+
+// A program folder for running the game binary: the build's pictures, a dat/ folder of its
+// own with the build's name list and sounds (so saves never touch the build folder).
+struct ProgramFolder {
+    ProgramFolder();
+    TempFolder folder;
+    std::filesystem::path path() const { return folder.path(); }
+    std::filesystem::path dat(const std::string& name) const {
+        return folder.path() / "dat" / name;
+    }
 };
 
 // Writes a picture as a 24-bit BMP file.
