@@ -101,5 +101,51 @@ TEST(Program, AScriptMistakeStopsWithCodeTwoAndNamesTheLine) {
     EXPECT_EQ(run_command(game("--script " + (folder.path() / "none.txt").string()), &out), 2);
 }
 
+std::string read_all(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(Program, ADamagedSaveIsReportedAndLeftAlone) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const std::string run = "--folder " + program.path().string() + " --script ";
+    std::string out;
+    // A first run makes a save; then somebody edits the money by hand.
+    ASSERT_EQ(run_command(game(run + write_script(folder, "quit\n").string()), &out), 0) << out;
+    std::string save = read_all(program.dat("my.dat"));
+    const auto money_at = [&] {
+        size_t pos = 0;
+        for (int line = 1; line < 1301; ++line) pos = save.find("\r\n", pos) + 2;
+        return pos;
+    }();
+    save.replace(money_at, save.find("\r\n", money_at) - money_at, "19999");
+    std::ofstream(program.dat("my.dat"), std::ios::binary) << save;
+
+    auto script = write_script(folder, "wait 3\nclick 100 100\nwait 3\nshot " +
+                                           (folder.path() / "never.png").string() + "\n");
+    EXPECT_EQ(run_command(game(run + script.string()), &out), 0);
+    EXPECT_NE(out.find("データが壊れています。初期化してプレーしなおしてください"),
+              std::string::npos)
+        << out;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "never.png"));  // the click ended it
+    EXPECT_TRUE(read_all(program.dat("my.dat")) == save);
+}
+
+TEST(Program, QuestionsTakeTheScriptsAnswersAndAnUnpreparedOneIsAMistake) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const std::string run = "--folder " + program.path().string() + " --script ";
+    std::string out;
+    auto reset =
+        write_script(folder, "wait 2\nanswer yes\nanswer yes\nanswer no\nkey F1\nwait 2\nquit\n");
+    EXPECT_EQ(run_command(game(run + reset.string()), &out), 0) << out;
+    EXPECT_NE(out.find("初期化完了...."), std::string::npos) << out;
+    auto unprepared = write_script(folder, "wait 2\nanswer yes\nkey F1\nwait 2\nquit\n");
+    EXPECT_EQ(run_command(game(run + unprepared.string()), &out), 2);
+    EXPECT_NE(out.find("no answer prepared"), std::string::npos) << out;
+    EXPECT_NE(out.find("line 3"), std::string::npos) << out;
+}
+
 }  // namespace
 }  // namespace quill
