@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -234,6 +235,13 @@ void MainWindow::send_mouse(QEvent::Type type, Qt::MouseButton button, int x, in
     QApplication::sendEvent(target, &e);
 }
 
+QWidget* MainWindow::view_named(const std::string& name) const {
+    for (const auto& b : bindings_) {
+        if (b->model->name == name) return b->view;
+    }
+    return nullptr;
+}
+
 void MainWindow::send_key(const std::string& name) {
     int key = Qt::Key_unknown;
     if (name == "Enter") key = Qt::Key_Return;
@@ -273,6 +281,35 @@ bool MainWindow::run_command(const ScriptCommand& c) {
         case ScriptOp::Key:
             send_key(c.text);
             break;
+        case ScriptOp::Press: {
+            QWidget* view = view_named(c.widget);
+            if (!view || !view->isVisible()) {
+                script_error("script line " + std::to_string(c.line) + ": no visible widget " +
+                             c.widget);
+                return false;
+            }
+            const QPointF centre(view->width() / 2.0, view->height() / 2.0);
+            const QPointF global = view->mapToGlobal(centre);
+            QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &release);
+            break;
+        }
+        case ScriptOp::Type: {
+            auto* edit = dynamic_cast<QLineEdit*>(view_named(c.widget));
+            if (!edit || !edit->isVisible()) {
+                script_error("script line " + std::to_string(c.line) + ": no visible edit box " +
+                             c.widget);
+                return false;
+            }
+            edit->setFocus();
+            edit->selectAll();
+            edit->insert(QString::fromStdString(c.text));  // as typed: the game sees the edit
+            break;
+        }
         case ScriptOp::Answer:
             if (script_dialogs_) script_dialogs_->prepare_answer(c.text == "yes");
             break;

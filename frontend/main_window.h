@@ -49,6 +49,7 @@ class MainWindow : public QWidget {
     bool run_command(const ScriptCommand& c);
     void send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y);
     void send_key(const std::string& name);
+    QWidget* view_named(const std::string& name) const;
     void script_error(const std::string& message);
 
     Game& game_;

@@ -56,6 +56,17 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
                 return fail("key needs one of Enter, F1, F10, Up, Down, Escape, Space");
             c.op = ScriptOp::Key;
             c.text = w[1];
+        } else if (op == "press") {
+            if (w.size() != 2) return fail("press needs one widget name");
+            c.op = ScriptOp::Press;
+            c.widget = w[1];
+        } else if (op == "type") {
+            if (w.size() < 3) return fail("type needs a widget name and a text");
+            c.op = ScriptOp::Type;
+            c.widget = w[1];
+            // The text is the rest of the line after the widget's name, spaces included.
+            const size_t at = raw.find(w[1], raw.find("type") + 4) + w[1].size() + 1;
+            c.text = raw.substr(std::min(at, raw.size()));
         } else if (op == "answer") {
             if (w.size() != 2 || (w[1] != "yes" && w[1] != "no"))
                 return fail("answer needs yes or no");

@@ -8,13 +8,26 @@
 
 namespace quill::frontend {
 
-enum class ScriptOp { Wait, Click, RightClick, Release, Move, Key, Answer, Shot, Quit };
+enum class ScriptOp {
+    Wait,
+    Click,
+    RightClick,
+    Release,
+    Move,
+    Key,
+    Press,
+    Type,
+    Answer,
+    Shot,
+    Quit
+};
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Quit;
-    int line = 0;      // 1-based line of the script
-    int x = 0, y = 0;  // Click, RightClick, Move; x is the tick count of Wait
-    std::string text;  // the key name of Key, "yes" or "no" of Answer, the file of Shot
+    int line = 0;        // 1-based line of the script
+    int x = 0, y = 0;    // Click, RightClick, Move; x is the tick count of Wait
+    std::string text;    // the key of Key, "yes"/"no" of Answer, the file of Shot, Type's text
+    std::string widget;  // the widget of Press and Type
 };
 
 // Parses a whole script. On a mistake returns nothing and sets `error` to a message that

@@ -53,12 +53,30 @@ void MouseRouter::move(QMouseEvent* e) {
 
 PictureView::PictureView(platform::Picture& model, AfterEvent after, QWidget* parent)
     : Routed(model, std::move(after), parent), model_(model) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (model.opaque) setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
+    if (model_.picture.empty()) return;  // a click region: what lies below shows through
     QPainter p(this);
-    if (!model_.picture.empty()) p.drawImage(0, 0, model_.picture.qimage());
+    if (!model_.transparent_key) {
+        p.drawImage(0, 0, model_.picture.qimage());
+        return;
+    }
+    // The picture's lower-left colour is its background and is not drawn.
+    const QImage& image = model_.picture.qimage();
+    const QColor key = image.pixelColor(0, image.height() - 1);
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x) {
+            if (qRed(row[x]) == key.red() && qGreen(row[x]) == key.green() &&
+                qBlue(row[x]) == key.blue()) {
+                row[x] = 0;
+            }
+        }
+    }
+    p.drawImage(0, 0, masked);
 }
 
 LabelView::LabelView(platform::Label& model, AfterEvent after, QWidget* parent)

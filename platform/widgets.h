@@ -83,7 +83,9 @@ struct EditBox : Widget {
 
 struct Picture : Widget {
     explicit Picture(std::string name) : Widget(WidgetKind::Picture, std::move(name)) {}
-    Bitmap picture;  // shown 1:1 at the widget's place
+    Bitmap picture;                // shown 1:1 at the widget's place
+    bool opaque = false;           // covers its whole place (else what lies below shows through)
+    bool transparent_key = false;  // the picture's lower-left colour is not drawn
 };
 
 }  // namespace platform

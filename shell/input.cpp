@@ -2,13 +2,14 @@
 
 #include "audio/sound.h"
 #include "battle/sequencer.h"
-#include "character/adventurer_pictures.h"
+#include "character/creation.h"
+#include "explore/background.h"
 #include "explore/island.h"
 #include "items/achievements.h"
-#include "shell/background.h"
 #include "shell/tick.h"
 #include "state/save_files.h"
 #include "state/state_ops.h"
+#include "view/adventurer_pictures.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -113,9 +114,7 @@ void LeaveTitle(Game& g) {
     g.screen_mode = kGame;
     g.game_over = 0;
     if (!adventurer_exists(g)) {
-        g.form.bp_box.left = 0;
-        g.form.bp_box.top = 0;
-        g.form.bp_box.visible = true;
+        ShowCreationPanel(g);
         return;
     }
     PlayMusic(g, "not");

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
+#include "explore/background.h"
 #include "platform/random.h"
-#include "shell/background.h"
 #include "state/save_files.h"
 #include "state/state_ops.h"
 #include "state/static_tables.h"

@@ -1,11 +1,42 @@
 #include "shell/wiring.h"
 
+#include "character/creation.h"
+#include "explore/island.h"
 #include "shell/input.h"
 
 namespace quill {
 
+namespace {
+
+// A press on a widget runs the handler, whatever the button.
+template <class Handler>
+void on_press(platform::Widget& w, Handler handler) {
+    w.on_mouse_down = [handler](const platform::MouseEvent&) { handler(); };
+}
+
+}  // namespace
+
 void WireHandlers(Game& g) {
     Form& f = g.form;
+    g.enter_area = EnterIsland;
+
+    // Character creation.
+    for (int i = 0; i < 6; ++i) {
+        on_press(f.attribute_buttons[i], [&g, i] { ChooseAttribute(g, i); });
+        on_press(f.type_buttons[i], [&g, i] { ChooseType(g, i); });
+    }
+    for (int i = 0; i < 10; ++i) on_press(f.race_buttons[i], [&g, i] { ChooseRaceSex(g, i); });
+    on_press(f.l_btn8, [&g] { l_btn8MouseDown(g); });
+
+    // The island map.
+    on_press(f.map_b1, [&g] { map_b1MouseDown(g); });
+    on_press(f.map_b0, [&g] { map_b0MouseDown(g); });
+    on_press(f.Image6, [&g] { Image6MouseDown(g); });
+    on_press(f.Image7, [&g] { Image7MouseDown(g); });
+    on_press(f.Image8, [&g] { Image8MouseDown(g); });
+    on_press(f.map_h, [&g] { map_hMouseDown(g); });
+    on_press(f.map_b20, [&g] { map_b20MouseDown(g); });
+
     f.cg.on_mouse_down = [&g](const platform::MouseEvent& e) { cgMouseDown(g, e); };
     f.cg.on_mouse_up = [&g](const platform::MouseEvent& e) { cgMouseUp(g, e); };
     f.cg.on_mouse_move = [&g](const platform::MouseEvent& e) { cgMouseMove(g, e); };

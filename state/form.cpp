@@ -1,23 +1,107 @@
 #include "state/form.h"
 
 namespace quill {
+namespace {
+
+// A label that acts as a button: grey, lit when the pointer is over it (see the hover
+// handlers), with its caption centred.
+void make_button(platform::Label& b, platform::Widget* parent, int l, int t, int w, int h,
+                 const char* caption) {
+    b.parent = parent;
+    b.set_bounds(l, t, w, h);
+    b.caption = caption;
+    b.centred = true;
+    b.color = platform::Color::rgb(0x808080);
+    b.font =
+        platform::font_pt(platform::FontFace::PGothic, 11, true, platform::Color::rgb(0x101010));
+}
+
+void make_text(platform::Label& label, platform::Widget* parent, int l, int t, int w, int h,
+               const char* caption, int points) {
+    label.parent = parent;
+    label.set_bounds(l, t, w, h);
+    label.caption = caption;
+    label.transparent = true;
+    label.word_wrap = true;
+    label.font =
+        platform::font_pt(platform::FontFace::PGothic, points, true, platform::colors::kWhite);
+}
+
+// A transparent click region of the island map.
+void make_region(platform::Picture& p, platform::Widget* parent, int l, int t, int w, int h) {
+    p.parent = parent;
+    p.set_bounds(l, t, w, h);
+}
+
+}  // namespace
 
 Form::Form() {
     cg.set_bounds(0, 0, 640, 480);
     cg.picture.resize(640, 480);
+    cg.opaque = true;
 
     for (platform::Panel* p :
          {&map_box, &bp_box, &item_box, &battle_box, &net_box, &world_box, &pet_box}) {
         p->visible = false;
     }
+
+    // The island map: the picture and its click regions.
     map_box.set_bounds(0, 0, 640, 480);
     cg2.parent = &map_box;
     cg2.set_bounds(0, 0, 640, 480);
     cg2.picture.resize(640, 480);
-    map_b1.parent = &map_box;
-    map_b1.set_bounds(292, 148, 77, 29);
+    cg2.opaque = true;
+    make_region(map_b1, &map_box, 292, 148, 77, 29);
+    make_region(map_b0, &map_box, 240, 116, 29, 29);
+    make_region(Image6, &map_box, 32, 72, 25, 21);
+    make_region(Image7, &map_box, 540, 412, 105, 41);
+    make_region(Image8, &map_box, 539, 364, 105, 41);
+    make_region(map_h, &map_box, 0, 0, 20, 20);
+    make_region(map_s, &map_box, 0, 0, 21, 21);
+    make_region(map_b20, &map_box, 492, 328, 30, 30);
+    make_region(Image15, &map_box, 568, 8, 64, 61);
+    map_h.visible = false;
+    map_s.visible = false;
 
-    bp_box.set_bounds(0, 0, 640, 480);
+    // Character creation: the choices on the left, the chosen figure on the right.
+    bp_box.set_bounds(0, 0, 641, 481);
+    make_text(Label7, &bp_box, 20, 10, 360, 30, "ステータス分配", 16);
+    name_box.parent = &bp_box;
+    name_box.set_bounds(20, 46, 360, 34);
+    name_box.color = platform::Color::rgb(0x202838);
+    make_text(Label2, &name_box, 10, 8, 60, 20, "なまえ", 11);
+    name_l.parent = &name_box;
+    name_l.set_bounds(76, 5, 274, 24);
+    name_l.max_length = 16;
+    make_text(Label3, &bp_box, 20, 90, 370, 36,
+              "たった１つだけ上昇させられます。上昇させたいパラメーターを選択して下さい。", 10);
+    static constexpr const char* kAttributes[] = {"STR",    "VIT",    "最大HP",
+                                                  "最大MP", "命中率", "回避率"};
+    static constexpr const char* kTypes[] = {"お金持ち", "冒険者", "臆病者",
+                                             "反社会者", "賢者",   "狂人"};
+    for (int i = 0; i < 6; ++i) {
+        const int column = i % 2, row = i / 2;
+        make_button(attribute_buttons[i], &bp_box, 20 + 92 * column, 134 + 30 * row, 86, 24,
+                    kAttributes[i]);
+        make_button(type_buttons[i], &bp_box, 210 + 92 * column, 134 + 30 * row, 86, 24, kTypes[i]);
+    }
+    make_text(bp_l, &bp_box, 20, 232, 370, 22, "タイプ > ", 11);
+    bp_l.word_wrap = false;
+    make_text(Label15, &bp_box, 20, 270, 370, 20, "下より種族・性別を選んでください", 10);
+    static constexpr const char* kRaces[] = {"人間男", "人間女", "KRVO団男", "KRVO団女", "魔族男",
+                                             "魔族女", "獣人男", "獣人女",   "仮面男",   "仮面女"};
+    for (int i = 0; i < 10; ++i) {
+        const int column = i / 2, row = i % 2;  // the male form above the female one
+        make_button(race_buttons[i], &bp_box, 20 + 74 * column, 296 + 30 * row, 70, 24, kRaces[i]);
+    }
+    bp_box_cg.parent = &bp_box;
+    bp_box_cg.set_bounds(396, 40, 237, 417);
+    bp_box_cg.picture.resize(237, 417);
+    bp_box_cg.transparent_key = true;
+    make_button(l_btn8, &bp_box, 120, 380, 150, 40, "OK");
+    l_btn8.font =
+        platform::font_pt(platform::FontFace::PGothic, 16, true, platform::Color::rgb(0x101010));
+
     bp_l.parent = &bp_box;
 
     item_box.set_bounds(0, 0, 640, 480);
@@ -31,6 +115,7 @@ Form::Form() {
     world_cg.parent = &world_box;
     world_cg.set_bounds(0, 40, 640, 430);
     world_cg.picture.resize(640, 430);
+    world_cg.opaque = true;
 
     pet_box.set_bounds(0, 0, 640, 480);
     for (platform::Label* l :
@@ -40,9 +125,21 @@ Form::Form() {
 }
 
 std::vector<platform::Widget*> Form::all() {
-    return {&cg,       &map_box, &cg2,        &map_b1,  &bp_box,    &bp_l,     &item_box, &l_btn10,
-            &item_l3,  &item_l4, &battle_box, &net_box, &world_box, &world_cg, &pet_box,  &pet_l,
-            &pet_bp_l, &l_btn61, &l_btn62,    &l_btn63, &l_btn65,   &l_btn66,  &l_btn67};
+    std::vector<platform::Widget*> w = {&cg,     &map_box, &cg2,      &map_b1, &map_b0,  &Image6,
+                                        &Image7, &Image8,  &map_h,    &map_s,  &map_b20, &Image15,
+                                        &bp_box, &Label7,  &name_box, &Label2, &name_l,  &Label3};
+    for (auto& b : attribute_buttons) w.push_back(&b);
+    for (auto& b : type_buttons) w.push_back(&b);
+    w.push_back(&bp_l);
+    w.push_back(&Label15);
+    for (auto& b : race_buttons) w.push_back(&b);
+    for (platform::Widget* x : std::initializer_list<platform::Widget*>{
+             &bp_box_cg, &l_btn8, &item_box, &l_btn10, &item_l3, &item_l4, &battle_box, &net_box,
+             &world_box, &world_cg, &pet_box, &pet_l, &pet_bp_l, &l_btn61, &l_btn62, &l_btn63,
+             &l_btn65, &l_btn66, &l_btn67}) {
+        w.push_back(x);
+    }
+    return w;
 }
 
 std::vector<platform::Label*> Form::button_labels() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/bitmap.h"
@@ -130,6 +131,16 @@ struct Game {
     int32_t active_side = 0;
     int32_t action_step = 0;
     int32_t action_technique = 0;
+
+    // the story line queue of the sequencer: one line per advance, from index 0 at step -1
+    std::vector<std::string> story_lines;
+    bool return_to_area = false;  // when the queue ends, land on the island again
+    // Lands on the island again; set by the shell, so the sequencer needs no island code.
+    void (*enter_area)(Game&) = nullptr;
+
+    // the island
+    bool arrival_reported = false;                 // once per run: the first landing's news
+    std::array<int32_t, 2> merchant_visited = {};  // marks of the two travelling merchants
 
     // the title screen
     std::array<TitleStar, 30> stars;

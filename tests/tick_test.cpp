@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "explore/background.h"
 #include "platform/random.h"
-#include "shell/background.h"
 #include "shell/startup.h"
 #include "shell/title_stars.h"
 #include "state/state_ops.h"

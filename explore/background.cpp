@@ -1,4 +1,4 @@
-#include "shell/background.h"
+#include "explore/background.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,141 @@
+#include "character/creation.h"
+
+#include "audio/sound.h"
+#include "character/arrival_scene.h"
+#include "explore/island.h"
+#include "net/report_exchange.h"
+#include "platform/random.h"
+#include "state/save_files.h"
+#include "state/state_ops.h"
+#include "view/adventurer_pictures.h"
+
+namespace quill {
+
+void ShowCreationPanel(Game& g) {
+    Form& f = g.form;
+    f.bp_box.left = 0;
+    f.bp_box.top = 0;
+    f.bp_box.visible = true;
+    f.name_box.visible = true;
+    if (f.name_l.text.empty()) f.name_l.text = g.adventurer().name;
+    RefreshCreationPreview(g);
+}
+
+void ChooseAttribute(Game& g, int32_t attribute) {
+    g.state.raised_attribute = attribute;
+    PlaySound(g, "in.wav");
+}
+
+void ChooseType(Game& g, int32_t type) {
+    PlaySound(g, "in.wav");
+    g.state.char_type = type;
+}
+
+void ChooseRaceSex(Game& g, int32_t race_sex) {
+    PlaySound(g, "in.wav");
+    g.state.race_sex = race_sex;
+    RefreshCreationPreview(g);
+}
+
+void RefreshCreationPreview(Game& g) {
+    platform::Bitmap& preview = g.form.bp_box_cg.picture;
+    if (!preview.load(g.folders.cg_file("char" + std::to_string(g.state.race_sex) + ".bmp"))) {
+        preview.clear();
+    }
+}
+
+void ApplyCreationBonuses(Game& g) {
+    GameState& s = g.state;
+    Combatant& a = g.adventurer();
+    switch (s.char_type) {
+        case 0:
+            s.money += 200;
+            break;
+        case 1:
+            a.max_hp += 5;
+            break;
+        case 4:
+            a.attack += 1;
+            a.defence += 1;
+            a.hit += 5;
+            a.evasion += 5;
+            break;
+        case 5:
+            a.max_hp -= 5;
+            a.max_mp += 5;
+            break;
+        default:
+            break;
+    }
+    switch (s.raised_attribute) {
+        case 0:
+            a.attack += 1;
+            break;
+        case 1:
+            a.defence += 1;
+            break;
+        case 2:
+            a.max_hp += 2;
+            break;
+        case 3:
+            a.max_mp += 1;
+            break;
+        case 4:
+            a.hit += 2;
+            break;
+        case 5:
+            a.evasion += 2;
+            break;
+        default:
+            break;
+    }
+    switch (s.race_sex / 2) {
+        case 0:
+            a.hit += 2;
+            break;
+        case 1:
+            a.evasion += 2;
+            break;
+        case 2:
+            a.max_mp += 1;
+            break;
+        case 3:
+            a.attack += 1;
+            break;
+        case 4:
+            a.max_hp += 2;
+            break;
+        default:
+            break;
+    }
+}
+
+void l_btn8MouseDown(Game& g) {
+    Form& f = g.form;
+    PlaySound(g, "ok.wav");
+    f.bp_box.visible = false;
+    Combatant& a = g.adventurer();
+    a.name = f.name_l.text.empty() ? "しすみ" : f.name_l.text;
+    f.name_box.visible = false;
+    g.state.player_id = platform::random(10000);
+    g.state.event_flags[0] = 1;
+    ApplyCreationBonuses(g);
+    save_game(g);
+    g.arrival_reported = true;
+    post_report(g, "<降臨>" + a.name + "という名の冒険者が現れた");
+
+    g.screen_mode = kGame;
+    ResetRunState(g);
+    g.sequence_step = -1;
+    EnterIsland(g);
+    LoadAdventurerPictures(g);
+
+    if (g.state.event_flags[1] == 0) {
+        PlayMusic(g, "op-low.mp3");
+        g.story_lines = ArrivalSceneLines(a.name);
+        g.state.event_flags[1] = 1;
+        TellStoryAndReturn(g);
+    }
+}
+
+}  // namespace quill
