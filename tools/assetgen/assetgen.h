@@ -169,7 +169,8 @@ QImage drawCredit();
 QImage drawIslandMap(bool afterTheChange);
 std::vector<Picture> drawMapMarks();
 QImage drawStarStrip(int frameSize, int frames);
-QImage drawHero();
+// char0.bmp ... char9f.bmp: the ten adventurer forms in all their level bands.
+std::vector<Picture> drawAdventurers();
 QImage drawPetCat();
 QImage drawWispSpirit();
 QImage drawFlameSpirit();

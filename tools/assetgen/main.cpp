@@ -26,7 +26,7 @@ std::vector<Picture> paintEverything() {
     out.push_back({QStringLiteral("star1.bmp"), drawStarStrip(20, 6), FileKind::Bmp});
     out.push_back({QStringLiteral("star2.bmp"), drawStarStrip(10, 6), FileKind::Bmp});
     out.push_back({QStringLiteral("00.bmp"), newOpaque(640, 480, Qt::black), FileKind::Bmp});
-    out.push_back({QStringLiteral("char0.bmp"), drawHero(), FileKind::Bmp});
+    for (Picture& adventurer : drawAdventurers()) out.push_back(std::move(adventurer));
     out.push_back({QStringLiteral("pet0.bmp"), drawPetCat(), FileKind::Bmp});
     out.push_back({QStringLiteral("man0.bmp"), drawWispSpirit(), FileKind::Bmp});
     out.push_back({QStringLiteral("man1.bmp"), drawFlameSpirit(), FileKind::Bmp});
