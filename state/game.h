@@ -168,6 +168,7 @@ struct Game {
 
     // from the ranking server
     std::array<ReportEntry, kReportEntries> report_entries;
+    std::vector<std::string> reports_sent;  // the report lines posted in this run
     int32_t recent_players = 0;
     int32_t newer_version = 0;
 

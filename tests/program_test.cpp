@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "platform/text_codec.h"
 #include "test_support.h"
 
 namespace quill {
@@ -12,6 +13,10 @@ namespace {
 
 using testing_support::run_command;
 using testing_support::TempFolder;
+
+std::string platform_name(const std::string& cp932) {
+    return platform::from_cp932(cp932).value_or("?");
+}
 
 std::string game(const std::string& args) {
     return std::string(QUILLMOOR_BINARY) + " --offscreen --turbo --seed 1 " + args;
@@ -99,6 +104,49 @@ TEST(Program, AScriptMistakeStopsWithCodeTwoAndNamesTheLine) {
         2);
     EXPECT_NE(out.find("line 3"), std::string::npos) << out;
     EXPECT_EQ(run_command(game("--script " + (folder.path() / "none.txt").string()), &out), 2);
+}
+
+std::string read_all(const std::filesystem::path& path);
+
+TEST(Program, ANewAdventurerIsMadeWakesOnTheIslandAndIsSaved) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const auto dir = folder.path().string();
+    std::string script =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\n"
+        "type name_l 風の 旅人ルカ\npress l_btn19\npress l_btn5\npress l_btn35\nwait 2\n"
+        "shot " +
+        dir + "/creation.png\npress l_btn8\nwait 2\nshot " + dir + "/scene.png\n";
+    for (int i = 0; i < 40; ++i) script += "click 320 200\nwait 1\n";
+    script += "wait 2\nshot " + dir + "/map.png\nquit\n";
+    std::string out;
+    ASSERT_EQ(run_command(game("--folder " + program.path().string() + " --script " +
+                               write_script(folder, script).string()),
+                          &out),
+              0)
+        << out;
+    // The creation panel showed the chosen figure; the island map came after the scene.
+    QImage creation(QString::fromStdString(dir + "/creation.png"));
+    QImage map(QString::fromStdString(dir + "/map.png"));
+    QImage island(QUILLMOOR_BUILD_DIR "/cg/map.bmp");
+    ASSERT_FALSE(creation.isNull());
+    EXPECT_NE(creation.pixel(500, 250), QColor(Qt::black).rgb());  // the preview figure
+    EXPECT_EQ(map.pixel(400, 60), island.pixel(400, 60));          // the map, not a scene
+    // The save holds the choices: name, 賢者 (4), 命中率 (4), 魔族女 (5).
+    const std::string save = read_all(program.dat("my.dat"));
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < save.size();) {
+        size_t end = save.find("\r\n", start);
+        lines.push_back(save.substr(start, end - start));
+        start = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 7601u);
+    EXPECT_EQ(platform_name(lines[5427 - 1]), "風の 旅人ルカ");
+    EXPECT_EQ(lines[5452 - 1], "4");
+    EXPECT_EQ(lines[5453 - 1], "4");
+    EXPECT_EQ(lines[5456 - 1], "5");
+    EXPECT_EQ(lines[1 - 1],
+              "1");  // an adventurer exists (the arrival's flag waits for the next save)
 }
 
 std::string read_all(const std::filesystem::path& path) {

@@ -1,0 +1,195 @@
+#include "explore/island.h"
+
+#include <gtest/gtest.h>
+
+#include "battle/sequencer.h"
+#include "explore/background.h"
+#include "shell/startup.h"
+#include "shell/wiring.h"
+#include "state/state_ops.h"
+#include "test_support.h"
+
+namespace quill {
+namespace {
+
+using platform::Color;
+using testing_support::GameFixture;
+using testing_support::write_bmp;
+
+struct IslandFixture : GameFixture {
+    IslandFixture() {
+        WireHandlers(game);
+        FormCreate(game, 9);
+        game.screen_mode = kGame;
+        game.state.event_flags[0] = 1;
+        game.state.event_flags[1] = 1;
+    }
+};
+
+TEST(StoryChapters, TheFirstReachedChapterIsToldOnePerLanding) {
+    IslandFixture f;
+    Game& g = f.game;
+    g.adventurer().level = 12;
+    EXPECT_EQ(NextStoryChapter(g), 30);
+    EnterIsland(g);
+    EXPECT_EQ(g.state.event_flags[30], 1);
+    EXPECT_EQ(g.state.event_flags[31], 0);
+    EXPECT_EQ(g.map_shown, 0);  // the chapter is being told
+    EXPECT_EQ(NextStoryChapter(g), 31);
+    // Click through the chapter: the last line lands on the island again.
+    for (int i = 0; i < 100 && g.map_shown == 0; ++i) {
+        g.awaiting_click = 0;
+        RunStep(g);
+    }
+    // Landing again after chapter 30 told chapter 31 at once; level 12 reaches no further.
+    EXPECT_EQ(g.map_shown, 1);
+    EXPECT_EQ(g.state.event_flags[31], 1);
+    EXPECT_EQ(g.state.event_flags[32], 0);
+    EXPECT_EQ(g.reports_sent.back(), "<進行１>しすみは、『運命の入り口』に立った");
+}
+
+TEST(Island, TheArrivalNewsIsSentOncePerRun) {
+    IslandFixture f;
+    Game& g = f.game;
+    EnterIsland(g);
+    EnterIsland(g);
+    LeaveMap(g);
+    EnterIsland(g);
+    ASSERT_EQ(g.reports_sent.size(), 1u);
+    EXPECT_EQ(g.reports_sent[0], "<入島>しすみがワールドに降り立った....");
+    g.state.net_off = 1;  // and nothing at all without the network
+    IslandFixture quiet;
+    quiet.game.state.net_off = 1;
+    EnterIsland(quiet.game);
+    EXPECT_TRUE(quiet.game.reports_sent.empty());
+}
+
+// A map with every mark a distinct colour, to see which marks the story has put on it.
+struct MarkedMap : IslandFixture {
+    MarkedMap() {
+        for (const char* name : {"map.bmp", "map2.bmp"}) {
+            write_bmp(game.folders.cg_file(name), platform::Bitmap(640, 480, Color::rgb(0x204060)));
+        }
+        for (int slot : {2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 34, 35, 36, 38}) {
+            game.sprites[slot] = platform::Bitmap(8, 8, Color::rgb(0x010000 * slot + 0x80));
+            game.sprites[slot].set_pixel(0, 7, Color::rgb(0xFF00FF));  // the transparent colour
+        }
+    }
+    Color at(int x, int y) { return game.background().pixel(x + 2, y + 2); }
+    Color mark(int slot) { return Color::rgb(0x010000 * slot + 0x80); }
+};
+
+TEST(Island, MarksFollowTheStoryFlags) {
+    struct Case {
+        std::vector<std::pair<int, int>> story;  // story flag, value
+        int slot, x, y;
+        bool shown;
+    };
+    const Case cases[] = {
+        {{{2, 1}}, 3, 84, 252, true},  // map4 after the mountain man
+        {{}, 3, 84, 252, false},
+        {{{4, 1}}, 11, 252, 296, true},           // camp while battle 21 is not won
+        {{{4, 2}, {21, 1}}, 18, 252, 266, true},  // smoke once it is
+        {{{7, 1}, {8, 1}}, 13, 48, 360, true},    // the laboratories
+        {{{7, 1}, {8, 1}}, 14, 260, 388, true},
+        {{{12, 1}}, 35, 204, 24, true},  // the sky gate
+        {{{12, 1}, {13, 1}}, 35, 204, 24, false},
+        {{{12, 2}, {3, 2}}, 38, 448, 114, true},  // a finished place
+        {{{14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}, {12, 1}}, 38, 296, 190, true},
+    };
+    for (const Case& c : cases) {
+        MarkedMap f;
+        for (auto [flag, value] : c.story) f.game.state.story_flags[flag] = value;
+        ShowBackground(f.game, "map.bmp");
+        EXPECT_EQ(f.at(c.x, c.y) == f.mark(c.slot), c.shown)
+            << c.slot << " at " << c.x << "," << c.y;
+    }
+    // Free spots and the pet's nest follow the event flags and the level.
+    MarkedMap f;
+    f.game.state.event_flags[12] = 1;
+    f.game.adventurer().level = 22;
+    ShowBackground(f.game, "map.bmp");
+    EXPECT_EQ(f.at(340, 60), f.mark(17));
+    EXPECT_EQ(f.at(352, 36), Color::rgb(0x204060));  // the next spot needs its own flag
+    EXPECT_EQ(f.at(492, 328), f.mark(36));
+}
+
+TEST(Island, TheMerchantComesWithMoneyThatTwelveDivides) {
+    for (int32_t money : {120, 121}) {
+        MarkedMap f;
+        Game& g = f.game;
+        g.state.story_flags[5] = 1;
+        g.state.money = money;
+        ShowBackground(g, "map.bmp");
+        EXPECT_EQ(g.form.map_h.visible, money == 120) << money;
+        if (money == 120) {
+            EXPECT_GE(g.form.map_h.left, 10);
+            EXPECT_LT(g.form.map_h.left, 640);
+            EXPECT_EQ(f.at(g.form.map_h.left, g.form.map_h.top), f.mark(12));
+        }
+    }
+    MarkedMap f;  // not after buying from him in this battle cycle
+    f.game.state.story_flags[5] = 1;
+    f.game.state.money = 120;
+    f.game.merchant_visited[0] = 1;
+    ShowBackground(f.game, "map.bmp");
+    EXPECT_FALSE(f.game.form.map_h.visible);
+}
+
+TEST(Island, PlacesIgnoreClicksWhileTheMapIsHiddenOrABattleIsDrawn) {
+    struct Case {
+        int32_t map_shown, in_battle;
+        bool acts;
+    };
+    for (const Case& c : {Case{1, 0, true}, Case{0, 0, false}, Case{1, 1, false}}) {
+        IslandFixture f;
+        Game& g = f.game;
+        EnterIsland(g);
+        g.map_shown = c.map_shown;
+        g.in_battle = c.in_battle;
+        g.form.Image7.on_mouse_down({platform::MouseButton::Left, 1, 1});
+        EXPECT_EQ(g.form.item_box.visible, c.acts);
+        EXPECT_EQ(g.form.l_btn10.caption, c.acts ? "装備" : "");
+        g.form.map_b0.on_mouse_down({platform::MouseButton::Left, 1, 1});
+        EXPECT_EQ(g.scene_kind, c.acts ? 0 : -1) << c.map_shown << c.in_battle;
+    }
+    IslandFixture f;  // the pet's nest needs level 22
+    EnterIsland(f.game);
+    f.game.form.map_b20.on_mouse_down({platform::MouseButton::Left, 1, 1});
+    EXPECT_EQ(f.game.scene_kind, -1);
+    f.game.adventurer().level = 22;
+    f.game.form.map_b20.on_mouse_down({platform::MouseButton::Left, 1, 1});
+    EXPECT_EQ(f.game.scene_kind, 105);
+    EXPECT_EQ(f.game.map_shown, 0);
+}
+
+TEST(Island, TheFreeWalkStartsABattleFromTheMap) {
+    IslandFixture f;
+    Game& g = f.game;
+    EnterIsland(g);
+    g.form.map_b1.on_mouse_down({platform::MouseButton::Left, 1, 1});
+    EXPECT_EQ(g.map_shown, 0);
+    EXPECT_EQ(g.in_battle, 1);
+    EXPECT_EQ(g.scene_kind, 1);
+    EXPECT_FALSE(g.form.map_box.visible);
+}
+
+TEST(StoryChapters, TheLastChaptersFollowTheStory) {
+    struct Case {
+        int32_t s12, e38, deaths;
+        int expected;
+    };
+    const Case cases[] = {{0, 0, 0, 0},  {1, 0, 0, 38}, {0, 0, 1, 39},
+                          {1, 0, 1, 38}, {1, 1, 1, 39}, {2, 1, 0, 0}};
+    for (const Case& c : cases) {
+        IslandFixture f;
+        Game& g = f.game;
+        for (int flag = 30; flag <= 37; ++flag) g.state.event_flags[flag] = 1;
+        g.state.story_flags[12] = c.s12;
+        g.state.event_flags[38] = c.e38;
+        g.state.death_count = c.deaths;
+        EXPECT_EQ(NextStoryChapter(g), c.expected) << c.s12 << c.e38 << c.deaths;
+    }
+}
+}  // namespace
+}  // namespace quill
