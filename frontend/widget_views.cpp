@@ -63,20 +63,24 @@ void PictureView::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, model_.picture.qimage());
         return;
     }
-    // The picture's lower-left colour is its background and is not drawn.
+    // The picture's lower-left colour is its background and is not drawn. The masked copy is
+    // made again only when the picture changed.
     const QImage& image = model_.picture.qimage();
-    const QColor key = image.pixelColor(0, image.height() - 1);
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x) {
-            if (qRed(row[x]) == key.red() && qGreen(row[x]) == key.green() &&
-                qBlue(row[x]) == key.blue()) {
-                row[x] = 0;
+    if (image.cacheKey() != masked_key_) {
+        const QColor key = image.pixelColor(0, image.height() - 1);
+        masked_ = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < masked_.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(masked_.scanLine(y));
+            for (int x = 0; x < masked_.width(); ++x) {
+                if (qRed(row[x]) == key.red() && qGreen(row[x]) == key.green() &&
+                    qBlue(row[x]) == key.blue()) {
+                    row[x] = 0;
+                }
             }
         }
+        masked_key_ = image.cacheKey();
     }
-    p.drawImage(0, 0, masked);
+    p.drawImage(0, 0, masked_);
 }
 
 LabelView::LabelView(platform::Label& model, AfterEvent after, QWidget* parent)

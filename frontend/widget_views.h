@@ -57,6 +57,8 @@ class PictureView : public Routed<QWidget> {
 
   private:
     platform::Picture& model_;
+    QImage masked_;
+    qint64 masked_key_ = 0;
 };
 
 class LabelView : public Routed<QLabel> {
