@@ -14,6 +14,8 @@ packages=(
   libsdl2-mixer-dev libmp3lame-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the fuzz target of the upload decoders (scripts/fuzz-uploads.sh)
+  clang libclang-rt-14-dev
 )
 
 missing=()
