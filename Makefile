@@ -2,13 +2,17 @@
 #   make play   install what is missing, build, generate the assets, start the game
 #   make test   install what is missing, build with the sanitizers, run every test
 #   make build  the release build and the assets into build/, nothing started
-#   make bench  the benchmarks of the release build
+#   make bench  the benchmarks of the release build, and the ranking server's load figures
 
+SHELL := /bin/bash
 BUILD := build
-TEST_BUILD := build-asan
+TEST_SHELL := /bin/bash
+BUILD := build-asan
 CMAKE_FLAGS := -G Ninja -Wno-dev
 
-.PHONY: play test build bench deps format clean
+SERVER_PORT := 8229
+
+.PHONY: play test build bench deps format clean local-server
 
 deps:
 	@./scripts/install-deps.sh
@@ -17,7 +21,17 @@ build: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DQUILLMOOR_TESTS=OFF > /dev/null
 	@cmake --build $(BUILD)
 
-play: build
+# A ranking server on loopback for the network mode, its database in build/dat/. Started only
+# when nothing answers on its port, and left running: make stops nothing it did not start.
+local-server: build
+	@if ! (exec 3<>/dev/tcp/127.0.0.1/$(SERVER_PORT)) 2>/dev/null; then \
+	  mkdir -p $(BUILD)/dat; \
+	  nohup ./$(BUILD)/quillmoor-server --listen 127.0.0.1:$(SERVER_PORT) \
+	    --db $(BUILD)/dat/quillmoor-server.db </dev/null >>$(BUILD)/dat/quillmoor-server.log 2>&1 & \
+	  echo "Ranking server started on 127.0.0.1:$(SERVER_PORT) (pid $$!; log: $(BUILD)/dat/quillmoor-server.log)"; \
+	fi
+
+play: local-server
 	./$(BUILD)/quillmoor
 
 test: deps
@@ -31,6 +45,7 @@ bench: build
 	@cmake -S . -B $(BUILD) -DQUILLMOOR_BENCH=ON > /dev/null
 	@cmake --build $(BUILD)
 	./$(BUILD)/bench/quillmoor-bench
+	./bench/server-load.sh $(BUILD)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

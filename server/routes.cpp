@@ -1,0 +1,180 @@
+#include "server/routes.h"
+
+#include <ctime>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "server/answers.h"
+#include "server/html_page.h"
+#include "server/uploads.h"
+
+namespace quill::server {
+
+namespace {
+
+constexpr const char* kGameText = "text/plain; charset=Shift_JIS";
+
+// A refusal: one line saying why (ASCII, so readable in any code page).
+void refuse(httplib::Response& res, int status, std::string_view reason) {
+    res.status = status;
+    res.set_content(std::string(reason) + "\r\n", kGameText);
+}
+
+std::tm local_now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace
+
+Routes::Routes(Store& store, ServerSettings settings)
+    : store_(store), settings_(std::move(settings)), rate_limit_(settings_.writes_per_minute) {}
+
+void Routes::install(httplib::Server& server) {
+    // The paths are regular expressions to the HTTP library.
+    const std::string rank = R"(^/zkv/zkv_rank\.exe$)";
+    const std::string report = R"(^/zkv/zkv_report\.exe$)";
+    server.Get(rank, [this](const httplib::Request& req, httplib::Response& res) {
+        fetch_rank(req, res);
+    });
+    server.Post(rank, [this](const httplib::Request& req, httplib::Response& res) {
+        write_rank(req, res);
+    });
+    server.Get(report, [this](const httplib::Request& req, httplib::Response& res) {
+        fetch_reports(req, res);
+    });
+    server.Post(report, [this](const httplib::Request& req, httplib::Response& res) {
+        write_report(req, res);
+    });
+    server.Get("^/$",
+               [this](const httplib::Request& req, httplib::Response& res) { page(req, res); });
+
+    server.set_payload_max_length(settings_.max_body);
+    // Answers without a text of their own (unknown paths, bodies over the limit, requests
+    // that do not parse) still say in one line what happened.
+    server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
+        if (!res.body.empty()) return;
+        switch (res.status) {
+            case 404:
+                refuse(res, 404, "no such page");
+                break;
+            case 413:
+                refuse(res, 413, "request body too large");
+                break;
+            case 400:
+                refuse(res, 400, "bad request");
+                break;
+            default:
+                refuse(res, res.status, "error " + std::to_string(res.status));
+        }
+    });
+    server.set_exception_handler([](const httplib::Request&, httplib::Response& res,
+                                    std::exception_ptr) { refuse(res, 500, "internal error"); });
+    // Writes and refusals go to the log; the many fetches do not.
+    server.set_logger([](const httplib::Request& req, const httplib::Response& res) {
+        if (req.method != "POST" && res.status < 400) return;
+        const std::tm now = local_now();
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &now);
+        std::cerr << stamp << ' ' << req.remote_addr << ' ' << req.method << ' ' << req.target
+                  << ' ' << res.status << '\n';
+    });
+}
+
+bool Routes::admit_write(const httplib::Request& req, httplib::Response& res) {
+    if (!req.has_param("write")) {
+        refuse(res, 400, "an upload goes to the path with ?write");
+        return false;
+    }
+    if (!rate_limit_.allow(req.remote_addr)) {
+        refuse(res, 429, "too many writes from this address; wait a minute");
+        return false;
+    }
+    return true;
+}
+
+void Routes::fetch_rank(const httplib::Request&, httplib::Response& res) {
+    res.set_content(ranking_text(), kGameText);
+}
+
+void Routes::write_rank(const httplib::Request& req, httplib::Response& res) {
+    if (!admit_write(req, res)) return;
+    Checked<RankUpload> upload = check_rank_upload(req.body);
+    if (!upload.value) return refuse(res, 400, upload.reason);
+    const net::RankFields& fields = upload.value->fields;
+    const std::optional<std::string> wire = rank_answer_line(fields);
+    if (!wire) return refuse(res, 400, "ranking upload: the line cannot be encoded again");
+    if (!store_.put_rank(fields[0], upload.value->player_id, upload.value->score,
+                         net::build_rank_line(fields), *wire)) {
+        return refuse(res, 500, "the ranking could not be stored");
+    }
+    res.set_content(ranking_text(), kGameText);
+}
+
+void Routes::fetch_reports(const httplib::Request&, httplib::Response& res) {
+    res.set_content(reports_text(), kGameText);
+}
+
+void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
+    if (!admit_write(req, res)) return;
+    Checked<net::Report> checked = check_report_upload(req.body);
+    if (!checked.value) return refuse(res, 400, checked.reason);
+    net::Report& report = *checked.value;
+    report.time = report_time(local_now());
+    const std::optional<std::string> wire = net::build_report_line(report);
+    if (!wire) return refuse(res, 400, "report upload: the line cannot be encoded again");
+    switch (store_.add_report(report, *wire, kReportsShown)) {
+        case Store::PostResult::kDuplicate:
+            res.set_content(join_lines({duplicate_refusal()}), kGameText);
+            return;
+        case Store::PostResult::kFailed:
+            return refuse(res, 500, "the report could not be stored");
+        case Store::PostResult::kStored:
+            break;
+    }
+    res.set_content(reports_text(), kGameText);
+}
+
+void Routes::page(const httplib::Request&, httplib::Response& res) {
+    PageContent content;
+    content.notice_utf8 = settings_.notice_utf8;
+    content.ranks = store_.top_ranks(kRankingShown);
+    content.reports = store_.newest_reports(kReportsShown);
+    content.adventurers = store_.rank_count();
+    content.all_reports = store_.report_count();
+    res.set_content(render_page(content), "text/html; charset=utf-8");
+}
+
+std::string Routes::ranking_text() {
+    const uint64_t generation = store_.generation();
+    std::lock_guard lock(cache_mutex_);
+    if (ranking_.generation != generation) {
+        std::vector<std::string> lines;
+        if (!settings_.notice_cp932.empty()) lines.push_back(notice_line(settings_.notice_cp932));
+        for (StoredRank& rank : store_.top_ranks(kRankingShown)) {
+            lines.push_back(std::move(rank.wire));
+        }
+        ranking_.text = join_lines(lines);
+        ranking_.generation = generation;
+    }
+    return ranking_.text;
+}
+
+std::string Routes::reports_text() {
+    const uint64_t generation = store_.generation();
+    std::lock_guard lock(cache_mutex_);
+    if (reports_.generation != generation) {
+        std::vector<std::string> lines;
+        for (StoredReport& report : store_.newest_reports(kReportsShown)) {
+            lines.push_back(std::move(report.wire));
+        }
+        reports_.text = join_lines(lines);
+        reports_.generation = generation;
+    }
+    return reports_.text;
+}
+
+}  // namespace quill::server

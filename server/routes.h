@@ -1,0 +1,58 @@
+// The HTTP side of the server: the game's four exchanges, the host's page and the answers
+// to everything else.
+#pragma once
+
+#include <httplib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+#include "server/rate_limit.h"
+#include "server/store.h"
+
+namespace quill::server {
+
+constexpr int kRankingShown = 1000;  // the game reads at most this many entries
+constexpr int kReportsShown = 30;    // the world site shows this many reports
+
+struct ServerSettings {
+    std::string notice_utf8;   // empty: no notice line
+    std::string notice_cp932;  // the same in the game's code page
+    size_t max_body = 16384;
+    int writes_per_minute = 30;  // per client address; 0: no limit
+};
+
+class Routes {
+  public:
+    Routes(Store& store, ServerSettings settings);
+    void install(httplib::Server& server);
+
+  private:
+    void fetch_rank(const httplib::Request& req, httplib::Response& res);
+    void write_rank(const httplib::Request& req, httplib::Response& res);
+    void fetch_reports(const httplib::Request& req, httplib::Response& res);
+    void write_report(const httplib::Request& req, httplib::Response& res);
+    void page(const httplib::Request& req, httplib::Response& res);
+    // Whether a write may go on; answers the refusal itself when not.
+    bool admit_write(const httplib::Request& req, httplib::Response& res);
+
+    // The answers, rebuilt only after the stored data changed.
+    std::string ranking_text();
+    std::string reports_text();
+
+    struct Cached {
+        uint64_t generation = UINT64_MAX;
+        std::string text;
+    };
+
+    Store& store_;
+    const ServerSettings settings_;
+    WriteRateLimit rate_limit_;
+    std::mutex cache_mutex_;
+    Cached ranking_;
+    Cached reports_;
+};
+
+}  // namespace quill::server

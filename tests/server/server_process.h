@@ -1,0 +1,53 @@
+// A ranking server started for one test: the real program on a free loopback port, with a
+// database in a folder of its own, stopped (SIGTERM) when the test ends.
+#pragma once
+
+#include <signal.h>
+#include <sys/types.h>
+
+#include <httplib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quill::server_test {
+
+// A temporary folder, removed with everything in it at the end.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+class ServerProcess {
+  public:
+    // Starts the server with --listen 127.0.0.1:0, --db `db` and the extra arguments, and
+    // waits for its "listening on" line. The server's log goes to `db` + ".log".
+    ServerProcess(const std::filesystem::path& db, const std::vector<std::string>& extra = {});
+    ~ServerProcess();
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    bool running() const { return pid_ > 0 && port_ > 0; }
+    int port() const { return port_; }
+    // A client for this server (loopback only).
+    httplib::Client client() const;
+    // The signal (SIGTERM unless said), then waits; the exit status, or -1 when it had to be
+    // killed or was not running.
+    int stop(int signal_number = SIGTERM);
+    std::string log() const;
+
+  private:
+    pid_t pid_ = -1;
+    int port_ = 0;
+    std::filesystem::path log_;
+};
+
+}  // namespace quill::server_test

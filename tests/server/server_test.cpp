@@ -1,0 +1,393 @@
+// The ranking server as the game and a host's browser meet it: real HTTP on loopback.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "server_process.h"
+#include "wire.h"
+
+namespace quill::server_test {
+namespace {
+
+constexpr const char* kRank = "/zkv/zkv_rank.exe";
+constexpr const char* kRankWrite = "/zkv/zkv_rank.exe?write";
+constexpr const char* kReport = "/zkv/zkv_report.exe";
+constexpr const char* kReportWrite = "/zkv/zkv_report.exe?write";
+constexpr const char* kGameText = "text/plain; charset=Shift_JIS";
+
+class ServerTest : public ::testing::Test {
+  protected:
+    std::filesystem::path db() const { return folder_.path() / "island.db"; }
+
+    // Starts the server (once per test unless restarted); unlimited writes unless asked.
+    ServerProcess& start(std::vector<std::string> extra = {}) {
+        bool has_limit = false;
+        for (const std::string& a : extra) has_limit |= a == "--writes-per-minute";
+        if (!has_limit) extra.insert(extra.end(), {"--writes-per-minute", "0"});
+        server_.reset();
+        server_ = std::make_unique<ServerProcess>(db(), extra);
+        EXPECT_TRUE(server_->running()) << server_->log();
+        return *server_;
+    }
+
+    httplib::Result get(const std::string& path) { return server_->client().Get(path.c_str()); }
+    httplib::Result post(const std::string& path, const std::string& body) {
+        return server_->client().Post(path.c_str(), body, "text/plain");
+    }
+
+    // Uploads and expects the game's kind of answer.
+    std::string upload(const net::RankFields& fields) {
+        auto res = post(kRankWrite, rank_body(fields));
+        EXPECT_TRUE(res);
+        if (!res) return {};
+        EXPECT_EQ(res->status, 200) << res->body;
+        return res->body;
+    }
+    std::string post_report(std::string_view name, std::string_view message) {
+        auto res = post(kReportWrite, report_body(name, message));
+        EXPECT_TRUE(res);
+        if (!res) return {};
+        EXPECT_EQ(res->status, 200) << res->body;
+        return res->body;
+    }
+    std::string fetch(const char* path) {
+        auto res = get(path);
+        EXPECT_TRUE(res);
+        if (!res) return {};
+        EXPECT_EQ(res->status, 200);
+        return res->body;
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<ServerProcess> server_;
+};
+
+TEST_F(ServerTest, UploadIsAnsweredWithTheRankingAsTheGameReadsIt) {
+    start();
+    const net::RankFields sent = adventurer("ミナト", 1234, 5678);
+    auto res = post(kRankWrite, rank_body(sent));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->get_header_value("Content-Type"), kGameText);
+    const auto lines = answer_lines(res->body);
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 1u);
+    EXPECT_TRUE(res->body.ends_with("\r\n"));
+
+    // The line is the UTF-7 run of the framed ranking line, re-encoded by the server.
+    const std::string framed = sj("＊　") + net::build_rank_line(sent) + sj("　＊");
+    EXPECT_EQ((*lines)[0], net::utf7_run(framed).value());
+    const auto entries = ranking_entries(res->body);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0], sent);
+
+    // The fetch answers the same text.
+    EXPECT_EQ(fetch(kRank), res->body);
+}
+
+TEST_F(ServerTest, EmptyIslandAnswersEmptyLists) {
+    start();
+    auto rank = get(kRank);
+    ASSERT_TRUE(rank);
+    EXPECT_EQ(rank->status, 200);
+    EXPECT_EQ(rank->body, "");
+    EXPECT_EQ(rank->get_header_value("Content-Type"), kGameText);
+    EXPECT_EQ(fetch(kReport), "");
+}
+
+TEST_F(ServerTest, NewUploadReplacesTheAdventurersEntry) {
+    start();
+    upload(adventurer("ミナト", 1, 100));
+    upload(adventurer("ミナト", 2, 50));  // same name, another player: another adventurer
+    const std::string answer = upload(adventurer("ミナト", 1, 30));
+    const auto entries = ranking_entries(answer);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0][1], "2");
+    EXPECT_EQ(entries[0][2], "50");
+    EXPECT_EQ(entries[1][1], "1");
+    EXPECT_EQ(entries[1][2], "30");
+}
+
+TEST_F(ServerTest, RankingIsOrderedByScoreAndTiesByUploadOrder) {
+    start();
+    upload(adventurer("B", 1, 500));
+    upload(adventurer("A", 2, 900));
+    upload(adventurer("C", 3, 500));
+    upload(adventurer("D", 4, 10));
+    upload(adventurer("E", 5, 500));
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"A", "B", "C", "E", "D"}));
+    // A new upload is the latest among equal scores.
+    upload(adventurer("B", 1, 500));
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"A", "C", "E", "B", "D"}));
+}
+
+TEST_F(ServerTest, RankingAnswersTheBestThousandAndKeepsEveryEntry) {
+    start();
+    constexpr int kAdventurers = 1003;
+    httplib::Client client = server_->client();
+    client.set_keep_alive(true);
+    for (int i = 0; i < kAdventurers; ++i) {
+        // Scores 0..1002 in a scrambled order; the three lowest fall off the answer.
+        const int score = (i * 397) % kAdventurers;
+        auto res =
+            client.Post(kRankWrite, rank_body(adventurer("冒険者" + std::to_string(i), i, score)),
+                        "text/plain");
+        ASSERT_TRUE(res);
+        ASSERT_EQ(res->status, 200);
+    }
+    const auto entries = ranking_entries(fetch(kRank));
+    ASSERT_EQ(entries.size(), 1000u);
+    EXPECT_EQ(entries.front()[2], std::to_string(kAdventurers - 1));
+    EXPECT_EQ(entries.back()[2], "3");
+    for (size_t i = 1; i < entries.size(); ++i) {
+        EXPECT_GT(std::stoll(entries[i - 1][2]), std::stoll(entries[i][2]));
+    }
+    // All 1003 are kept: the page counts them.
+    EXPECT_NE(fetch("/").find("登録された冒険者 1003人"), std::string::npos);
+}
+
+TEST_F(ServerTest, NoticeLineComesFirst) {
+    start({"--notice", "ようこそ、クイルムーアへ！"});
+    const std::string notice = "[m" + sj("ようこそ、クイルムーアへ！");
+    EXPECT_EQ(answer_lines(fetch(kRank)).value(), std::vector<std::string>{notice});
+    const std::string answer = upload(adventurer("ミナト", 1, 10));
+    const auto lines = answer_lines(answer).value();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], notice);
+    EXPECT_EQ(ranking_names(answer), std::vector<std::string>{"ミナト"});
+    EXPECT_NE(fetch("/").find("ようこそ、クイルムーアへ！"), std::string::npos);
+}
+
+TEST_F(ServerTest, ReportsAreNewestFirstThirtyAtMostAndStampedByTheServer) {
+    start();
+    std::string answer;
+    for (int i = 0; i < 35; ++i) {
+        answer = post_report("ミナト", "<撃破>ミナトは、スライム" + std::to_string(i) + "を倒した");
+    }
+    EXPECT_EQ(answer, fetch(kReport));
+    EXPECT_TRUE(answer.ends_with("\r\n"));
+    const auto reports = report_entries(answer);
+    ASSERT_EQ(reports.size(), 30u);
+    ASSERT_EQ(answer_lines(answer)->size(), 30u);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(utf8(reports[i].message),
+                  "<撃破>ミナトは、スライム" + std::to_string(34 - i) + "を倒した");
+        EXPECT_EQ(utf8(reports[i].name), "ミナト");
+        EXPECT_EQ(reports[i].player_id, 7);
+        EXPECT_EQ(reports[i].race_sex, 1);
+    }
+    // The server's own clock: month/day hour:minute of now, without leading zeros.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    int month = 0, day = 0, hour = 0, minute = 0;
+    ASSERT_EQ(std::sscanf(reports[0].time.c_str(), "%d/%d %d:%d", &month, &day, &hour, &minute), 4)
+        << reports[0].time;
+    EXPECT_EQ(reports[0].time, std::to_string(month) + "/" + std::to_string(day) + " " +
+                                   std::to_string(hour) + ":" + std::to_string(minute));
+    EXPECT_EQ(month, local.tm_mon + 1);
+    EXPECT_EQ(day, local.tm_mday);
+}
+
+TEST_F(ServerTest, RepeatedReportIsRefused) {
+    start();
+    post_report("ミナト", "<入島>ミナトがワールドに降り立った....");
+    post_report("ハル", "<LVUP>ハルはLV 3になった");
+    const std::string refusal = post_report("ミナト", "<入島>ミナトがワールドに降り立った....");
+    EXPECT_NE(refusal.find(sj("二重投稿は禁止しています")), std::string::npos);
+    EXPECT_EQ(answer_lines(refusal)->size(), 1u);
+    EXPECT_EQ(report_entries(fetch(kReport)).size(), 2u);
+
+    // The same message from another adventurer is news.
+    post_report("ハル", "<入島>ミナトがワールドに降り立った....");
+    EXPECT_EQ(report_entries(fetch(kReport)).size(), 3u);
+
+    // Once 30 newer reports pushed it out, the same report may come again.
+    for (int i = 0; i < 30; ++i)
+        post_report("ハル", "<距離>最高距離 " + std::to_string(i) + "mを達成");
+    const std::string again = post_report("ミナト", "<入島>ミナトがワールドに降り立った....");
+    EXPECT_EQ(again.find(sj("二重投稿は禁止しています")), std::string::npos);
+    EXPECT_EQ(utf8(report_entries(again).at(0).message), "<入島>ミナトがワールドに降り立った....");
+}
+
+TEST_F(ServerTest, MalformedUploadsAreRefusedAndNothingIsStored) {
+    start();
+    auto expect_400 = [&](const char* path, const std::string& body, const char* what) {
+        auto res = post(path, body);
+        ASSERT_TRUE(res) << what;
+        EXPECT_EQ(res->status, 400) << what;
+        const auto lines = answer_lines(res->body);
+        ASSERT_TRUE(lines) << what;
+        EXPECT_EQ(lines->size(), 1u) << what << ": " << res->body;
+    };
+    const std::string good = net::build_rank_line(adventurer("ミナト", 1, 10));
+    auto body_of = [](const std::string& line, const std::string& tail) {
+        return net::percent_all(net::utf7_run(sj("＊　") + line + sj("　＊")).value() + tail);
+    };
+    expect_400(kRankWrite, "", "empty body");
+    expect_400(kRankWrite, "%8", "cut-off percent triple");
+    expect_400(kRankWrite, "%ZZ%41", "bad hexadecimal");
+    expect_400(kRankWrite, body_of(good, ""), "no trailing あ and number");
+    expect_400(kRankWrite, body_of(good, sj("あ")), "no trailing number");
+    expect_400(kRankWrite, body_of(good, sj("あ") + "100"), "number out of range");
+    expect_400(kRankWrite, net::percent_all(net::utf7_run(good).value() + sj("あ") + "5"),
+               "no frame");
+    expect_400(kRankWrite, net::percent_all("+!!!" + sj("あ") + "5"), "not a UTF-7 run");
+    expect_400(kRankWrite, body_of(good.substr(0, good.size() - 3), sj("あ") + "1"), "27 fields");
+    expect_400(kRankWrite, body_of(good + "9#{", sj("あ") + "1"), "29 fields");
+    net::RankFields bad = adventurer("ミナト", 1, 10);
+    bad[2] = "1O0";
+    expect_400(kRankWrite, rank_body(bad), "score not an integer");
+    bad = adventurer("ミナト", 1, 10);
+    bad[27] = "";
+    expect_400(kRankWrite, rank_body(bad), "version empty");
+    expect_400(kRankWrite, rank_body(adventurer("", 1, 10)), "empty name");
+    expect_400(kRankWrite, rank_body(adventurer(std::string(33, 'x'), 1, 10)), "long name");
+    expect_400(kRankWrite, rank_body(adventurer("タ" + std::string(31, 'x') + "タ", 1, 10)),
+               "long name in full-width characters");
+    bad = adventurer("ミナト", 1, 10);
+    bad[22] = "\x01";
+    expect_400(kRankWrite, rank_body(bad), "control character in the title");
+
+    expect_400(kReportWrite, "", "empty report");
+    expect_400(kReportWrite, net::percent_all("{mabc}m"), "not a report line");
+    expect_400(kReportWrite, report_body("ミナト", "a#{b"), "#{ in the message");
+    expect_400(kReportWrite, report_body(std::string(33, 'x'), "hi"), "long report name");
+    expect_400(kReportWrite, report_body("", "hi"), "empty report name");
+    expect_400(kReportWrite, report_body("ミナト", std::string(300, 'x')), "long message");
+
+    // A write needs ?write.
+    expect_400(kRank, rank_body(adventurer("ミナト", 1, 10)), "upload without ?write");
+    expect_400(kReport, report_body("ミナト", "hi"), "report without ?write");
+
+    EXPECT_EQ(fetch(kRank), "");
+    EXPECT_EQ(fetch(kReport), "");
+    // The length limit counts characters, not bytes: 32 full-width characters pass.
+    std::string name;
+    for (int i = 0; i < 32; ++i) name += "タ";
+    EXPECT_EQ(ranking_names(upload(adventurer(name, 1, 10))), std::vector<std::string>{name});
+}
+
+TEST_F(ServerTest, OtherPathsAreNotFound) {
+    start();
+    for (const char* path : {"/nothing", "/zkv/", "/zkv/zkv_rank.exe/x", "/zkv/zkv_rankXexe",
+                             "/zkv/zkv_rank.exe2", "/index.html"}) {
+        auto res = get(path);
+        ASSERT_TRUE(res) << path;
+        EXPECT_EQ(res->status, 404) << path;
+        EXPECT_EQ(answer_lines(res->body)->size(), 1u) << path;
+    }
+    auto res = post("/zkv/zkv_other.exe?write", rank_body(adventurer("ミナト", 1, 10)));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 404);
+    EXPECT_EQ(fetch(kRank), "");
+}
+
+TEST_F(ServerTest, BodiesOverTheLimitAreRefused) {
+    start();
+    auto res = post(kRankWrite, std::string(16 * 1024 + 1, '%'));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 413);
+    res = post(kReportWrite, std::string(20000, 'A'));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 413);
+    // Just at the limit the body is read (and refused for what it says).
+    res = post(kRankWrite, std::string(16 * 1024, 'A'));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 400);
+
+    start({"--max-body", "500"});
+    res = post(kRankWrite, rank_body(adventurer("ミナト", 1, 10)));  // about 700 bytes
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 413);
+    EXPECT_EQ(fetch(kRank), "");
+}
+
+TEST_F(ServerTest, TooManyWritesFromOneAddressAreRefused) {
+    start({"--writes-per-minute", "3"});
+    upload(adventurer("A", 1, 10));
+    post_report("A", "<降臨>Aという名の冒険者が現れた");
+    upload(adventurer("B", 2, 20));
+    auto res = post(kRankWrite, rank_body(adventurer("C", 3, 30)));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 429);
+    res = post(kReportWrite, report_body("C", "<降臨>Cという名の冒険者が現れた"));
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 429);
+    // Reading goes on, and nothing of the refused writes was kept.
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(report_entries(fetch(kReport)).size(), 1u);
+}
+
+TEST_F(ServerTest, PageShowsTheIslandWithEveryTextEscaped) {
+    start();
+    net::RankFields f = adventurer("<script>", 1, 4321);
+    f[22] = "\"&'";
+    upload(f);
+    upload(adventurer("ミナト", 2, 99));
+    post_report("<b>", "<img src=x onerror=alert(1)>");
+    auto res = get("/");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->get_header_value("Content-Type"), "text/html; charset=utf-8");
+    const std::string& page = res->body;
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("<b>"), std::string::npos);
+    EXPECT_EQ(page.find("<img"), std::string::npos);
+    EXPECT_NE(page.find("&lt;script&gt;"), std::string::npos);
+    EXPECT_NE(page.find("&quot;&amp;&#39;"), std::string::npos);
+    EXPECT_NE(page.find("&lt;img src=x onerror=alert(1)&gt;"), std::string::npos);
+    EXPECT_NE(page.find("ランキング"), std::string::npos);
+    EXPECT_NE(page.find("ミナト"), std::string::npos);
+    EXPECT_NE(page.find("4321"), std::string::npos);
+    EXPECT_LT(page.find("&lt;script&gt;"), page.find("ミナト"));  // the better score first
+}
+
+TEST_F(ServerTest, RestartKeepsEverything) {
+    start();
+    upload(adventurer("ミナト", 1, 300));
+    upload(adventurer("ハル", 2, 200));
+    post_report("ミナト", "<入島>ミナトがワールドに降り立った....");
+    post_report("ハル", "<入島>ハルがワールドに降り立った....");
+    const std::string ranking = fetch(kRank);
+    const std::string reports = fetch(kReport);
+    EXPECT_EQ(server_->stop(), 0);
+
+    start();
+    EXPECT_EQ(fetch(kRank), ranking);
+    EXPECT_EQ(fetch(kReport), reports);
+    // The duplicate check remembers across the restart too.
+    const std::string refusal = post_report("ハル", "<入島>ハルがワールドに降り立った....");
+    EXPECT_NE(refusal.find(sj("二重投稿は禁止しています")), std::string::npos);
+    upload(adventurer("ソラ", 3, 250));
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"ミナト", "ソラ", "ハル"}));
+}
+
+TEST_F(ServerTest, StopsCleanlyOnSigtermAndSigint) {
+    ServerProcess& s = start();
+    upload(adventurer("ミナト", 1, 300));
+    EXPECT_EQ(s.stop(), 0);
+    // Stopping right after the start works too.
+    ServerProcess quick(db(), {"--writes-per-minute", "0"});
+    ASSERT_TRUE(quick.running());
+    EXPECT_EQ(quick.stop(SIGINT), 0);
+}
+
+TEST_F(ServerTest, FormEncodedUploadsAreReadTheSame) {
+    // The game's HTTP object may label its body as a form; the body is read as it is.
+    start();
+    auto res = server_->client().Post(kRankWrite, rank_body(adventurer("ミナト", 1, 10)),
+                                      "application/x-www-form-urlencoded");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(ranking_names(res->body), std::vector<std::string>{"ミナト"});
+}
+
+}  // namespace
+}  // namespace quill::server_test
