@@ -56,22 +56,8 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A decimal integer as the game writes one: "0", or an optional "-" and digits without a
-// leading zero; the value fits in 32 bits.
 std::optional<int32_t> parse_int(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    if (text.size() > 1 && text.front() == '0') return std::nullopt;
-    if (negative && text == "0") return std::nullopt;
-    int64_t value = 0;
-    for (char c : text) {
-        if (!is_digit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (negative) value = -value;
-    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(value);
+    return parse_rank_integer(text);
 }
 
 // A number of the report time, 1 or 2 digits without a leading zero, in [low, high].
@@ -173,6 +159,22 @@ std::optional<std::string_view> take_part(std::string_view line, size_t& pos, st
 }
 
 }  // namespace
+
+std::optional<int32_t> parse_rank_integer(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    if (text.size() > 1 && text.front() == '0') return std::nullopt;
+    if (negative && text == "0") return std::nullopt;
+    int64_t value = 0;
+    for (char c : text) {
+        if (!is_digit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (negative) value = -value;
+    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
 
 bool rank_field_is_integer(int field) {
     return field >= 1 && field <= kRankFields && field != 1 && field != 7 && field != 23 &&

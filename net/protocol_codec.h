@@ -17,10 +17,14 @@ using RankFields = std::array<std::string, kRankFields>;  // each field as text 
 // The fields of the ranking line that hold integers (1-based): all but 1 (name), 7 (date),
 // 23 (title) and 24 (pet name).
 bool rank_field_is_integer(int field);
+// An integer as the game writes one: "0", or an optional "-" and digits without a leading
+// zero, within 32 bits. The one rule for every integer of the protocol.
+std::optional<int32_t> parse_rank_integer(std::string_view text);
 
 // UTF-7 run of a text that begins and ends with a full-width character: the RFC 2152
 // encoding of the text without its leading "+" and trailing "-". Nothing when the bytes are
-// not code page 932.
+// not code page 932, or when the text does not begin and end with a character that UTF-7
+// writes in base64 (so that utf7_unrun could not read the run back).
 std::optional<std::string> utf7_run(std::string_view cp932);
 // Decodes "+" + run + "-" as UTF-7 into code page 932. Nothing when the run is malformed
 // (bad base64, a cut-off character) or holds characters without a code page 932 form.

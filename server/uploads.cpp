@@ -8,19 +8,6 @@ namespace quill::server {
 
 namespace {
 
-// Plain decimal, an optional minus sign, no more than 18 digits (always fits 64 bits).
-std::optional<int64_t> parse_integer(std::string_view text) {
-    std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > 18) return std::nullopt;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-    }
-    int64_t value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // Why a text field cannot be stored, or nothing when it can.
 std::optional<std::string> text_problem(std::string_view text, int max_chars,
                                         std::string_view what) {
@@ -76,7 +63,7 @@ Checked<RankUpload> check_rank_upload(std::string_view body) {
     for (int n = 1; n <= net::kRankFields; ++n) {
         std::string& field = (*fields)[n - 1];
         if (net::rank_field_is_integer(n)) {
-            const std::optional<int64_t> value = parse_integer(field);
+            const std::optional<int32_t> value = net::parse_rank_integer(field);
             if (!value) {
                 out.reason = "ranking upload: field " + std::to_string(n) + " is not an integer";
                 return out;
