@@ -6,8 +6,7 @@
 
 SHELL := /bin/bash
 BUILD := build
-TEST_SHELL := /bin/bash
-BUILD := build-asan
+TEST_BUILD := build-asan
 CMAKE_FLAGS := -G Ninja -Wno-dev
 
 SERVER_PORT := 8229
