@@ -2,23 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <random>
 
 namespace quill::testing_support {
-
-TempFolder::TempFolder() {
-    std::random_device rd;
-    for (;;) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quillmoor-test-" + std::to_string(rd()) + std::to_string(rd()));
-        if (std::filesystem::create_directory(path_)) break;
-    }
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
 
 GameFixture::GameFixture() {
     std::filesystem::create_directory(folder.path() / "cg");

@@ -10,21 +10,9 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "state/game.h"
+#include "temp_folder.h"
 
 namespace quill::testing_support {
-
-// A fresh, empty folder under the system's temporary folder, removed with the object.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Dialogs that remember what was shown and answer from a prepared list ("no" when it
 // runs out).

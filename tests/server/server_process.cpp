@@ -14,16 +14,6 @@
 
 namespace quill::server_test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillmoor-server-XXXXXX");
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
-
 ServerProcess::ServerProcess(const std::filesystem::path& db, const std::vector<std::string>& extra)
     : log_(db.string() + ".log") {
     std::vector<std::string> args = {QUILLMOOR_SERVER_BINARY, "--listen", "127.0.0.1:0", "--db",

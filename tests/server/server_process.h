@@ -11,20 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "../temp_folder.h"
+
 namespace quill::server_test {
 
-// A temporary folder, removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using testing_support::TempFolder;
 
 class ServerProcess {
   public:
