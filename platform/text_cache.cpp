@@ -10,8 +10,9 @@
 namespace platform {
 namespace {
 
-// Enough for every text of a few frames; the cache starts over when it is full.
-constexpr size_t kMaxEntries = 4096;
+// Enough for every text of many frames (a few megabytes at most); the cache starts over
+// when it is full.
+constexpr size_t kMaxEntries = 2048;
 
 }  // namespace
 
