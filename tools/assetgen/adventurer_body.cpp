@@ -89,11 +89,9 @@ void batWing(QPainter& p, const Look& look, QPointF root, double s, int dir) {
         strokeLine(p, finger, bone, 1.8);
     }
     if (look.band >= 4) {
-        QPainterPath claw;
-        claw.moveTo(wrist + QPointF(-3, 0));
-        claw.lineTo(wrist + QPointF(dir * 4 * s, -14 * s));
-        claw.lineTo(wrist + QPointF(3, 1));
-        claw.closeSubpath();
+        QPainterPath claw = polygonPath({{wrist + QPointF(-3, 0)},
+                                         {wrist + QPointF(dir * 4 * s, -14 * s)},
+                                         {wrist + QPointF(3, 1)}});
         ink(p, claw, look.band >= 5 ? QColor(pal.trim) : shade(bone, 1.1), 1.1);
     }
 }
@@ -351,12 +349,8 @@ void skirtOrRobe(QPainter& p, const Look& look) {
     const QRectF box(cx - b.hipHalf - 20, b.waistY, 2 * b.hipHalf + 50, hem - b.waistY);
     ink(p, r, lit(box, pal.cloth2), 1.8);
     // front panel
-    QPainterPath panel;
-    panel.moveTo(cx - 12, b.waistY + 4);
-    panel.lineTo(cx + 8, b.waistY + 4);
-    panel.lineTo(cx + 18, hem - 1);
-    panel.lineTo(cx - 22, hem + 1);
-    panel.closeSubpath();
+    QPainterPath panel = polygonPath(
+        {{cx - 12, b.waistY + 4}, {cx + 8, b.waistY + 4}, {cx + 18, hem - 1}, {cx - 22, hem + 1}});
     ink(p, panel.intersected(r), lit(panel.boundingRect(), pal.cloth), 1.3);
     p.setPen(QPen(shade(pal.cloth2, 0.6), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(cx - b.hipHalf + 2, b.hipY + 10), QPointF(cx - b.hipHalf - 12, hem - 8));
@@ -371,12 +365,10 @@ void skirtOrRobe(QPainter& p, const Look& look) {
                 const double t = (i + 0.5) / 7;
                 const QPointF c = QPointF(cx - b.hipHalf - 16 + t * (2 * b.hipHalf + 42),
                                           hem - 16 - 4 * t + 6 * std::sin(t * M_PI));
-                QPainterPath dia;
-                dia.moveTo(c + QPointF(0, -5));
-                dia.lineTo(c + QPointF(4, 0));
-                dia.lineTo(c + QPointF(0, 5));
-                dia.lineTo(c + QPointF(-4, 0));
-                dia.closeSubpath();
+                QPainterPath dia = polygonPath({{c + QPointF(0, -5)},
+                                                {c + QPointF(4, 0)},
+                                                {c + QPointF(0, 5)},
+                                                {c + QPointF(-4, 0)}});
                 ink(p, dia.intersected(r), QColor(pal.trim), 1.0);
             }
         }
@@ -648,11 +640,7 @@ void drawTorso(QPainter& p, const Look& look) {
     p.setBrush(Qt::NoBrush);
     switch (f.race) {
         case Race::Human: {
-            QPainterPath v;
-            v.moveTo(cx - 12, sy - 5);
-            v.lineTo(cx - 3, sy + 20);
-            v.lineTo(cx + 8, sy - 5);
-            v.closeSubpath();
+            QPainterPath v = polygonPath({{cx - 12, sy - 5}, {cx - 3, sy + 20}, {cx + 8, sy - 5}});
             ink(p, v, shade(pal.skin, 0.9), 1.3);
             QPainterPath collar;
             collar.moveTo(cx - 16, sy - 6);
@@ -680,14 +668,12 @@ void drawTorso(QPainter& p, const Look& look) {
                 p.drawEllipse(QPointF(cx - 12, sy + 34 + i * 18), 2.4, 2.4);
                 p.drawEllipse(QPointF(cx + 6, sy + 34 + i * 18), 2.4, 2.4);
             }
-            QPainterPath collar;
-            collar.moveTo(cx - 22, sy - 8);
-            collar.lineTo(cx - 14, sy - 22);
-            collar.lineTo(cx - 3, sy + 8);
-            collar.lineTo(cx + 10, sy - 22);
-            collar.lineTo(cx + 18, sy - 8);
-            collar.lineTo(cx - 3, sy + 16);
-            collar.closeSubpath();
+            QPainterPath collar = polygonPath({{cx - 22, sy - 8},
+                                               {cx - 14, sy - 22},
+                                               {cx - 3, sy + 8},
+                                               {cx + 10, sy - 22},
+                                               {cx + 18, sy - 8},
+                                               {cx - 3, sy + 16}});
             ink(p, collar, lit(collar.boundingRect(), shade(pal.cloth, 1.1)), 1.4);
             QPainterPath collarEdge(QPointF(cx - 14, sy - 22));
             collarEdge.lineTo(cx - 3, sy + 8);
@@ -696,11 +682,7 @@ void drawTorso(QPainter& p, const Look& look) {
             break;
         }
         case Race::Demon: {
-            QPainterPath v;
-            v.moveTo(cx - 14, sy - 5);
-            v.lineTo(cx - 3, sy + 36);
-            v.lineTo(cx + 10, sy - 5);
-            v.closeSubpath();
+            QPainterPath v = polygonPath({{cx - 14, sy - 5}, {cx - 3, sy + 36}, {cx + 10, sy - 5}});
             ink(p, v, lit(v.boundingRect(), pal.skin), 1.3);
             QPainterPath lapel(QPointF(cx - 18, sy - 6));
             lapel.lineTo(cx - 3, sy + 40);
@@ -728,19 +710,11 @@ void drawTorso(QPainter& p, const Look& look) {
         }
         case Race::Masked: {
             // wrapped collar and a wide sash
-            QPainterPath wrap;
-            wrap.moveTo(cx - 16, sy - 6);
-            wrap.lineTo(cx + 10, wy - 4);
-            wrap.lineTo(cx + 18, wy - 4);
-            wrap.lineTo(cx - 6, sy - 6);
-            wrap.closeSubpath();
+            QPainterPath wrap = polygonPath(
+                {{cx - 16, sy - 6}, {cx + 10, wy - 4}, {cx + 18, wy - 4}, {cx - 6, sy - 6}});
             ink(p, wrap, lit(wrap.boundingRect(), pal.trim), 1.2);
-            QPainterPath wrap2;
-            wrap2.moveTo(cx + 12, sy - 6);
-            wrap2.lineTo(cx - 2, sy + 24);
-            wrap2.lineTo(cx + 4, sy + 28);
-            wrap2.lineTo(cx + 20, sy - 4);
-            wrap2.closeSubpath();
+            QPainterPath wrap2 = polygonPath(
+                {{cx + 12, sy - 6}, {cx - 2, sy + 24}, {cx + 4, sy + 28}, {cx + 20, sy - 4}});
             ink(p, wrap2, lit(wrap2.boundingRect(), shade(pal.cloth2, 1.3)), 1.2);
             break;
         }
@@ -875,11 +849,8 @@ void drawTorso(QPainter& p, const Look& look) {
         p.setPen(QPen(kInk, 1.0));
         p.setBrush(pal.trim);
         p.drawEllipse(QPointF(cx + 6, wy - 2), 4, 4);
-        QPainterPath tassel;
-        tassel.moveTo(cx + 6, wy + 54);
-        tassel.lineTo(cx + 1, wy + 72);
-        tassel.lineTo(cx + 11, wy + 72);
-        tassel.closeSubpath();
+        QPainterPath tassel =
+            polygonPath({{cx + 6, wy + 54}, {cx + 1, wy + 72}, {cx + 11, wy + 72}});
         ink(p, tassel, QColor(pal.accent), 1.1);
     } else {
         const double by = wy - 6;

@@ -78,13 +78,8 @@ void sword(QPainter& p, const Look& look) {
     static constexpr double kGuard[kBands] = {0, 24, 28, 32, 40, 44, 50};
     const double len = kLen[band], hw = kWidth[band] / 2, gw = kGuard[band] / 2;
     const double base = -12;
-    QPainterPath blade;
-    blade.moveTo(-hw, base);
-    blade.lineTo(-hw, -len + hw * 2);
-    blade.lineTo(0, -len);
-    blade.lineTo(hw, -len + hw * 2);
-    blade.lineTo(hw, base);
-    blade.closeSubpath();
+    QPainterPath blade = polygonPath(
+        {{-hw, base}, {-hw, -len + hw * 2}, {0, -len}, {hw, -len + hw * 2}, {hw, base}});
     lightSheath(p, blade, look, 9);
     const QColor steel = bladeOf(look);
     ink(p, blade, bevel(hw, steel), 1.5);
@@ -244,14 +239,12 @@ void staffHead(QPainter& p, const Look& look, QPointF top) {
             strokeLine(p, prong, kWood, 3);
         }
     }
-    QPainterPath crystal;
-    crystal.moveTo(cc + QPointF(0, -cr * 1.5));
-    crystal.lineTo(cc + QPointF(cr * 0.85, -cr * 0.3));
-    crystal.lineTo(cc + QPointF(cr * 0.6, cr * 1.1));
-    crystal.lineTo(cc + QPointF(0, cr * 1.5));
-    crystal.lineTo(cc + QPointF(-cr * 0.6, cr * 1.1));
-    crystal.lineTo(cc + QPointF(-cr * 0.85, -cr * 0.3));
-    crystal.closeSubpath();
+    QPainterPath crystal = polygonPath({{cc + QPointF(0, -cr * 1.5)},
+                                        {cc + QPointF(cr * 0.85, -cr * 0.3)},
+                                        {cc + QPointF(cr * 0.6, cr * 1.1)},
+                                        {cc + QPointF(0, cr * 1.5)},
+                                        {cc + QPointF(-cr * 0.6, cr * 1.1)},
+                                        {cc + QPointF(-cr * 0.85, -cr * 0.3)}});
     if (band >= 5) lightSheath(p, crystal, look, 6);
     const QColor gem = band == 1   ? QColor(150, 160, 180)
                        : band >= 5 ? QColor(pal.glow)
@@ -308,11 +301,7 @@ void spear(QPainter& p, const Look& look) {
     shaft.addRoundedRect(QRectF(-3, -top, 6, top + bottom), 2.5, 2.5);
     ink(p, shaft, bevel(3, band >= 4 ? shade(metalOf(look), 0.75) : kWood), 1.4);
     if (band == 0) {
-        QPainterPath point;
-        point.moveTo(-3, -top + 2);
-        point.lineTo(0, -top - 16);
-        point.lineTo(3, -top + 2);
-        point.closeSubpath();
+        QPainterPath point = polygonPath({{-3, -top + 2}, {0, -top - 16}, {3, -top + 2}});
         ink(p, point, bevel(3, shade(kWood, 1.2)), 1.3);
         p.restore();
         return;
@@ -427,11 +416,8 @@ void axe(QPainter& p, const Look& look) {
     collar.addRoundedRect(QRectF(-6, hy - 9, 12, 18), 3, 3);
     ink(p, collar, shiny(collar.boundingRect(), band >= 4 ? QColor(pal.trim) : metalOf(look)), 1.3);
     if (band >= 3) {
-        QPainterPath spike;
-        spike.moveTo(-4, -top + 2);
-        spike.lineTo(0, -top - 14 - band * 2);
-        spike.lineTo(4, -top + 2);
-        spike.closeSubpath();
+        QPainterPath spike =
+            polygonPath({{-4, -top + 2}, {0, -top - 14 - band * 2}, {4, -top + 2}});
         ink(p, spike, bevel(4, steel), 1.2);
     }
     if (band >= 5) {

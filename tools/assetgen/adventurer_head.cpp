@@ -178,11 +178,8 @@ void face(QPainter& p, const Look& look) {
     }
     strokeLine(p, mouth, QColor(120, 48, 56), 1.6);
     if (f.race == Race::Beast || (f.race == Race::Demon && !f.female)) {
-        QPainterPath fang;
-        fang.moveTo(h + QPointF(-4.5, 33.8));
-        fang.lineTo(h + QPointF(-1.5, 33.4));
-        fang.lineTo(h + QPointF(-3.2, 37.5));
-        fang.closeSubpath();
+        QPainterPath fang = polygonPath(
+            {{h + QPointF(-4.5, 33.8)}, {h + QPointF(-1.5, 33.4)}, {h + QPointF(-3.2, 37.5)}});
         p.setPen(QPen(kInk, 0.8));
         p.setBrush(QColor(255, 255, 255));
         p.drawPath(fang);
@@ -264,12 +261,10 @@ void mask(QPainter& p, const Look& look) {
         for (int side : {-1, 1}) {
             const QPointF c = h + QPointF(side < 0 ? -17 : 9, 15);
             const double w = side < 0 ? 6.5 : 8.5;
-            QPainterPath hole;
-            hole.moveTo(c + QPointF(-w, side < 0 ? -4 : 2));
-            hole.lineTo(c + QPointF(w, side < 0 ? 2 : -4));
-            hole.lineTo(c + QPointF(w * 0.4, 4));
-            hole.lineTo(c + QPointF(-w * 0.4, 4));
-            hole.closeSubpath();
+            QPainterPath hole = polygonPath({{c + QPointF(-w, side < 0 ? -4 : 2)},
+                                             {c + QPointF(w, side < 0 ? 2 : -4)},
+                                             {c + QPointF(w * 0.4, 4)},
+                                             {c + QPointF(-w * 0.4, 4)}});
             ink(p, hole, QColor(24, 16, 28), 1.2);
             p.setPen(Qt::NoPen);
             p.setBrush(holeLight);
@@ -295,11 +290,8 @@ void mask(QPainter& p, const Look& look) {
     cord.cubicTo(h + QPointF(40, 10), h + QPointF(42, 28), h + QPointF(40, 44));
     strokeLine(p, cord, kInk, 3.6);
     strokeLine(p, cord, pal.accent, 2.0);
-    QPainterPath tassel;
-    tassel.moveTo(h + QPointF(40, 42));
-    tassel.lineTo(h + QPointF(35, 58));
-    tassel.lineTo(h + QPointF(45, 58));
-    tassel.closeSubpath();
+    QPainterPath tassel =
+        polygonPath({{h + QPointF(40, 42)}, {h + QPointF(35, 58)}, {h + QPointF(45, 58)}});
     ink(p, tassel, look.band >= 4 ? QColor(pal.trim) : QColor(pal.accent), 1.1);
 }
 

@@ -5,6 +5,8 @@
 // byte-identical files.
 #pragma once
 
+#include <initializer_list>
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -152,6 +154,8 @@ void drawPanel(QPainter& p, const QRectF& r, const QColor& top, const QColor& bo
 
 // Star polygon with `points` tips.
 QPainterPath starPath(QPointF c, double outer, double inner, int points, double rotationDeg);
+// A closed shape of straight edges through the points, in order.
+QPainterPath polygonPath(std::initializer_list<QPointF> points);
 
 // ---------------------------------------------------------------- scenery glyphs (map-sized)
 

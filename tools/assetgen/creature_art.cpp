@@ -89,17 +89,13 @@ QImage drawPetCat() {
     // ears
     const QPointF head(54, 56);
     for (int side : {-1, 1}) {
-        QPainterPath ear;
-        ear.moveTo(head + QPointF(side * 12, -28));
-        ear.lineTo(head + QPointF(side * 34, -46));
-        ear.lineTo(head + QPointF(side * 36, -10));
-        ear.closeSubpath();
+        QPainterPath ear = polygonPath({{head + QPointF(side * 12, -28)},
+                                        {head + QPointF(side * 34, -46)},
+                                        {head + QPointF(side * 36, -10)}});
         fillPath(p, ear, softBall(head + QPointF(side * 28, -30), 16, fur), kLine, 2.2);
-        QPainterPath inner;
-        inner.moveTo(head + QPointF(side * 17, -26));
-        inner.lineTo(head + QPointF(side * 31, -38));
-        inner.lineTo(head + QPointF(side * 32, -16));
-        inner.closeSubpath();
+        QPainterPath inner = polygonPath({{head + QPointF(side * 17, -26)},
+                                          {head + QPointF(side * 31, -38)},
+                                          {head + QPointF(side * 32, -16)}});
         p.setPen(Qt::NoPen);
         p.setBrush(pink);
         p.drawPath(inner);
@@ -123,11 +119,8 @@ QImage drawPetCat() {
     cuteEye(p, head + QPointF(-16, 0), 8.5, 10.5, QColor(70, 170, 120));
     cuteEye(p, head + QPointF(16, 0), 8.5, 10.5, QColor(70, 170, 120));
     // nose and mouth
-    QPainterPath nose;
-    nose.moveTo(head + QPointF(-4, 9));
-    nose.lineTo(head + QPointF(4, 9));
-    nose.lineTo(head + QPointF(0, 13.5));
-    nose.closeSubpath();
+    QPainterPath nose =
+        polygonPath({{head + QPointF(-4, 9)}, {head + QPointF(4, 9)}, {head + QPointF(0, 13.5)}});
     p.setPen(QPen(shade(pink, 0.6), 1.0));
     p.setBrush(pink);
     p.drawPath(nose);

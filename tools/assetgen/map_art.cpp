@@ -566,12 +566,8 @@ void paintHarbour(QImage& img, const Palette& pal) {
     p.drawRect(QRectF(442, 340, 5, 24));
     p.drawRect(QRectF(436, 360, 17, 5));
     auto boat = [&](QPointF c, const QColor& hull) {
-        QPainterPath b;
-        b.moveTo(c + QPointF(-6, 0));
-        b.lineTo(c + QPointF(6, 0));
-        b.lineTo(c + QPointF(4, 3));
-        b.lineTo(c + QPointF(-4, 3));
-        b.closeSubpath();
+        QPainterPath b = polygonPath(
+            {{c + QPointF(-6, 0)}, {c + QPointF(6, 0)}, {c + QPointF(4, 3)}, {c + QPointF(-4, 3)}});
         p.setPen(QPen(QColor(40, 26, 20), 1.0));
         p.setBrush(hull);
         p.drawPath(b);
@@ -644,13 +640,8 @@ void paintWalkStart(QPainter& p) {
     p.setPen(QPen(QColor(60, 38, 22), 1.0));
     p.setBrush(QColor(134, 90, 52));
     p.drawRect(QRectF(302, 156, 4, 20));
-    QPainterPath arrow;
-    arrow.moveTo(297, 150);
-    arrow.lineTo(356, 150);
-    arrow.lineTo(366, 158.5);
-    arrow.lineTo(356, 167);
-    arrow.lineTo(297, 167);
-    arrow.closeSubpath();
+    QPainterPath arrow =
+        polygonPath({{297, 150}, {356, 150}, {366, 158.5}, {356, 167}, {297, 167}});
     QLinearGradient g(0, 150, 0, 167);
     g.setColorAt(0, QColor(214, 164, 100));
     g.setColorAt(1, QColor(160, 108, 60));
@@ -670,13 +661,7 @@ void paintWorldBoard(QPainter& p, bool changed) {
     p.drawRect(QRectF(578, 40, 4, 26));
     p.drawRect(QRectF(618, 40, 4, 26));
     // roof
-    QPainterPath roof;
-    roof.moveTo(568, 16);
-    roof.lineTo(600, 8);
-    roof.lineTo(632, 16);
-    roof.lineTo(632, 19);
-    roof.lineTo(568, 19);
-    roof.closeSubpath();
+    QPainterPath roof = polygonPath({{568, 16}, {600, 8}, {632, 16}, {632, 19}, {568, 19}});
     QLinearGradient rg(0, 8, 0, 19);
     rg.setColorAt(0, changed ? QColor(150, 70, 90) : QColor(226, 84, 64));
     rg.setColorAt(1, changed ? QColor(96, 40, 60) : QColor(160, 48, 40));
@@ -742,15 +727,13 @@ void paintButton(QPainter& p, const QRectF& area, const QString& label, const QC
         p.setPen(QPen(QColor(80, 40, 10), 1.0));
         p.setBrush(QColor(255, 226, 110));
         p.drawPath(starPath(ic + QPointF(0, 3), 8.5, 3.6, 4, 0));
-        QPainterPath up;
-        up.moveTo(ic + QPointF(-6, -3));
-        up.lineTo(ic + QPointF(0, -11));
-        up.lineTo(ic + QPointF(6, -3));
-        up.lineTo(ic + QPointF(2.5, -3));
-        up.lineTo(ic + QPointF(2.5, 2));
-        up.lineTo(ic + QPointF(-2.5, 2));
-        up.lineTo(ic + QPointF(-2.5, -3));
-        up.closeSubpath();
+        QPainterPath up = polygonPath({{ic + QPointF(-6, -3)},
+                                       {ic + QPointF(0, -11)},
+                                       {ic + QPointF(6, -3)},
+                                       {ic + QPointF(2.5, -3)},
+                                       {ic + QPointF(2.5, 2)},
+                                       {ic + QPointF(-2.5, 2)},
+                                       {ic + QPointF(-2.5, -3)}});
         p.setBrush(QColor(255, 120, 70));
         p.drawPath(up);
     }
@@ -811,15 +794,13 @@ void paintBlackTower(QImage& img) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawEllipse(QRectF(base.x() - 12, base.y() - 3, 26, 7));
-    QPainterPath t;
-    t.moveTo(base + QPointF(-9, 0));
-    t.lineTo(base + QPointF(-6, -44));
-    t.lineTo(base + QPointF(-9, -48));
-    t.lineTo(base + QPointF(0, -62));
-    t.lineTo(base + QPointF(9, -48));
-    t.lineTo(base + QPointF(6, -44));
-    t.lineTo(base + QPointF(9, 0));
-    t.closeSubpath();
+    QPainterPath t = polygonPath({{base + QPointF(-9, 0)},
+                                  {base + QPointF(-6, -44)},
+                                  {base + QPointF(-9, -48)},
+                                  {base + QPointF(0, -62)},
+                                  {base + QPointF(9, -48)},
+                                  {base + QPointF(6, -44)},
+                                  {base + QPointF(9, 0)}});
     QLinearGradient g(base + QPointF(-9, 0), base + QPointF(9, 0));
     g.setColorAt(0, QColor(80, 60, 100));
     g.setColorAt(0.5, QColor(44, 30, 60));

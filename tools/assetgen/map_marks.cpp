@@ -92,12 +92,7 @@ void brightShrine(QPainter& p) {
     roof.closeSubpath();
     p.setBrush(sideLit(4, 24, QColor(240, 190, 60)));
     p.drawPath(roof);
-    QPainterPath gem;
-    gem.moveTo(14, 3);
-    gem.lineTo(17, 7);
-    gem.lineTo(14, 11);
-    gem.lineTo(11, 7);
-    gem.closeSubpath();
+    QPainterPath gem = polygonPath({{14, 3}, {17, 7}, {14, 11}, {11, 7}});
     p.setBrush(QColor(140, 240, 255));
     p.drawPath(gem);
     p.setBrush(QColor(255, 255, 255));
@@ -132,12 +127,7 @@ void lighthouse(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 110, 104));
     p.drawRect(QRectF(2, 34, 16, 5));
-    QPainterPath body;
-    body.moveTo(5, 35);
-    body.lineTo(7, 13);
-    body.lineTo(13, 13);
-    body.lineTo(15, 35);
-    body.closeSubpath();
+    QPainterPath body = polygonPath({{5, 35}, {7, 13}, {13, 13}, {15, 35}});
     p.setBrush(sideLit(5, 15, QColor(246, 244, 240)));
     p.drawPath(body);
     p.save();
@@ -151,11 +141,7 @@ void lighthouse(QPainter& p) {
     p.setBrush(QColor(255, 240, 130));
     p.drawRect(QRectF(7, 6, 6, 5));
     p.setBrush(QColor(214, 56, 52));
-    QPainterPath cap;
-    cap.moveTo(5.5, 6.5);
-    cap.lineTo(10, 1.5);
-    cap.lineTo(14.5, 6.5);
-    cap.closeSubpath();
+    QPainterPath cap = polygonPath({{5.5, 6.5}, {10, 1.5}, {14.5, 6.5}});
     p.drawPath(cap);
     p.setBrush(QColor(255, 255, 220));
     p.drawRect(QRectF(1.5, 7.5, 4, 1.6));
@@ -164,26 +150,14 @@ void lighthouse(QPainter& p) {
 
 void camp(QPainter& p) {
     // tent and campfire
-    QPainterPath tent;
-    tent.moveTo(2, 21);
-    tent.lineTo(12, 4);
-    tent.lineTo(22, 21);
-    tent.closeSubpath();
+    QPainterPath tent = polygonPath({{2, 21}, {12, 4}, {22, 21}});
     p.setPen(Qt::NoPen);
     p.setBrush(sideLit(2, 22, QColor(236, 170, 70)));
     p.drawPath(tent);
     p.setBrush(QColor(200, 90, 50));
-    QPainterPath stripe;
-    stripe.moveTo(12, 4);
-    stripe.lineTo(14, 21);
-    stripe.lineTo(10, 21);
-    stripe.closeSubpath();
+    QPainterPath stripe = polygonPath({{12, 4}, {14, 21}, {10, 21}});
     p.drawPath(stripe);
-    QPainterPath flap;
-    flap.moveTo(12, 11);
-    flap.lineTo(16, 21);
-    flap.lineTo(8, 21);
-    flap.closeSubpath();
+    QPainterPath flap = polygonPath({{12, 11}, {16, 21}, {8, 21}});
     p.setBrush(QColor(60, 36, 30));
     p.drawPath(flap);
     p.setPen(QPen(QColor(110, 70, 40), 1.4));
@@ -210,14 +184,8 @@ void laboratory(QPainter& p, bool ruined) {
     QPainterPath block;
     block.addRect(QRectF(3, 13, 22, 15));
     if (ruined) {
-        QPainterPath bite;
-        bite.moveTo(16, 12);
-        bite.lineTo(26, 12);
-        bite.lineTo(26, 22);
-        bite.lineTo(22, 18);
-        bite.lineTo(20, 20);
-        bite.lineTo(18, 15);
-        bite.closeSubpath();
+        QPainterPath bite =
+            polygonPath({{16, 12}, {26, 12}, {26, 22}, {22, 18}, {20, 20}, {18, 15}});
         block = block.subtracted(bite);
     }
     p.setBrush(sideLit(3, 25, wall));
@@ -228,13 +196,7 @@ void laboratory(QPainter& p, bool ruined) {
     d.cubicTo(4, 3, 17, 3, 17, 13);
     d.closeSubpath();
     if (ruined) {
-        QPainterPath crack;
-        crack.moveTo(9, 2);
-        crack.lineTo(13, 8);
-        crack.lineTo(11, 10);
-        crack.lineTo(16, 14);
-        crack.lineTo(18, 2);
-        crack.closeSubpath();
+        QPainterPath crack = polygonPath({{9, 2}, {13, 8}, {11, 10}, {16, 14}, {18, 2}});
         d = d.subtracted(crack);
     }
     p.setBrush(sideLit(4, 17, dome));
@@ -265,14 +227,8 @@ void laboratory(QPainter& p, bool ruined) {
     p.drawRect(QRectF(12, 21, 4, 7));
     // flask sign
     if (!ruined) {
-        QPainterPath flask;
-        flask.moveTo(20.5, 22);
-        flask.lineTo(20.5, 24);
-        flask.lineTo(18.5, 27);
-        flask.lineTo(24.5, 27);
-        flask.lineTo(22.5, 24);
-        flask.lineTo(22.5, 22);
-        flask.closeSubpath();
+        QPainterPath flask =
+            polygonPath({{20.5, 22}, {20.5, 24}, {18.5, 27}, {24.5, 27}, {22.5, 24}, {22.5, 22}});
         p.setBrush(QColor(80, 220, 120));
         p.drawPath(flask);
     } else {
@@ -422,12 +378,7 @@ void merchant(QPainter& p) {
 }
 
 void ship(QPainter& p) {
-    QPainterPath hull;
-    hull.moveTo(1.5, 13);
-    hull.lineTo(19.5, 13);
-    hull.lineTo(16, 18);
-    hull.lineTo(4.5, 18);
-    hull.closeSubpath();
+    QPainterPath hull = polygonPath({{1.5, 13}, {19.5, 13}, {16, 18}, {4.5, 18}});
     p.setPen(Qt::NoPen);
     p.setBrush(sideLit(2, 19, QColor(160, 96, 50)));
     p.drawPath(hull);
@@ -442,11 +393,7 @@ void ship(QPainter& p) {
     sail.closeSubpath();
     p.setBrush(QColor(252, 250, 240));
     p.drawPath(sail);
-    QPainterPath jib;
-    jib.moveTo(9, 4);
-    jib.lineTo(9, 11.5);
-    jib.lineTo(3.5, 11.5);
-    jib.closeSubpath();
+    QPainterPath jib = polygonPath({{9, 4}, {9, 11.5}, {3.5, 11.5}});
     p.setBrush(QColor(230, 228, 216));
     p.drawPath(jib);
     p.setBrush(QColor(80, 140, 230));

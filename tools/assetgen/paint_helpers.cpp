@@ -300,4 +300,19 @@ QPainterPath starPath(QPointF c, double outer, double inner, int points, double 
     return path;
 }
 
+QPainterPath polygonPath(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& p : points) {
+        if (first) {
+            path.moveTo(p);
+            first = false;
+        } else {
+            path.lineTo(p);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
 }  // namespace quillmoor::assetgen

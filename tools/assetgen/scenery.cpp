@@ -33,11 +33,9 @@ void drawHouse(QPainter& p, QPointF base, double w, double h, const QColor& wall
         p.drawRect(QRectF(body.left() + w * 0.1, body.top() + wallH * 0.25, w * 0.18, wallH * 0.3));
     }
     // roof with overhang
-    QPainterPath r;
-    r.moveTo(body.left() - w * 0.12, body.top() + 0.5);
-    r.lineTo(base.x(), base.y() - h);
-    r.lineTo(body.right() + w * 0.12, body.top() + 0.5);
-    r.closeSubpath();
+    QPainterPath r = polygonPath({{body.left() - w * 0.12, body.top() + 0.5},
+                                  {base.x(), base.y() - h},
+                                  {body.right() + w * 0.12, body.top() + 0.5}});
     QLinearGradient g(QPointF(body.left(), 0), QPointF(body.right(), 0));
     g.setColorAt(0.0, shade(roof, 1.2));
     g.setColorAt(0.5, roof);
@@ -79,11 +77,8 @@ void drawPineTree(QPainter& p, QPointF base, double h, const QColor& leaf) {
         const double top = base.y() - h + tier * h * 0.3;
         const double bottom = base.y() - h * 0.2 - (1 - tier) * h * 0.25;
         const double half = w / 2 * (0.75 + 0.25 * tier);
-        QPainterPath t;
-        t.moveTo(base.x(), top);
-        t.lineTo(base.x() + half, bottom);
-        t.lineTo(base.x() - half, bottom);
-        t.closeSubpath();
+        QPainterPath t =
+            polygonPath({{base.x(), top}, {base.x() + half, bottom}, {base.x() - half, bottom}});
         QLinearGradient g(QPointF(base.x() - half, 0), QPointF(base.x() + half, 0));
         g.setColorAt(0.0, shade(leaf, 1.25));
         g.setColorAt(0.5, leaf);

@@ -26,12 +26,7 @@ void paintSparkle(QPainter& p, QPointF c, double size, double rotationDeg, doubl
     p.translate(c);
     p.rotate(rotationDeg);
     auto ray = [&](double len, double width, const QColor& col) {
-        QPainterPath d;
-        d.moveTo(0, -len);
-        d.lineTo(width, 0);
-        d.lineTo(0, len);
-        d.lineTo(-width, 0);
-        d.closeSubpath();
+        QPainterPath d = polygonPath({{0, -len}, {width, 0}, {0, len}, {-width, 0}});
         p.setBrush(col);
         p.drawPath(d);
         p.rotate(90);

@@ -154,11 +154,8 @@ void paintIsland(QImage& img) {
             if (std::abs(pt.x() - x) < 1.6) top = std::min(top, pt.y());
         }
         const double h = rng.range(10, 20);
-        QPainterPath t;
-        t.moveTo(x, top - h);
-        t.lineTo(x + h * 0.32, top + 2);
-        t.lineTo(x - h * 0.32, top + 2);
-        t.closeSubpath();
+        QPainterPath t =
+            polygonPath({{x, top - h}, {x + h * 0.32, top + 2}, {x - h * 0.32, top + 2}});
         land = land.united(t);
     }
     // castle on the hill
@@ -168,27 +165,18 @@ void paintIsland(QImage& img) {
     castle.addRect(316, kHorizon - 98, 12, 50);
     castle.addRect(295, kHorizon - 118, 13, 40);
     for (double cx : {280.0, 322.0}) {
-        QPainterPath roof;
-        roof.moveTo(cx - 8, kHorizon - 102 + (cx > 300 ? 6 : 0));
-        roof.lineTo(cx, kHorizon - 124 + (cx > 300 ? 6 : 0));
-        roof.lineTo(cx + 8, kHorizon - 102 + (cx > 300 ? 6 : 0));
-        roof.closeSubpath();
+        const double lift = kHorizon + (cx > 300 ? 6 : 0);
+        QPainterPath roof =
+            polygonPath({{cx - 8, lift - 102}, {cx, lift - 124}, {cx + 8, lift - 102}});
         castle.addPath(roof);
     }
-    QPainterPath spire;
-    spire.moveTo(293, kHorizon - 116);
-    spire.lineTo(301.5, kHorizon - 146);
-    spire.lineTo(310, kHorizon - 116);
-    spire.closeSubpath();
+    QPainterPath spire =
+        polygonPath({{293, kHorizon - 116}, {301.5, kHorizon - 146}, {310, kHorizon - 116}});
     castle.addPath(spire);
     land = land.united(castle);
     // lighthouse on the eastern cape
-    QPainterPath tower;
-    tower.moveTo(418, kHorizon - 10);
-    tower.lineTo(421, kHorizon - 44);
-    tower.lineTo(429, kHorizon - 44);
-    tower.lineTo(432, kHorizon - 10);
-    tower.closeSubpath();
+    QPainterPath tower = polygonPath(
+        {{418, kHorizon - 10}, {421, kHorizon - 44}, {429, kHorizon - 44}, {432, kHorizon - 10}});
     tower.addRect(419, kHorizon - 50, 12, 6);
     land = land.united(tower);
     // squat the whole skyline a little so it stays clear of the lettering above it
