@@ -148,6 +148,9 @@ bool MainWindow::check_unanswered() {
 }
 
 void MainWindow::on_tick() {
+    // The game stands still while a message box waits for its answer: the box was opened
+    // in the middle of a handler, which goes on only when the box is closed.
+    if (QApplication::activeModalWidget()) return;
     if (scripted_ && !run_script()) return;
     Timer1Timer(game_);
     DeliverMusicNotices(game_);
@@ -165,6 +168,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    // An open message box or question takes its keys alone: the Enter that answers it must
+    // not also leave the credit picture behind it.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return false;
+    if (static_cast<QWidget*>(watched)->window() != this) return false;
     // Every key press reaches the game once, before the widget that has the focus.
     QWidget* focus = QApplication::focusWidget();
     if (watched != (focus ? focus : static_cast<QObject*>(this))) return false;

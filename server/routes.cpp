@@ -126,7 +126,7 @@ void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
     report.time = report_time(local_now());
     const std::optional<std::string> wire = net::build_report_line(report);
     if (!wire) return refuse(res, 400, "report upload: the line cannot be encoded again");
-    switch (store_.add_report(report, *wire, kReportsShown)) {
+    switch (store_.add_report(report, *wire)) {
         case Store::PostResult::kDuplicate:
             res.set_content(join_lines({duplicate_refusal()}), kGameText);
             return;

@@ -119,7 +119,7 @@ Store::~Store() {
     put_rank_.reset();
     top_ranks_.reset();
     rank_count_.reset();
-    recent_duplicate_.reset();
+    double_send_.reset();
     add_report_.reset();
     newest_reports_.reset();
     report_count_.reset();
@@ -176,9 +176,10 @@ bool Store::prepare_all(std::string& error) {
                    "SELECT plain, wire FROM ranking ORDER BY score DESC, upload_seq ASC"
                    " LIMIT ?1") &&
            prepare(rank_count_, "SELECT COUNT(*) FROM ranking") &&
-           prepare(recent_duplicate_,
-                   "SELECT EXISTS (SELECT 1 FROM (SELECT message, name FROM reports"
-                   " ORDER BY id DESC LIMIT ?3) WHERE message = ?1 AND name = ?2)") &&
+           prepare(double_send_,
+                   "SELECT EXISTS (SELECT 1 FROM (SELECT message, name, player_id FROM reports"
+                   " ORDER BY id DESC LIMIT 1) WHERE message = ?1 AND name = ?2"
+                   " AND player_id = ?3)") &&
            prepare(add_report_,
                    "INSERT INTO reports (message, name, player_id, race_sex, time, posted_at,"
                    " wire) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)") &&
@@ -234,17 +235,17 @@ int64_t Store::rank_count() {
     return rank_count_->step() == SQLITE_ROW ? rank_count_->column_int(0) : 0;
 }
 
-Store::PostResult Store::add_report(const net::Report& report, std::string_view wire, int window) {
+Store::PostResult Store::add_report(const net::Report& report, std::string_view wire) {
     std::lock_guard lock(mutex_);
     if (!exec_step(*begin_)) return PostResult::kFailed;
     PostResult result = PostResult::kFailed;
     {
-        Using<Statement> use{*recent_duplicate_};
-        recent_duplicate_->bind_blob(1, report.message);
-        recent_duplicate_->bind_blob(2, report.name);
-        recent_duplicate_->bind_int(3, window);
-        if (recent_duplicate_->step() == SQLITE_ROW) {
-            result = recent_duplicate_->column_int(0) != 0 ? PostResult::kDuplicate
+        Using<Statement> use{*double_send_};
+        double_send_->bind_blob(1, report.message);
+        double_send_->bind_blob(2, report.name);
+        double_send_->bind_int(3, report.player_id);
+        if (double_send_->step() == SQLITE_ROW) {
+            result = double_send_->column_int(0) != 0 ? PostResult::kDuplicate
                                                            : PostResult::kStored;
         }
     }

@@ -45,8 +45,9 @@ class Store {
     int64_t rank_count();
 
     enum class PostResult { kStored, kDuplicate, kFailed };
-    // Stores the report unless one of the `window` newest reports has the same name and message.
-    PostResult add_report(const net::Report& report, std::string_view wire, int window);
+    // Stores the report unless it is a double send: the newest stored report has the same
+    // name, player id and message. Anything else is news, even a line seen before.
+    PostResult add_report(const net::Report& report, std::string_view wire);
     // The newest reports, newest first.
     std::vector<StoredReport> newest_reports(int limit);
     int64_t report_count();
@@ -66,7 +67,7 @@ class Store {
     uint64_t own_writes_ = 0;
     std::unique_ptr<Statement> begin_, commit_, rollback_;
     std::unique_ptr<Statement> put_rank_, top_ranks_, rank_count_;
-    std::unique_ptr<Statement> recent_duplicate_, add_report_, newest_reports_, report_count_;
+    std::unique_ptr<Statement> double_send_, add_report_, newest_reports_, report_count_;
     std::unique_ptr<Statement> data_version_;
 };
 

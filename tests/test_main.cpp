@@ -1,5 +1,6 @@
-// The tests draw text into pictures, which needs a GUI application (offscreen).
-#include <QGuiApplication>
+// The tests draw text into pictures and drive the real window's widgets, which needs a
+// widget application (offscreen).
+#include <QApplication>
 
 #include <cstdlib>
 
@@ -7,7 +8,7 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

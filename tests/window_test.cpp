@@ -1,0 +1,136 @@
+// The game's real window, headless: keys, message boxes and questions as a player meets them.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "frontend/main_window.h"
+#include "frontend/qt_dialogs.h"
+#include "shell/startup.h"
+#include "shell/wiring.h"
+#include "state/state_ops.h"
+#include "test_support.h"
+
+namespace quill {
+namespace {
+
+using testing_support::GameFixture;
+
+// The window over a started game whose dialogs are real message boxes.
+struct WindowFixture : GameFixture {
+    frontend::QtDialogs boxes;
+    std::unique_ptr<frontend::MainWindow> window;
+
+    WindowFixture() {
+        game.dialogs = &boxes;
+        WireHandlers(game);
+        FormCreate(game, 1);
+        window = std::make_unique<frontend::MainWindow>(game, false);
+        boxes.set_parent(window.get());
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+
+    // A key pressed and released where the keyboard's focus is.
+    static void key(int k, QWidget* fallback) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
+        if (QApplication::focusWidget()) target = QApplication::focusWidget();
+        QApplication::sendEvent(target, &release);
+    }
+};
+
+// Answers the message boxes as they open, one answer each, with the keyboard: the button
+// is given the focus and Enter pressed on it, as a player tabbing to it would.
+class BoxAnswerer {
+  public:
+    explicit BoxAnswerer(std::deque<QMessageBox::StandardButton> answers)
+        : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(5);
+    }
+    std::vector<std::string> seen;  // the texts of the boxes answered
+    // What the game's screen mode was while each box was open, just before its answer.
+    std::vector<int32_t> modes_before;
+    // Ticks the game ran while the boxes were open.
+    int32_t ticks_while_open = 0;
+    Game* game = nullptr;
+    int hold_ms = 0;  // how long each box stays open before it is answered
+
+  private:
+    void poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        // Boxes are made anew for every message, often at the same address: a property
+        // marks the one already answered.
+        if (!box || box->property("answered").toBool() || answers_.empty()) return;
+        box->setProperty("answered", true);
+        seen.push_back(box->text().toStdString());
+        QAbstractButton* button = box->button(answers_.front());
+        answers_.pop_front();
+        const int32_t ticks_at_open = game ? game->tick_count : 0;
+        QTimer::singleShot(hold_ms, box, [this, box, button, ticks_at_open] {
+            answer(box, button, ticks_at_open);
+        });
+    }
+    void answer(QMessageBox* box, QAbstractButton* button, int32_t ticks_at_open) {
+        if (game) {
+            modes_before.push_back(game->screen_mode);
+            ticks_while_open += game->tick_count - ticks_at_open;
+        }
+        box->activateWindow();
+        button->setFocus();
+        QApplication::processEvents();
+        WindowFixture::key(Qt::Key_Return, button);
+    }
+    std::deque<QMessageBox::StandardButton> answers_;
+    QTimer timer_;
+};
+
+TEST(Window, TheEnterThatClosesTheNetworkMessageStaysInTheBox) {
+    WindowFixture f;
+    Game& g = f.game;
+    ASSERT_EQ(g.screen_mode, kBoot);
+    f.window->start();
+    BoxAnswerer answerer({QMessageBox::Ok});
+    answerer.game = &g;
+    answerer.hold_ms = 300;  // about three ticks of the game
+    WindowFixture::key(Qt::Key_F10, f.window.get());
+    ASSERT_EQ(answerer.seen, (std::vector<std::string>{"ネット非対応に変更しました"}));
+    EXPECT_EQ(g.state.net_off, 1);
+    // The credit picture is still shown: the Enter only closed the box; and the game
+    // stood still while the box was open.
+    EXPECT_EQ(g.screen_mode, kBoot);
+    EXPECT_EQ(answerer.ticks_while_open, 0);
+}
+
+TEST(Window, TheResetQuestionsAnsweredByKeyLeaveTheCreditPicture) {
+    WindowFixture f;
+    Game& g = f.game;
+    // A known adventurer: an Enter reaching the game would land it on the island.
+    g.state.event_flags[0] = 1;
+    g.state.money = 4321;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
+    answerer.game = &g;
+    WindowFixture::key(Qt::Key_F1, f.window.get());
+    ASSERT_EQ(answerer.seen.size(), 4u);
+    EXPECT_EQ(answerer.seen[3], "初期化完了....");
+    for (int32_t mode : answerer.modes_before) EXPECT_EQ(mode, kBoot);
+    EXPECT_EQ(g.screen_mode, kBoot);
+    EXPECT_EQ(g.map_shown, 0);
+    EXPECT_FALSE(adventurer_exists(g));
+    EXPECT_EQ(g.state.money, 50);
+    // Enter now, with every box closed, leaves the credit picture as it should.
+    WindowFixture::key(Qt::Key_Return, f.window.get());
+    EXPECT_EQ(g.screen_mode, kTitle);
+}
+
+}  // namespace
+}  // namespace quill
