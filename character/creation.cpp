@@ -2,6 +2,7 @@
 
 #include "audio/sound.h"
 #include "character/arrival_scene.h"
+#include "character/name_rules.h"
 #include "explore/island.h"
 #include "net/report_exchange.h"
 #include "platform/random.h"
@@ -17,7 +18,6 @@ void ShowCreationPanel(Game& g) {
     f.bp_box.top = 0;
     f.bp_box.visible = true;
     f.name_box.visible = true;
-    if (f.name_l.text.empty()) f.name_l.text = g.adventurer().name;
     RefreshCreationPreview(g);
 }
 
@@ -110,8 +110,14 @@ void ApplyCreationBonuses(Game& g) {
     }
 }
 
+void name_lChange(Game& g) {
+    KeepSavableName(g, g.form.name_l);
+}
+
 void l_btn8MouseDown(Game& g) {
     Form& f = g.form;
+    // A name the save could not give back is refused here too, whatever way it came in.
+    if (!KeepSavableName(g, f.name_l)) return;
     PlaySound(g, "ok.wav");
     f.bp_box.visible = false;
     Combatant& a = g.adventurer();

@@ -16,6 +16,8 @@ void ChooseType(Game& g, int32_t type);            // l_btn15..l_btn20
 void ChooseRaceSex(Game& g, int32_t race_sex);     // l_btn30..l_btn39
 // Loads cg/charN.bmp for the chosen race and sex into the preview (empty when missing).
 void RefreshCreationPreview(Game& g);
+// The name box changed: only what the save can hold stays in it.
+void name_lChange(Game& g);
 // "OK": the bonuses, the save, the news, the landing and the arrival scene.
 void l_btn8MouseDown(Game& g);
 

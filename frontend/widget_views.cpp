@@ -151,7 +151,9 @@ EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)
     : QLineEdit(parent), model_(model), after_(std::move(after)) {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.text = text.toStdString();
+        if (model_.on_change) model_.on_change();
         if (after_) after_();
+        sync();  // the handler may have refused part of the text
     });
 }
 
@@ -159,6 +161,8 @@ void EditView::sync() {
     const QString text = QString::fromStdString(model_.text);
     if (text != this->text()) setText(text);
     setMaxLength(model_.max_length > 0 ? model_.max_length : 32767);
+    const QString placeholder = QString::fromStdString(model_.placeholder);
+    if (placeholder != placeholderText()) setPlaceholderText(placeholder);
     setEchoMode(model_.masked ? QLineEdit::Password : QLineEdit::Normal);
     setFont(platform::to_qfont(model_.font));
 }

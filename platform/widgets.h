@@ -76,8 +76,12 @@ struct ListBox : Widget {
 struct EditBox : Widget {
     explicit EditBox(std::string name) : Widget(WidgetKind::EditBox, std::move(name)) {}
     std::string text;
-    int max_length = 0;  // in characters; 0 for no limit
+    int max_length = 0;       // in characters; 0 for no limit
+    std::string placeholder;  // shown in grey while the box is empty
     bool masked = false;
+    // The player changed the text (typing, pasting, an input method's commit); the handler
+    // may change it back.
+    std::function<void()> on_change;
     Font font{FontFace::PGothic, points_to_pixels(11), false, colors::kBlack};
 };
 

@@ -27,6 +27,7 @@ void WireHandlers(Game& g) {
     }
     for (int i = 0; i < 10; ++i) on_press(f.race_buttons[i], [&g, i] { ChooseRaceSex(g, i); });
     on_press(f.l_btn8, [&g] { l_btn8MouseDown(g); });
+    f.name_l.on_change = [&g] { name_lChange(g); };
 
     // The island map.
     on_press(f.map_b1, [&g] { map_b1MouseDown(g); });

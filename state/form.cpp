@@ -73,6 +73,7 @@ Form::Form() {
     name_l.parent = &name_box;
     name_l.set_bounds(76, 5, 274, 24);
     name_l.max_length = 16;
+    name_l.placeholder = "しすみ";  // the name taken when the box is left empty
     make_text(Label3, &bp_box, 20, 90, 370, 36,
               "たった１つだけ上昇させられます。上昇させたいパラメーターを選択して下さい。", 10);
     static constexpr const char* kAttributes[] = {"STR",    "VIT",    "最大HP",
@@ -93,6 +94,8 @@ Form::Form() {
     for (int i = 0; i < 10; ++i) {
         const int column = i / 2, row = i % 2;  // the male form above the female one
         make_button(race_buttons[i], &bp_box, 20 + 74 * column, 296 + 30 * row, 70, 24, kRaces[i]);
+        // One point smaller than the other buttons, so that "KRVO団男" fits five abreast.
+        race_buttons[i].font.pixel_size = platform::points_to_pixels(10);
     }
     bp_box_cg.parent = &bp_box;
     bp_box_cg.set_bounds(396, 40, 237, 417);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "character/name_rules.h"
 #include "items/player_clamp.h"
+#include "platform/bitmap.h"
+#include "platform/text_codec.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "shell/wiring.h"
@@ -104,6 +107,90 @@ TEST(Creation, TheNameIsKeptAsTypedAndTheChoicesAreSaved) {
     EXPECT_EQ(game2->state.event_flags[0], 1);
     EXPECT_EQ(game2->adventurer().hit, 7);     // 賢者 5 + 命中率 2
     EXPECT_EQ(game2->adventurer().max_mp, 2);  // 魔族 +1
+}
+
+TEST(Creation, TheNameBoxStartsEmptyWithTheDefaultAsAHint) {
+    CreationFixture f;
+    EXPECT_EQ(f.game.form.name_l.text, "");
+    EXPECT_EQ(f.game.form.name_l.placeholder, "しすみ");
+}
+
+TEST(Creation, ANameHoldsOnlyWhatTheSaveGivesBack) {
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"😀ルカ", "ルカ"},                          // no code page 932 form
+        {"Zoë", "Zo"},                               // likewise
+        {"ル\tカ\x7f", "ルカ"},                       // control characters
+        {"〜ルカ〜", "～ルカ～"},                    // the save's own form of the wave dash
+        {"—‖−", "―∥－"},                             // and of the other look-alikes
+        {" 風の 旅人　ルカ ", " 風の 旅人　ルカ "},  // spaces of both widths stay
+        {"ﾀﾏ～ＫＲＶＯ①", "ﾀﾏ～ＫＲＶＯ①"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string kept = SavableName(c.typed);
+        EXPECT_EQ(kept, c.kept) << c.typed;
+        // Whatever is kept comes back from code page 932 unchanged.
+        EXPECT_EQ(platform::from_cp932(platform::to_cp932(kept).value()).value(), kept);
+    }
+}
+
+TEST(Creation, AnUnsavableNameIsRefusedAsTypedAndAtOk) {
+    CreationFixture f;
+    Game& g = f.game;
+    // Typed: the character goes at once, with a word.
+    g.form.name_l.text = "😀ルカ";
+    name_lChange(g);
+    EXPECT_EQ(g.form.name_l.text, "ルカ");
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0], "その文字は名前に使えません");
+    // A look-alike is put in the save's form without a word.
+    g.form.name_l.text = "ルカ〜";
+    name_lChange(g);
+    EXPECT_EQ(g.form.name_l.text, "ルカ～");
+    EXPECT_EQ(f.dialogs.messages.size(), 1u);
+
+    // Put in without typing: "OK" refuses it and the panel stays.
+    g.form.name_l.text = "ルカ😀";
+    f.press(g.form.l_btn8);
+    EXPECT_TRUE(g.form.bp_box.visible);
+    EXPECT_FALSE(adventurer_exists(g));
+    EXPECT_EQ(g.form.name_l.text, "ルカ");
+    EXPECT_EQ(f.dialogs.messages.size(), 2u);
+    // The next "OK" takes the name, and the save gives the same name back.
+    f.press(g.form.l_btn8);
+    EXPECT_EQ(g.adventurer().name, "ルカ");
+    EXPECT_EQ(g.reports_sent.at(0), "<降臨>ルカという名の冒険者が現れた");
+    auto again = std::make_unique<Game>();
+    again->folders = g.folders;
+    again->dialogs = &f.dialogs;
+    FormCreate(*again, 1);
+    EXPECT_EQ(again->adventurer().name, "ルカ");
+}
+
+// Every caption of the creation panel fits its button at the panel's own face and size,
+// and the summary line fits its label whatever is chosen.
+TEST(Creation, EveryCaptionFitsItsButton) {
+    CreationFixture f;
+    Game& g = f.game;
+    for (platform::Label* b : g.form.button_labels()) {
+        if (b->caption.empty()) continue;
+        EXPECT_LE(platform::Bitmap::text_width(b->caption, b->font), b->width - 4)
+            << b->name << " " << b->caption;
+    }
+    for (int attribute = 0; attribute < 6; ++attribute) {
+        for (int type = 0; type < 6; ++type) {
+            g.state.raised_attribute = attribute;
+            g.state.char_type = type;
+            Timer1Timer(g);
+            const platform::Label& bar = g.form.bp_l;
+            EXPECT_LE(platform::Bitmap::text_width(bar.caption, bar.font), bar.width)
+                << bar.caption;
+        }
+    }
 }
 
 TEST(Creation, TheBarTextFollowsTheChoices) {

@@ -2,6 +2,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -10,6 +12,7 @@
 #include <deque>
 
 #include "frontend/main_window.h"
+#include "character/creation.h"
 #include "frontend/qt_dialogs.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
@@ -26,8 +29,9 @@ struct WindowFixture : GameFixture {
     frontend::QtDialogs boxes;
     std::unique_ptr<frontend::MainWindow> window;
 
-    WindowFixture() {
-        game.dialogs = &boxes;
+    // With real_boxes false the messages are only recorded (GameFixture's dialogs).
+    explicit WindowFixture(bool real_boxes = true) {
+        if (real_boxes) game.dialogs = &boxes;
         WireHandlers(game);
         FormCreate(game, 1);
         window = std::make_unique<frontend::MainWindow>(game, false);
@@ -130,6 +134,43 @@ TEST(Window, TheResetQuestionsAnsweredByKeyLeaveTheCreditPicture) {
     // Enter now, with every box closed, leaves the credit picture as it should.
     WindowFixture::key(Qt::Key_Return, f.window.get());
     EXPECT_EQ(g.screen_mode, kTitle);
+}
+
+TEST(Window, TheNameBoxShowsItsHintAndKeepsOnlySavableText) {
+    WindowFixture f(false);
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    ShowCreationPanel(g);
+    f.window->sync();
+    auto* edit = f.window->findChild<QLineEdit*>(QStringLiteral("name_l"));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(edit->placeholderText(), QStringLiteral("しすみ"));
+
+    // Typed as an input method commits it.
+    edit->setFocus();
+    edit->insert(QStringLiteral("😀ルカ"));
+    EXPECT_EQ(edit->text(), QStringLiteral("ルカ"));
+    EXPECT_EQ(g.form.name_l.text, "ルカ");
+    EXPECT_EQ(f.dialogs.messages, (std::vector<std::string>{"その文字は名前に使えません"}));
+    edit->insert(QStringLiteral("〜"));
+    EXPECT_EQ(edit->text(), QStringLiteral("ルカ～"));
+}
+
+// Every caption of the creation panel is shown whole on its button.
+TEST(Window, CreationCaptionsFitTheirButtons) {
+    WindowFixture f(false);
+    f.game.screen_mode = kGame;
+    ShowCreationPanel(f.game);
+    f.window->sync();
+    for (platform::Label* b : f.game.form.button_labels()) {
+        if (!b->parent || b->parent != &f.game.form.bp_box) continue;
+        auto* label = f.window->findChild<QLabel*>(QString::fromStdString(b->name));
+        ASSERT_NE(label, nullptr) << b->name;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(needed, label->contentsRect().width() - 4) << b->name << " " << b->caption;
+    }
 }
 
 }  // namespace
