@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -14,7 +15,10 @@
 #include "frontend/widget_views.h"
 #include "shell/input.h"
 #include "shell/startup.h"
+#include "platform/file_io.h"
 #include "shell/tick.h"
+#include "state/state_dump.h"
+#include "view/message_log.h"
 
 namespace quill::frontend {
 
@@ -218,6 +222,39 @@ void MainWindow::script_error(const std::string& message) {
     close();
 }
 
+bool MainWindow::write_script_file(const ScriptCommand& c, const std::string& text) {
+    if (platform::write_file_atomically(c.text, text)) return true;
+    script_error("script line " + std::to_string(c.line) + ": cannot write " + c.text);
+    return false;
+}
+
+// Clicks a row of a list box as the player would: pressed and released over the row.
+bool MainWindow::select_row(const ScriptCommand& c) {
+    auto* list = qobject_cast<QListWidget*>(view_named(c.widget));
+    const std::string where = "script line " + std::to_string(c.line) + ": ";
+    if (!list || !list->isVisible()) {
+        script_error(where + "no visible list box " + c.widget);
+        return false;
+    }
+    if (c.x >= list->count()) {
+        script_error(where + c.widget + " has no row " + std::to_string(c.x) + " (it has " +
+                     std::to_string(list->count()) + ")");
+        return false;
+    }
+    QListWidgetItem* item = list->item(c.x);
+    list->scrollToItem(item);
+    const QPointF at = QRectF(list->visualItemRect(item)).center();
+    QWidget* viewport = list->viewport();
+    const QPointF global = viewport->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+    return true;
+}
+
 // Runs commands until the next wait; false when the run is over.
 bool MainWindow::run_script() {
     while (wait_ticks_ == 0) {
@@ -329,6 +366,18 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             }
             break;
         }
+        case ScriptOp::Log: {
+            std::string text;
+            for (const std::string& line : LogLines(game_)) text += line + "\n";
+            if (!write_script_file(c, text)) return false;
+            break;
+        }
+        case ScriptOp::Dump:
+            if (!write_script_file(c, StateDump(game_))) return false;
+            break;
+        case ScriptOp::Select:
+            if (!select_row(c)) return false;
+            break;
         case ScriptOp::Quit:
             scripted_ = false;
             close();

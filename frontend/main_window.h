@@ -51,6 +51,8 @@ class MainWindow : public QWidget {
     void send_key(const std::string& name);
     QWidget* view_named(const std::string& name) const;
     void script_error(const std::string& message);
+    bool write_script_file(const ScriptCommand& c, const std::string& text);
+    bool select_row(const ScriptCommand& c);
 
     Game& game_;
     bool turbo_;

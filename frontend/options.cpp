@@ -16,7 +16,8 @@ const char* const kUsage =
     "  --turbo          run the ticks back to back, as fast as the machine can\n"
     "  --script FILE    play the inputs written in FILE, one command a line:\n"
     "                   wait N, click X Y, rclick X Y, release, move X Y, key NAME,\n"
-    "                   answer yes|no, shot FILE.png, quit\n"
+    "                   press WIDGET, type WIDGET TEXT, select LIST ROW, answer yes|no,\n"
+    "                   shot FILE.png, log FILE, dump FILE, quit\n"
     "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n";
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {

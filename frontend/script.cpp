@@ -72,10 +72,15 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
                 return fail("answer needs yes or no");
             c.op = ScriptOp::Answer;
             c.text = w[1];
-        } else if (op == "shot") {
-            if (w.size() != 2) return fail("shot needs one file name");
-            c.op = ScriptOp::Shot;
+        } else if (op == "shot" || op == "log" || op == "dump") {
+            if (w.size() != 2) return fail(op + " needs one file name");
+            c.op = op == "shot" ? ScriptOp::Shot : op == "log" ? ScriptOp::Log : ScriptOp::Dump;
             c.text = w[1];
+        } else if (op == "select") {
+            if (w.size() != 3 || !parse_int(w[2], c.x) || c.x < 0)
+                return fail("select needs a list name and a row number");
+            c.op = ScriptOp::Select;
+            c.widget = w[1];
         } else if (op == "quit") {
             if (w.size() != 1) return fail("quit takes nothing");
             c.op = ScriptOp::Quit;

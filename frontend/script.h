@@ -19,15 +19,19 @@ enum class ScriptOp {
     Type,
     Answer,
     Shot,
+    Log,
+    Dump,
+    Select,
     Quit
 };
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Quit;
     int line = 0;        // 1-based line of the script
-    int x = 0, y = 0;    // Click, RightClick, Move; x is the tick count of Wait
-    std::string text;    // the key of Key, "yes"/"no" of Answer, the file of Shot, Type's text
-    std::string widget;  // the widget of Press and Type
+    int x = 0, y = 0;    // Click, RightClick, Move; x is the tick count of Wait, the row of Select
+    std::string text;    // the key of Key, "yes"/"no" of Answer, the file of Shot, Log and
+                         // Dump, Type's text
+    std::string widget;  // the widget of Press, Type and Select
 };
 
 // Parses a whole script. On a mistake returns nothing and sets `error` to a message that

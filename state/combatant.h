@@ -77,6 +77,8 @@ constexpr int kFirstUntaggedStatus = kKinnaraArrows;
 // The tag the status display shows for an active status ("<毒>"); the snake poison's tag
 // carries its counter and is built by the display. Empty for the untagged counters.
 std::string_view status_tag(Status s);
+// The name the game's state dump gives a status counter ("poison", "guard_up", ...).
+std::string_view status_name(Status s);
 
 // Elements of combatants and techniques.
 enum Element : int32_t {

@@ -129,6 +129,8 @@ struct Game {
     int32_t sequence_step = -1;
     int32_t scene_kind = 0;
     int32_t active_side = 0;
+    int32_t turn_count = 0;       // enemy turns begun in this battle
+    int32_t walks_since_inn = 0;  // encounters since the last night at the inn
     int32_t action_step = 0;
     int32_t action_technique = 0;
 

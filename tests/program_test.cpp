@@ -1,5 +1,8 @@
 // The game program as a whole, run headless from scripts.
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -116,7 +119,8 @@ TEST(Program, ANewAdventurerIsMadeWakesOnTheIslandAndIsSaved) {
         "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\n"
         "type name_l 風の 旅人ルカ\npress l_btn19\npress l_btn5\npress l_btn35\nwait 2\n"
         "shot " +
-        dir + "/creation.png\npress l_btn8\nwait 2\nshot " + dir + "/scene.png\n";
+        dir + "/creation.png\npress l_btn8\nwait 2\nshot " + dir + "/scene.png\nlog " + dir +
+        "/scene.log\ndump " + dir + "/scene.json\n";
     for (int i = 0; i < 40; ++i) script += "click 320 200\nwait 1\n";
     script += "wait 2\nshot " + dir + "/map.png\nquit\n";
     std::string out;
@@ -132,6 +136,18 @@ TEST(Program, ANewAdventurerIsMadeWakesOnTheIslandAndIsSaved) {
     ASSERT_FALSE(creation.isNull());
     EXPECT_NE(creation.pixel(500, 250), QColor(Qt::black).rgb());  // the preview figure
     EXPECT_EQ(map.pixel(400, 60), island.pixel(400, 60));          // the map, not a scene
+    // The log and the state while the arrival scene waited for its first click.
+    EXPECT_EQ(read_all(dir + "/scene.log"), "ようこそ。島へ\n");
+    const QJsonObject dump =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/scene.json"))).object();
+    const QJsonObject hero = dump["combatants"].toArray()[0].toObject();
+    EXPECT_EQ(hero["name"].toString(), QStringLiteral("風の 旅人ルカ"));
+    EXPECT_EQ(hero["hit"].toInt(), 7);     // 賢者 5 + 命中率 2
+    EXPECT_EQ(hero["max_mp"].toInt(), 2);  // 魔族 +1
+    EXPECT_EQ(dump["game_state"].toObject()["race_sex"].toInt(), 5);
+    EXPECT_EQ(dump["game_state"].toObject()["event_flags"].toArray()[1].toInt(), 1);
+    EXPECT_EQ(dump["run"].toObject()["screen_mode"].toInt(), 0);
+    EXPECT_EQ(dump["run"].toObject()["awaiting_click"].toInt(), 1);
     // The save holds the choices: name, 賢者 (4), 命中率 (4), 魔族女 (5).
     const std::string save = read_all(program.dat("my.dat"));
     std::vector<std::string> lines;
@@ -178,6 +194,25 @@ TEST(Program, ADamagedSaveIsReportedAndLeftAlone) {
         << out;
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "never.png"));  // the click ended it
     EXPECT_TRUE(read_all(program.dat("my.dat")) == save);
+}
+
+TEST(Program, ScriptMistakesFoundWhileRunningStopTheRun) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const std::string run = "--folder " + program.path().string() + " --script ";
+    struct Case {
+        std::string script, error;
+    };
+    const Case cases[] = {
+        {"wait 2\nselect battle_list 0\n", "line 2: no visible list box battle_list"},
+        {"wait 1\nlog /nonexistent-folder/x.log\n", "line 2: cannot write"},
+        {"dump /nonexistent-folder/x.json\n", "line 1: cannot write"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        EXPECT_EQ(run_command(game(run + write_script(folder, c.script).string()), &out), 2);
+        EXPECT_NE(out.find(c.error), std::string::npos) << out;
+    }
 }
 
 TEST(Program, QuestionsTakeTheScriptsAnswersAndAnUnpreparedOneIsAMistake) {

@@ -23,11 +23,29 @@ TEST(Script, ParsesEveryCommand) {
     EXPECT_EQ((*s)[5].text, "Enter");
     EXPECT_EQ((*s)[6].text, "out.png");
     EXPECT_EQ((*s)[7].op, ScriptOp::Quit);
+
+    s = parse_script(
+        "press l_btn8\ntype name_l 風の 旅人\nselect item_list 3\nanswer no\nlog a.log\n"
+        "dump b.json\n",
+        error);
+    ASSERT_TRUE(s) << error;
+    ASSERT_EQ(s->size(), 6u);
+    EXPECT_EQ((*s)[0].widget, "l_btn8");
+    EXPECT_EQ((*s)[1].text, "風の 旅人");
+    EXPECT_EQ((*s)[2].op, ScriptOp::Select);
+    EXPECT_EQ((*s)[2].widget, "item_list");
+    EXPECT_EQ((*s)[2].x, 3);
+    EXPECT_EQ((*s)[4].op, ScriptOp::Log);
+    EXPECT_EQ((*s)[4].text, "a.log");
+    EXPECT_EQ((*s)[5].op, ScriptOp::Dump);
+    EXPECT_EQ((*s)[5].text, "b.json");
 }
 
 TEST(Script, MistakesNameTheirLine) {
     const char* bad[] = {"wait\n", "wait -1\n", "click 1\n",     "click a b\n", "key Tab\n",
-                         "shot\n", "fly 1 2\n", "release now\n", "quit 1\n"};
+                         "shot\n", "fly 1 2\n", "release now\n", "quit 1\n",
+                         "log\n",  "dump a b\n", "select item_list\n", "select item_list -1\n",
+                         "select item_list x\n"};
     for (const char* text : bad) {
         std::string error;
         std::string script = std::string("wait 1\n") + text;

@@ -162,4 +162,11 @@ void DrawMessageLog(Game& g) {
     g.canvas_font_color = font.color;
 }
 
+std::vector<std::string> LogLines(const Game& g) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < kLogEntries - 1; ++i) lines.push_back(g.message_log[i].text);
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
 }  // namespace quill

@@ -31,4 +31,8 @@ std::vector<std::string> WrapLogText(std::string_view text);
 
 void DrawMessageLog(Game& g);
 
+// The log's lines, newest first, without the empty ones at the old end. The oldest entry,
+// which is never drawn and survives a clear, is left out.
+std::vector<std::string> LogLines(const Game& g);
+
 }  // namespace quill
