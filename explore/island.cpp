@@ -20,32 +20,6 @@ namespace {
 
 using platform::random;
 
-void grant_if(Game& g, bool reached, int32_t id) {
-    if (reached) GrantAchievement(g, id);
-}
-
-void landing_achievements(Game& g) {
-    const int32_t best = g.state.max_distance_m;
-    const int32_t distances[] = {10, 20, 30, 40, 50, 75, 100, 150, 200, 300};
-    for (int i = 0; i < 10; ++i) grant_if(g, best >= distances[i], 440 + i);
-
-    const Combatant& p = g.pet();
-    grant_if(g, p.evasion >= 10, 462);
-    grant_if(g, p.max_mp >= 20, 463);
-    grant_if(g, p.attack >= 20, 464);
-    grant_if(g, p.intellect >= 20, 465);
-    grant_if(g, p.defence >= 10, 466);
-    grant_if(g, p.hit >= 10, 467);
-    for (int i = 0; i < 5; ++i) grant_if(g, p.moods[i] >= 10, 468 + i);
-
-    int combos = 0;
-    for (int id = 100; id < kSkillIds; ++id) combos += g.state.combo_discovered[id] != 0;
-    grant_if(g, combos >= 5, 477);
-    grant_if(g, combos >= 10, 478);
-    grant_if(g, combos >= 15, 479);
-    grant_if(g, combos >= 20, 499);
-}
-
 struct Chapter {
     int flag;
     const char* music;
@@ -112,6 +86,33 @@ int NextStoryChapter(const Game& g) {
     return 0;
 }
 
+std::vector<int32_t> LandingAchievements(const Game& g) {
+    std::vector<int32_t> ids;
+    auto earned = [&ids](bool reached, int32_t id) {
+        if (reached) ids.push_back(id);
+    };
+    const int32_t best = g.state.max_distance_m;
+    const int32_t distances[] = {10, 20, 30, 40, 50, 75, 100, 150, 200, 300};
+    for (int i = 0; i < 10; ++i) earned(best >= distances[i], 440 + i);
+
+    const Combatant& p = g.combatants[2];
+    earned(p.evasion >= 10, 462);
+    earned(p.max_mp >= 20, 463);
+    earned(p.attack >= 20, 464);
+    earned(p.intellect >= 20, 465);
+    earned(p.defence >= 10, 466);
+    earned(p.hit >= 10, 467);
+    for (int i = 0; i < 5; ++i) earned(p.moods[i] >= 10, 468 + i);
+
+    int combos = 0;
+    for (int id = 100; id < kSkillIds; ++id) combos += g.state.combo_discovered[id] != 0;
+    earned(combos >= 5, 477);
+    earned(combos >= 10, 478);
+    earned(combos >= 15, 479);
+    earned(combos >= 20, 499);
+    return ids;
+}
+
 void EnterIsland(Game& g) {
     g.state.distance_m = 0;
     g.map_shown = 1;
@@ -129,7 +130,7 @@ void EnterIsland(Game& g) {
         fetch_reports(g);
         post_report(g, "<入島>" + g.adventurer().name + "がワールドに降り立った....");
     }
-    landing_achievements(g);
+    for (int32_t id : LandingAchievements(g)) GrantAchievement(g, id);
     if (const int flag = NextStoryChapter(g)) tell_chapter(g, flag);
 }
 

@@ -1,7 +1,9 @@
 // The island map: landing, its progress marks, its places and the story chapters.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/game.h"
 
@@ -9,6 +11,9 @@ namespace quill {
 
 // Lands the adventurer on the island map (from the title, after a scene or a chapter).
 void EnterIsland(Game& g);
+// The achievements a landing grants (held ones are ignored by the grant): by the greatest
+// distance, by the pet's values and moods, by the combinations discovered.
+std::vector<int32_t> LandingAchievements(const Game& g);
 // Hides the map before a scene.
 void LeaveMap(Game& g);
 // Hides the map and tells the queued story lines, landing again afterwards.

@@ -123,7 +123,14 @@ void LeaveTitle(Game& g) {
     g.sequence_step = -1;
     EnterIsland(g);
 
-    const int32_t loads = g.state.load_count;
+    for (int32_t id : LoadAchievements(g.state.load_count)) GrantAchievement(g, id);
+
+    g.run_start_score = g.shown.score = g.state.score;
+    g.run_start_money = g.shown.money = g.state.money;
+    g.run_start_exp = g.shown.exp = g.adventurer().exp;
+}
+
+std::vector<int32_t> LoadAchievements(int32_t loads) {
     struct Milestone {
         bool reached;
         int32_t id;
@@ -132,13 +139,11 @@ void LeaveTitle(Game& g) {
                                     {loads >= 150, 433}, {loads >= 200, 434}, {loads >= 300, 435},
                                     {loads >= 400, 436}, {loads >= 500, 437}, {loads >= 1000, 438},
                                     {loads >= 2000, 439}};
+    std::vector<int32_t> ids;
     for (const Milestone& m : milestones) {
-        if (m.reached) GrantAchievement(g, m.id);
+        if (m.reached) ids.push_back(m.id);
     }
-
-    g.run_start_score = g.shown.score = g.state.score;
-    g.run_start_money = g.shown.money = g.state.money;
-    g.run_start_exp = g.shown.exp = g.adventurer().exp;
+    return ids;
 }
 
 void ReturnToTitleAfterDeath(Game& g) {

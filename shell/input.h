@@ -1,6 +1,9 @@
 // Clicks and keys of the main window, turned into the action of the active screen.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/widgets.h"
 #include "state/game.h"
 
@@ -23,6 +26,8 @@ void bp_boxMouseMove(Game& g);
 
 void LeaveBoot(Game& g);
 void LeaveTitle(Game& g);
+// The achievements for the number of loads, granted when a game starts from the title.
+std::vector<int32_t> LoadAchievements(int32_t loads);
 void ReturnToTitleAfterDeath(Game& g);
 
 }  // namespace quill

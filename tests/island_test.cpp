@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "battle/sequencer.h"
 #include "explore/background.h"
+#include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
 #include "state/state_ops.h"
@@ -55,13 +59,86 @@ TEST(Island, TheArrivalNewsIsSentOncePerRun) {
     EnterIsland(g);
     LeaveMap(g);
     EnterIsland(g);
+    // A death and the road back through the title land again in the same run.
+    g.game_over = 1;
+    ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
+    ASSERT_EQ(g.screen_mode, kTitle);
+    ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
+    ASSERT_EQ(g.map_shown, 1);
     ASSERT_EQ(g.reports_sent.size(), 1u);
     EXPECT_EQ(g.reports_sent[0], "<入島>しすみがワールドに降り立った....");
-    g.state.net_off = 1;  // and nothing at all without the network
+
+    // A new adventurer's own news stands for the arrival: no landing line follows it.
+    IslandFixture fresh;
+    fresh.game.state.event_flags[0] = 0;
+    fresh.game.screen_mode = kTitle;
+    ClickMainPicture(fresh.game, 5, 5, platform::MouseButton::Left);
+    ASSERT_TRUE(fresh.game.form.bp_box.visible);
+    fresh.game.form.l_btn8.on_mouse_down({platform::MouseButton::Left, 1, 1});
+    EnterIsland(fresh.game);
+    EXPECT_EQ(fresh.game.reports_sent,
+              (std::vector<std::string>{"<降臨>しすみという名の冒険者が現れた"}));
+
+    // And nothing at all without the network.
     IslandFixture quiet;
     quiet.game.state.net_off = 1;
     EnterIsland(quiet.game);
+    EnterIsland(quiet.game);
     EXPECT_TRUE(quiet.game.reports_sent.empty());
+}
+
+TEST(Island, LandingAchievementsAtTheirExactThresholds) {
+    // Each case: what the landing sees just below a threshold and at it.
+    struct Case {
+        const char* what;
+        std::function<void(Game&, int32_t)> set;
+        int32_t threshold;
+        int32_t id;
+    };
+    auto distance = [](Game& g, int32_t v) { g.state.max_distance_m = v; };
+    auto combos = [](Game& g, int32_t n) {
+        for (int32_t i = 0; i < n; ++i) g.state.combo_discovered[100 + 37 * i] = 1;
+    };
+    std::vector<Case> cases;
+    const int32_t distances[] = {10, 20, 30, 40, 50, 75, 100, 150, 200, 300};
+    for (int i = 0; i < 10; ++i) cases.push_back({"distance", distance, distances[i], 440 + i});
+    cases.push_back({"speed", [](Game& g, int32_t v) { g.pet().evasion = v; }, 10, 462});
+    cases.push_back({"max MP", [](Game& g, int32_t v) { g.pet().max_mp = v; }, 20, 463});
+    cases.push_back({"strength", [](Game& g, int32_t v) { g.pet().attack = v; }, 20, 464});
+    cases.push_back({"wisdom", [](Game& g, int32_t v) { g.pet().intellect = v; }, 20, 465});
+    cases.push_back({"toughness", [](Game& g, int32_t v) { g.pet().defence = v; }, 10, 466});
+    cases.push_back({"dexterity", [](Game& g, int32_t v) { g.pet().hit = v; }, 10, 467});
+    for (int m = 0; m < 5; ++m) {
+        cases.push_back({"mood", [m](Game& g, int32_t v) { g.pet().moods[m] = v; }, 10, 468 + m});
+    }
+    cases.push_back({"combinations", combos, 5, 477});
+    cases.push_back({"combinations", combos, 10, 478});
+    cases.push_back({"combinations", combos, 15, 479});
+    cases.push_back({"combinations", combos, 20, 499});
+    for (const Case& c : cases) {
+        for (int32_t value : {c.threshold - 1, c.threshold}) {
+            GameFixture f;
+            c.set(f.game, value);
+            const auto ids = LandingAchievements(f.game);
+            const bool granted = std::find(ids.begin(), ids.end(), c.id) != ids.end();
+            EXPECT_EQ(granted, value >= c.threshold) << c.what << " " << value << " -> " << c.id;
+        }
+    }
+    GameFixture nothing;
+    EXPECT_TRUE(LandingAchievements(nothing.game).empty());
+}
+
+TEST(Island, LoadAchievementsAtTheirExactThresholds) {
+    const std::pair<int32_t, int32_t> thresholds[] = {{10, 430},  {50, 431},  {100, 432},
+                                                      {150, 433}, {200, 434}, {300, 435},
+                                                      {400, 436}, {500, 437}, {1000, 438},
+                                                      {2000, 439}};
+    for (auto [loads, id] : thresholds) {
+        auto below = LoadAchievements(loads - 1), at = LoadAchievements(loads);
+        EXPECT_EQ(std::count(below.begin(), below.end(), id), 0) << loads;
+        EXPECT_EQ(std::count(at.begin(), at.end(), id), 1) << loads;
+    }
+    EXPECT_EQ(LoadAchievements(2000).size(), 10u);
 }
 
 // A map with every mark a distinct colour, to see which marks the story has put on it.

@@ -176,6 +176,53 @@ TEST(CommandTable, TechniquesFirstThenTheFieldCommands) {
     EXPECT_EQ(commands[510].group, 0);
 }
 
+TEST(CommandTable, EveryCardWhole) {
+    SkillTable skills;
+    fill_skill_table(skills);
+    CommandTable commands;
+    fill_command_table(commands, skills);
+    // The technique cards repeat the technique names.
+    for (int id = 0; id <= 500; ++id) {
+        const CommandEntry& c = commands[id];
+        EXPECT_EQ(c.text, skills[id].name) << id;
+        EXPECT_EQ(c.width, 165) << id;
+        EXPECT_EQ(c.height, 26) << id;
+        EXPECT_EQ(c.group, 1) << id;
+    }
+    struct Card {
+        const char* text;
+        int32_t group;
+    };
+    const Card fixed[] = {{"進む", 2},           {"休憩", 2},           {"帰る", 2},
+                          {"宝箱:こじ開ける", 3}, {"宝箱:知恵を使う", 3}, {"宝箱:諦める", 3},
+                          {"治療:体操する", 4},   {"治療:精神統一", 4},   {"治療:休む", 4}};
+    for (int i = 0; i < 9; ++i) {
+        const CommandEntry& c = commands[501 + i];
+        EXPECT_EQ(c.text, fixed[i].text) << 501 + i;
+        EXPECT_EQ(c.group, fixed[i].group) << 501 + i;
+        EXPECT_EQ(c.width, 200) << 501 + i;
+        EXPECT_EQ(c.height, 30) << 501 + i;
+    }
+    for (int id = 510; id < 1000; ++id) {
+        const CommandEntry& c = commands[id];
+        EXPECT_TRUE(c.text.empty() && c.width == 0 && c.height == 0 && c.group == 0) << id;
+    }
+}
+
+TEST(NameTables, EveryNameWhole) {
+    const char* races[] = {"人間♂", "人間♀", "ＫＲＶＯ♂", "ＫＲＶＯ♀", "魔族♂",
+                           "魔族♀", "獣人♂", "獣人♀",     "仮面♂",     "仮面♀"};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(race_sex_name(i), races[i]) << i;
+    const char* types[] = {"お金持ち", "冒険者", "臆病者", "反社会者", "賢者", "狂人"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(char_type_name(i), types[i]) << i;
+    const char* words[] = {"激", "乱", "超", "極", "幻", "神", "天", "魔", "聖", "無"};
+    for (int i = 0; i < 10; ++i) {
+        const std::string want = std::string("<") + words[i] + ">";
+        EXPECT_EQ(score_rank_word(50000 * (i + 1)), want) << i;
+        EXPECT_EQ(score_rank_word(50000 * (i + 2) - 1), want) << i;
+    }
+}
+
 TEST(NameTables, RaceTypeAndRank) {
     EXPECT_EQ(race_sex_name(0), "人間♂");
     EXPECT_EQ(race_sex_name(3), "ＫＲＶＯ♀");
