@@ -19,8 +19,8 @@ size_t utf8_length(unsigned char lead) {
 std::string SavableName(std::string_view typed) {
     std::string kept;
     for (size_t at = 0; at < typed.size();) {
-        const size_t n = std::min(utf8_length(static_cast<unsigned char>(typed[at])),
-                                  typed.size() - at);
+        const size_t n =
+            std::min(utf8_length(static_cast<unsigned char>(typed[at])), typed.size() - at);
         const std::string_view ch = typed.substr(at, n);
         at += n;
         if (n == 1 && (static_cast<unsigned char>(ch[0]) < 0x20 || ch[0] == 0x7F)) continue;

@@ -13,9 +13,9 @@
 
 #include "audio/sound.h"
 #include "frontend/widget_views.h"
+#include "platform/file_io.h"
 #include "shell/input.h"
 #include "shell/startup.h"
-#include "platform/file_io.h"
 #include "shell/tick.h"
 #include "state/state_dump.h"
 #include "view/message_log.h"

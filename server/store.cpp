@@ -245,8 +245,8 @@ Store::PostResult Store::add_report(const net::Report& report, std::string_view 
         double_send_->bind_blob(2, report.name);
         double_send_->bind_int(3, report.player_id);
         if (double_send_->step() == SQLITE_ROW) {
-            result = double_send_->column_int(0) != 0 ? PostResult::kDuplicate
-                                                           : PostResult::kStored;
+            result =
+                double_send_->column_int(0) != 0 ? PostResult::kDuplicate : PostResult::kStored;
         }
     }
     if (result == PostResult::kStored) {

@@ -16,17 +16,17 @@ std::string_view status_tag(Status s) {
 
 std::string_view status_name(Status s) {
     static constexpr std::array<std::string_view, kStatusCount> kNames = {
-        "faint",         "tp_down",       "poison",       "strong_poison", "deadly_poison",
-        "mystery_poison", "paralysis",    "attack_down",  "defence_down",  "evasion_down",
-        "hit_down",      "burn",          "snake_poison", "blood_sword",   "regeneration",
-        "mana",          "water",         "fo",           "magic_seal",    "promise",
-        "sure_hit",      "guard_stance",  "guard_up",     "power",         "extra_damage",
-        "fire_wall",     "dodge",         "magic_dodge",  "hit_up",        "magic_hit_up",
-        "attack_up",     "defence_up",    "iron_wall",    "evasion_up",    "critical_up",
-        "firm",          "resist_water",  "resist_fire",  "resist_light",  "resist_dark",
-        "resist_none",   "power_water",   "power_fire",   "power_light",   "power_dark",
-        "power_none",    "poison_absorb", "absorb",       "reflect",       "magic_absorb",
-        "thorns",        "kinnara_arrows", "special"};
+        "faint",          "tp_down",        "poison",       "strong_poison", "deadly_poison",
+        "mystery_poison", "paralysis",      "attack_down",  "defence_down",  "evasion_down",
+        "hit_down",       "burn",           "snake_poison", "blood_sword",   "regeneration",
+        "mana",           "water",          "fo",           "magic_seal",    "promise",
+        "sure_hit",       "guard_stance",   "guard_up",     "power",         "extra_damage",
+        "fire_wall",      "dodge",          "magic_dodge",  "hit_up",        "magic_hit_up",
+        "attack_up",      "defence_up",     "iron_wall",    "evasion_up",    "critical_up",
+        "firm",           "resist_water",   "resist_fire",  "resist_light",  "resist_dark",
+        "resist_none",    "power_water",    "power_fire",   "power_light",   "power_dark",
+        "power_none",     "poison_absorb",  "absorb",       "reflect",       "magic_absorb",
+        "thorns",         "kinnara_arrows", "special"};
     if (s < 0 || s >= kStatusCount) return {};
     return kNames[s];
 }

@@ -121,9 +121,9 @@ TEST(Creation, ANameHoldsOnlyWhatTheSaveGivesBack) {
         const char* kept;
     };
     const Case cases[] = {
-        {"😀ルカ", "ルカ"},                          // no code page 932 form
+        {"😀ルカ", "ルカ"},                           // no code page 932 form
         {"Zoë", "Zo"},                               // likewise
-        {"ル\tカ\x7f", "ルカ"},                       // control characters
+        {"ル\tカ\x7f", "ルカ"},                      // control characters
         {"〜ルカ〜", "～ルカ～"},                    // the save's own form of the wave dash
         {"—‖−", "―∥－"},                             // and of the other look-alikes
         {" 風の 旅人　ルカ ", " 風の 旅人　ルカ "},  // spaces of both widths stay

@@ -129,10 +129,9 @@ TEST(Island, LandingAchievementsAtTheirExactThresholds) {
 }
 
 TEST(Island, LoadAchievementsAtTheirExactThresholds) {
-    const std::pair<int32_t, int32_t> thresholds[] = {{10, 430},  {50, 431},  {100, 432},
-                                                      {150, 433}, {200, 434}, {300, 435},
-                                                      {400, 436}, {500, 437}, {1000, 438},
-                                                      {2000, 439}};
+    const std::pair<int32_t, int32_t> thresholds[] = {
+        {10, 430},  {50, 431},  {100, 432}, {150, 433},  {200, 434},
+        {300, 435}, {400, 436}, {500, 437}, {1000, 438}, {2000, 439}};
     for (auto [loads, id] : thresholds) {
         auto below = LoadAchievements(loads - 1), at = LoadAchievements(loads);
         EXPECT_EQ(std::count(below.begin(), below.end(), id), 0) << loads;

@@ -141,14 +141,19 @@ std::vector<std::string> lines_of(const std::string& bytes) {
     return lines;
 }
 
-TEST(SaveFormat, EveryFieldIsWrittenOnItsOwnLine) {
-    GameFixture f;
-    Game& g = f.game;
+// The state the fixture was written from.
+void fill_as_fixture(Game& g) {
     by_line(g, [](int line, int32_t& x) { x = line; });
     g.adventurer().name = kFixtureName;
     g.state.reserved_text = kFixtureReserved;
     g.pet().name = kFixturePetName;
     g.sequence_step = 5451;
+}
+
+TEST(SaveFormat, EveryFieldIsWrittenOnItsOwnLine) {
+    GameFixture f;
+    Game& g = f.game;
+    fill_as_fixture(g);
     EXPECT_EQ(save_checksum(g), kFixtureChecksum);
 
     const auto want = lines_of(platform::read_file(kFixture).value());
@@ -234,7 +239,7 @@ TEST(SaveFormat, TheChecksumIsTheSumOfItsInputsWrapping) {
 
 // What new_game() gives the number on each line; nothing where it keeps the value.
 std::optional<int32_t> new_game_value(int line) {
-    const bool kept = (line >= 1303 && line <= 1305)    // reserved integers 0..2
+    const bool kept = (line >= 1303 && line <= 1305)     // reserved integers 0..2
                       || (line >= 1315 && line <= 1354)  // the reserved pairs
                       || (line >= 2356 && line <= 2360)  // reserved integers 9..13
                       || line == 2362                    // the game speed
@@ -275,10 +280,7 @@ std::optional<int32_t> new_game_value(int line) {
 TEST(SaveFormat, ANewGameGivesEveryFieldItsNewGameValue) {
     GameFixture f;
     Game& g = f.game;
-    by_line(g, [](int line, int32_t& x) { x = line; });
-    g.adventurer().name = kFixtureName;
-    g.state.reserved_text = kFixtureReserved;
-    g.pet().name = kFixturePetName;
+    fill_as_fixture(g);
     g.pet().pet_type() = 3;
     g.state.distance_m = 40;
     g.state.last_rank = 7;

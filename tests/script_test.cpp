@@ -42,9 +42,19 @@ TEST(Script, ParsesEveryCommand) {
 }
 
 TEST(Script, MistakesNameTheirLine) {
-    const char* bad[] = {"wait\n", "wait -1\n", "click 1\n",     "click a b\n", "key Tab\n",
-                         "shot\n", "fly 1 2\n", "release now\n", "quit 1\n",
-                         "log\n",  "dump a b\n", "select item_list\n", "select item_list -1\n",
+    const char* bad[] = {"wait\n",
+                         "wait -1\n",
+                         "click 1\n",
+                         "click a b\n",
+                         "key Tab\n",
+                         "shot\n",
+                         "fly 1 2\n",
+                         "release now\n",
+                         "quit 1\n",
+                         "log\n",
+                         "dump a b\n",
+                         "select item_list\n",
+                         "select item_list -1\n",
                          "select item_list x\n"};
     for (const char* text : bad) {
         std::string error;

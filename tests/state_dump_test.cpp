@@ -44,13 +44,46 @@ TEST(StateDump, EveryPartUnderItsNames) {
     EXPECT_EQ(hero["name"].toString(), QStringLiteral("ルカ \"の\" \\ 旅\t"));
     EXPECT_EQ(hero["hit"].toInt(), 7);
     // A record has every field of Combatant, the statuses by name.
-    for (const char* key :
-         {"element", "name", "pendant", "earring", "helmet", "shield", "armour", "right_ring",
-          "left_ring", "waist", "arm", "weapon", "level", "gold_reward", "exp", "max_hp", "hp",
-          "mp", "max_mp", "tp", "max_tp", "present", "defence", "spirit", "attack", "intellect",
-          "hit", "evasion", "technique_slots", "magic_affinity", "light_weakness",
-          "element_guard", "status", "mp_regen_kind", "reward_rank", "guard_rate",
-          "critical_rate", "reserved36", "look", "moods"}) {
+    for (const char* key : {"element",
+                            "name",
+                            "pendant",
+                            "earring",
+                            "helmet",
+                            "shield",
+                            "armour",
+                            "right_ring",
+                            "left_ring",
+                            "waist",
+                            "arm",
+                            "weapon",
+                            "level",
+                            "gold_reward",
+                            "exp",
+                            "max_hp",
+                            "hp",
+                            "mp",
+                            "max_mp",
+                            "tp",
+                            "max_tp",
+                            "present",
+                            "defence",
+                            "spirit",
+                            "attack",
+                            "intellect",
+                            "hit",
+                            "evasion",
+                            "technique_slots",
+                            "magic_affinity",
+                            "light_weakness",
+                            "element_guard",
+                            "status",
+                            "mp_regen_kind",
+                            "reward_rank",
+                            "guard_rate",
+                            "critical_rate",
+                            "reserved36",
+                            "look",
+                            "moods"}) {
         EXPECT_TRUE(hero.contains(key)) << key;
     }
     EXPECT_EQ(hero.size(), 40);
@@ -76,10 +109,10 @@ TEST(StateDump, EveryPartUnderItsNames) {
     }
 
     const QJsonObject run = dump["run"].toObject();
-    for (const char* key : {"screen_mode", "scene_kind", "sequence_step", "action_step",
-                            "action_technique", "active_side", "turn_count", "command_mode",
-                            "in_battle", "map_shown", "awaiting_click", "game_over", "distance_m",
-                            "walks_since_inn"}) {
+    for (const char* key :
+         {"screen_mode", "scene_kind", "sequence_step", "action_step", "action_technique",
+          "active_side", "turn_count", "command_mode", "in_battle", "map_shown", "awaiting_click",
+          "game_over", "distance_m", "walks_since_inn"}) {
         EXPECT_TRUE(run.contains(key)) << key;
     }
     EXPECT_EQ(run["distance_m"].toInt(), 42);

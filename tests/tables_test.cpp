@@ -193,9 +193,15 @@ TEST(CommandTable, EveryCardWhole) {
         const char* text;
         int32_t group;
     };
-    const Card fixed[] = {{"進む", 2},           {"休憩", 2},           {"帰る", 2},
-                          {"宝箱:こじ開ける", 3}, {"宝箱:知恵を使う", 3}, {"宝箱:諦める", 3},
-                          {"治療:体操する", 4},   {"治療:精神統一", 4},   {"治療:休む", 4}};
+    const Card fixed[] = {{"進む", 2},
+                          {"休憩", 2},
+                          {"帰る", 2},
+                          {"宝箱:こじ開ける", 3},
+                          {"宝箱:知恵を使う", 3},
+                          {"宝箱:諦める", 3},
+                          {"治療:体操する", 4},
+                          {"治療:精神統一", 4},
+                          {"治療:休む", 4}};
     for (int i = 0; i < 9; ++i) {
         const CommandEntry& c = commands[501 + i];
         EXPECT_EQ(c.text, fixed[i].text) << 501 + i;

@@ -11,8 +11,8 @@
 
 #include <deque>
 
-#include "frontend/main_window.h"
 #include "character/creation.h"
+#include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
