@@ -1,4 +1,4 @@
-// Starting a battle once an event has filled the enemy record.
+// Starting a battle once an event has filled the enemy record, and its first step.
 #pragma once
 
 #include "state/game.h"
@@ -6,5 +6,8 @@
 namespace quill {
 
 void BeginBattle(Game& g);
+
+// Step -1: who acts first, the armour and ホーシオ bonuses, the music, the announcement.
+void BattleStartStep(Game& g);
 
 }  // namespace quill

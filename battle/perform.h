@@ -6,7 +6,10 @@
 namespace quill {
 
 // Called every game tick before the sequencer; acts only while an action is in progress
-// and the button is held.
+// and an advance is requested, and consumes the advance.
 void PerformStep(Game& g);
+
+// Ends the action in progress: the turn goes on at the next advance.
+void EndAction(Game& g);
 
 }  // namespace quill

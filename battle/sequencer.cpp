@@ -1,5 +1,9 @@
 #include "battle/sequencer.h"
 
+#include "battle/action_choice.h"
+#include "battle/battle_start.h"
+#include "battle/turn_steps.h"
+#include "battle/victory.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -9,6 +13,58 @@ const std::string& story_line(const Game& g, int32_t index) {
     static const std::string kNone;
     if (index < 0 || index >= static_cast<int32_t>(g.story_lines.size())) return kNone;
     return g.story_lines[index];
+}
+
+void run_numbered_step(Game& g, int32_t s) {
+    switch (s) {
+        case -1:
+            BattleStartStep(g);
+            return;
+        case 0:
+            TurnStartStep(g);
+            return;
+        case 1:
+            MoveCheckStep(g);
+            return;
+        case 2:
+            ChooseActionStep(g);
+            return;
+        case 3:  // the combination check, when the growth of techniques registered it
+            if (g.scene_steps[3]) {
+                g.scene_steps[3](g);
+            } else {
+                RunStep(g);
+            }
+            return;
+        case 4:
+            CheckDeaths(g);
+            return;
+        case 5:
+            CheckLevelUp(g);
+            return;
+        case 6:
+            NextTurnOrAfterBattleStep(g);
+            return;
+        case 7:
+            ItemFindStep(g);
+            return;
+        case 8:
+            MilestoneStep(g);
+            return;
+        case 9:
+            EndStoryBattleStep(g);
+            return;
+        default:
+            if (s >= 0 && s < static_cast<int32_t>(g.scene_steps.size()) && g.scene_steps[s]) {
+                g.scene_steps[s](g);
+            } else if (s % 10 == 9 && g.enter_area) {
+                // A scene whose keeper has no steps of its own: back to the map, never a
+                // screen that nothing answers.
+                g.sequence_step = -1;
+                g.enter_area(g);
+            }
+            return;
+    }
 }
 
 }  // namespace
@@ -33,11 +89,15 @@ void RunStep(Game& g) {
         }
         return;
     }
-    // The numbered steps of battles and scenes run from here.
+    run_numbered_step(g, s);
 }
 
 void Arm(Game& g, int32_t n) {
     g.turn_pending = n > 0 ? n : 1;
+}
+
+void RegisterStep(Game& g, int32_t step, void (*run)(Game&)) {
+    if (step >= 0 && step < static_cast<int32_t>(g.scene_steps.size())) g.scene_steps[step] = run;
 }
 
 }  // namespace quill

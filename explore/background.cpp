@@ -43,6 +43,15 @@ void ShadeBattleEdges(platform::Bitmap& picture) {
     }
 }
 
+void DarkenBackground(Game& g) {
+    platform::Bitmap& b = g.background();
+    for (int y = 0; y < b.height(); ++y) {
+        uint8_t* p = b.scan_line(y);
+        for (int x = 0; x < b.width() * 3; ++x) p[x] = static_cast<uint8_t>(p[x] / 2);
+    }
+    ComposeFrame(g);
+}
+
 void ShowBackground(Game& g, const std::string& requested) {
     std::string name = requested.empty() ? g.last_background : requested;
     g.last_background = name;

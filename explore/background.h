@@ -15,4 +15,8 @@ void ShowBackground(Game& g, const std::string& name);
 // x = 320 to the right down to 20 %, and the left 150 columns down to 25 % at the edge.
 void ShadeBattleEdges(platform::Bitmap& picture);
 
+// Darkens the whole scene background to half its light (the final forms of the island's
+// characters meet the adventurer in a darker scene) and composes a frame.
+void DarkenBackground(Game& g);
+
 }  // namespace quill

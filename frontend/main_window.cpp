@@ -86,6 +86,9 @@ void MainWindow::create_views() {
             case platform::WidgetKind::EditBox:
                 view = new EditView(static_cast<platform::EditBox&>(*w), after, parent);
                 break;
+            case platform::WidgetKind::Button:
+                view = new ButtonView(static_cast<platform::Button&>(*w), after, parent);
+                break;
         }
         view->setObjectName(QString::fromStdString(w->name));
         made.emplace_back(w, view);
@@ -126,6 +129,9 @@ void MainWindow::sync() {
                 break;
             case platform::WidgetKind::EditBox:
                 static_cast<EditView*>(b->view)->sync();
+                break;
+            case platform::WidgetKind::Button:
+                static_cast<ButtonView*>(b->view)->sync();
                 break;
         }
     }

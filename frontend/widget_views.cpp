@@ -145,6 +145,28 @@ void ListView::sync() {
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
     setFont(platform::to_qfont(model_.font));
+    const QString style = "QListWidget { background-color: " + css_color(model_.color) +
+                          "; color: " + css_color(model_.font.color) + "; }";
+    if (styleSheet() != style) setStyleSheet(style);
+}
+
+ButtonView::ButtonView(platform::Button& model, AfterEvent after, QWidget* parent)
+    : QPushButton(parent), model_(model), after_(std::move(after)) {
+    setFocusPolicy(Qt::NoFocus);  // Enter belongs to the game, not to a focused button
+    setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: #323D47; color: #C0C0C0; border: 2px solid #424D57; }"
+        "QPushButton:hover { background-color: #000077; color: #FFFFFF; }"
+        "QPushButton:pressed { background-color: #000055; }"));
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (model_.on_click) model_.on_click();
+        if (after_) after_();
+    });
+}
+
+void ButtonView::sync() {
+    const QString caption = QString::fromStdString(model_.caption);
+    if (caption != text()) setText(caption);
+    if (font() != platform::to_qfont(model_.font)) setFont(platform::to_qfont(model_.font));
 }
 
 EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -96,6 +97,16 @@ class ListView : public QListWidget {
     platform::ListBox& model_;
     MouseRouter router_;
     std::vector<std::string> shown_items_;
+};
+
+class ButtonView : public QPushButton {
+  public:
+    ButtonView(platform::Button& model, AfterEvent after, QWidget* parent);
+    void sync();
+
+  private:
+    platform::Button& model_;
+    AfterEvent after_;
 };
 
 class EditView : public QLineEdit {

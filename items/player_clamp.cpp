@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
+#include "items/worn_items.h"
+
 namespace quill {
 namespace {
 
 constexpr int32_t kMoneyLimit = 19999;
 constexpr int32_t kEnemyTpCeiling = 100;
 
-// The TP the set ホーシオ add to the ceiling (+10 for ホーシオの器量, +5 for 人工ﾎｰｼｵの器量).
-// They are recognised by name in the item catalogue; until the catalogue is part of the
-// game no ホーシオ can be set, so they add nothing.
-int32_t HoshioTpCeilingBonus(const Game&) {
-    return 0;
+// The TP the set ホーシオ add to the ceiling.
+int32_t HoshioTpCeilingBonus(const Game& g) {
+    return (HoshioSet(g, "ホーシオの器量") ? 10 : 0) + (HoshioSet(g, "人工ﾎｰｼｵの器量") ? 5 : 0);
 }
 
 void clamp_pools(Combatant& c, int32_t tp_ceiling) {

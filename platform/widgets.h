@@ -23,7 +23,7 @@ struct MouseEvent {
 
 enum class Key { Enter, F1, F10, Up, Down, Other };
 
-enum class WidgetKind { Label, Panel, ListBox, EditBox, Picture };
+enum class WidgetKind { Label, Panel, ListBox, EditBox, Picture, Button };
 
 struct Widget {
     explicit Widget(WidgetKind kind, std::string name) : kind(kind), name(std::move(name)) {}
@@ -90,6 +90,14 @@ struct Picture : Widget {
     Bitmap picture;                // shown 1:1 at the widget's place
     bool opaque = false;           // covers its whole place (else what lies below shows through)
     bool transparent_key = false;  // the picture's lower-left colour is not drawn
+};
+
+// A push button: a click (press and release over it) runs on_click.
+struct Button : Widget {
+    explicit Button(std::string name) : Widget(WidgetKind::Button, std::move(name)) {}
+    std::string caption;
+    Font font{FontFace::PGothic, points_to_pixels(11), true, colors::kBlack};
+    std::function<void()> on_click;
 };
 
 }  // namespace platform

@@ -17,11 +17,15 @@ namespace quill {
 using platform::MouseButton;
 
 void cgMouseDown(Game& g, const platform::MouseEvent& e) {
+    if (e.button == MouseButton::Left) g.mouse_down = 1;
     ClickMainPicture(g, e.x, e.y, e.button);
 }
 
 void cgMouseUp(Game& g, const platform::MouseEvent& e) {
-    if (e.button == MouseButton::Left) g.button_held = 0;
+    if (e.button == MouseButton::Left) {
+        g.button_held = 0;
+        g.mouse_down = 0;
+    }
 }
 
 void cgMouseMove(Game& g, const platform::MouseEvent& e) {

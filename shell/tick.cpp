@@ -7,6 +7,7 @@
 #include "battle/perform.h"
 #include "battle/sequencer.h"
 #include "character/pet_panel.h"
+#include "explore/field_commands.h"
 #include "items/equipment_status.h"
 #include "items/player_clamp.h"
 #include "shell/title_stars.h"
@@ -48,7 +49,15 @@ void tick_game(Game& g) {
     }
     if (f.item_box.visible && f.l_btn10.caption == "装備") RefreshEquipmentStatusText(g);
     if (!speed_gate_open(g)) return;
+    // While the left button stays down every tick is an advance (a waiting line still
+    // wants its own click, and the cards want a press of their own).
+    if (g.mouse_down == 1 && g.awaiting_click == 0 && g.command_mode == 0) g.button_held = 1;
     ComposeFrame(g);
+    if (g.clicked_card >= 0) {
+        const int32_t card = g.clicked_card;
+        g.clicked_card = -1;
+        CommandCardClicked(g, card);
+    }
     PerformStep(g);
     if (g.turn_pending >= 1 && g.button_held == 1 && g.command_mode == 0) {
         PlaySound(g, "1.wav");

@@ -1,7 +1,11 @@
 #include "shell/wiring.h"
 
+#include "battle/action_choice.h"
 #include "character/creation.h"
 #include "explore/island.h"
+#include "explore/named_characters.h"
+#include "explore/rest_and_inn.h"
+#include "growth/combinations.h"
 #include "shell/input.h"
 
 namespace quill {
@@ -37,6 +41,35 @@ void WireHandlers(Game& g) {
     on_press(f.Image8, [&g] { Image8MouseDown(g); });
     on_press(f.map_h, [&g] { map_hMouseDown(g); });
     on_press(f.map_b20, [&g] { map_b20MouseDown(g); });
+    on_press(f.map_s, [&g] { map_sMouseDown(g); });
+    on_press(f.Image1, [&g] { Image1MouseDown(g); });
+    on_press(f.Image2, [&g] { Image2MouseDown(g); });
+    on_press(f.map4_b, [&g] { map4_bMouseDown(g); });
+    on_press(f.map5_b, [&g] { map5_bMouseDown(g); });
+    on_press(f.map6_b, [&g] { map6_bMouseDown(g); });
+    on_press(f.map7_b, [&g] { map7_bMouseDown(g); });
+    on_press(f.map8_b, [&g] { map8_bMouseDown(g); });
+    on_press(f.map9_b, [&g] { map9_bMouseDown(g); });
+    on_press(f.map10_b, [&g] { map10_bMouseDown(g); });
+    on_press(f.Image3, [&g] { Image3MouseDown(g); });
+    on_press(f.Image4, [&g] { Image4MouseDown(g); });
+    on_press(f.Image5, [&g] { Image5MouseDown(g); });
+    on_press(f.Image9, [&g] { Image9MouseDown(g); });
+    on_press(f.Image10, [&g] { Image10MouseDown(g); });
+    on_press(f.Image11, [&g] { Image11MouseDown(g); });
+    on_press(f.Image12, [&g] { Image12MouseDown(g); });
+    on_press(f.Image13, [&g] { Image13MouseDown(g); });
+    on_press(f.map_21b, [&g] { map_21bMouseDown(g); });
+    for (int i = 0; i < 5; ++i) on_press(f.free_spots[i], [&g, i] { FreeSpotMouseDown(g, i); });
+
+    // The battle: the technique list (press and release alike) and "発動".
+    f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };
+    f.battle_list.on_mouse_up = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };
+    f.Button1.on_click = [&g] { Button1Click(g); };
+
+    // The steps of the sequencer that the rest, the inn and the growth of techniques own.
+    RegisterRestAndInnSteps(g);
+    RegisterGrowthSteps(g);
 
     f.cg.on_mouse_down = [&g](const platform::MouseEvent& e) { cgMouseDown(g, e); };
     f.cg.on_mouse_up = [&g](const platform::MouseEvent& e) { cgMouseUp(g, e); };

@@ -62,6 +62,27 @@ Form::Form() {
     make_region(Image15, &map_box, 568, 8, 64, 61);
     map_h.visible = false;
     map_s.visible = false;
+    // The story places lie where the map draws their marks.
+    make_region(Image1, &map_box, 148, 180, 40, 32);
+    make_region(Image2, &map_box, 448, 100, 40, 34);
+    make_region(map4_b, &map_box, 84, 252, 32, 28);
+    make_region(map5_b, &map_box, 286, 249, 24, 40);
+    make_region(map6_b, &map_box, 379, 179, 28, 28);
+    make_region(map7_b, &map_box, 533, 294, 20, 40);
+    make_region(map8_b, &map_box, 111, 67, 28, 24);
+    make_region(map9_b, &map_box, 48, 360, 36, 30);
+    make_region(map10_b, &map_box, 260, 388, 36, 30);
+    make_region(Image3, &map_box, 296, 200, 40, 36);
+    make_region(Image4, &map_box, 204, 24, 56, 36);
+    make_region(Image5, &map_box, 150, 420, 44, 40);
+    make_region(Image9, &map_box, 20, 16, 44, 40);
+    make_region(Image10, &map_box, 196, 262, 32, 32);
+    make_region(Image11, &map_box, 556, 294, 24, 36);
+    make_region(Image12, &map_box, 100, 140, 36, 32);
+    make_region(Image13, &map_box, 314, 252, 24, 32);
+    make_region(map_21b, &map_box, 252, 296, 28, 24);
+    const int free_x[] = {329, 332, 340, 352, 320}, free_y[] = {114, 88, 60, 36, 12};
+    for (int i = 0; i < 5; ++i) make_region(free_spots[i], &map_box, free_x[i], free_y[i], 20, 20);
 
     // Character creation: the choices on the left, the chosen figure on the right.
     bp_box.set_bounds(0, 0, 641, 481);
@@ -112,7 +133,16 @@ Form::Form() {
     item_l3.parent = &item_box;
     item_l4.parent = &item_box;
 
-    battle_box.set_bounds(460, 8, 172, 400);
+    // The technique list stands in the free space at the bottom middle of a battle, where it
+    // hides neither the technique cards, the adventurer, the log nor the status.
+    battle_box.set_bounds(kBattleBoxLeft, kBattleBoxTop, 236, 116);
+    battle_box.color = platform::Color::rgb(0x202838);
+    battle_list.parent = &battle_box;
+    battle_list.set_bounds(3, 3, 160, 110);
+    battle_list.color = platform::Color::rgb(0x101820);
+    Button1.parent = &battle_box;
+    Button1.set_bounds(167, 3, 66, 110);
+    Button1.caption = "発動";
     net_box.set_bounds(0, 0, 640, 480);
     world_box.set_bounds(0, 0, 640, 480);
     world_cg.parent = &world_box;
@@ -128,16 +158,25 @@ Form::Form() {
 }
 
 std::vector<platform::Widget*> Form::all() {
-    std::vector<platform::Widget*> w = {&cg,     &map_box, &cg2,      &map_b1, &map_b0,  &Image6,
-                                        &Image7, &Image8,  &map_h,    &map_s,  &map_b20, &Image15,
-                                        &bp_box, &Label7,  &name_box, &Label2, &name_l,  &Label3};
+    std::vector<platform::Widget*> w = {&cg,      &map_box, &cg2,     &map_b1,  &map_b0, &Image6,
+                                        &Image7,  &Image8,  &Image1,  &Image2,  &map4_b, &map5_b,
+                                        &map6_b,  &map7_b,  &map8_b,  &map9_b,  &map10_b, &Image3,
+                                        &Image4,  &Image5,  &Image9,  &Image10, &Image11, &Image12,
+                                        &Image13, &map_21b};
+    for (auto& spot : free_spots) w.push_back(&spot);
+    for (platform::Widget* x : std::initializer_list<platform::Widget*>{
+             &map_h, &map_s, &map_b20, &Image15, &bp_box, &Label7, &name_box, &Label2, &name_l,
+             &Label3}) {
+        w.push_back(x);
+    }
     for (auto& b : attribute_buttons) w.push_back(&b);
     for (auto& b : type_buttons) w.push_back(&b);
     w.push_back(&bp_l);
     w.push_back(&Label15);
     for (auto& b : race_buttons) w.push_back(&b);
     for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &bp_box_cg, &l_btn8, &item_box, &l_btn10, &item_l3, &item_l4, &battle_box, &net_box,
+             &bp_box_cg, &l_btn8, &item_box, &l_btn10, &item_l3, &item_l4, &battle_box, &battle_list,
+             &Button1, &net_box,
              &world_box, &world_cg, &pet_box, &pet_l, &pet_bp_l, &l_btn61, &l_btn62, &l_btn63,
              &l_btn65, &l_btn66, &l_btn67}) {
         w.push_back(x);

@@ -9,6 +9,9 @@
 
 namespace quill {
 
+// Where the technique list stands during the player's turn.
+constexpr int kBattleBoxLeft = 212, kBattleBoxTop = 358;
+
 struct Form {
     Form();
     Form(const Form&) = delete;
@@ -35,6 +38,30 @@ struct Form {
     platform::Picture map_s{"map_s"};      // the ship
     platform::Picture map_b20{"map_b20"};  // the pet's nest
     platform::Picture Image15{"Image15"};  // the world site
+    // The island's named characters, at the places their marks are drawn.
+    platform::Picture Image1{"Image1"};    // the mountain: 山男
+    platform::Picture Image2{"Image2"};    // the deep forest: 奥博士
+    platform::Picture map4_b{"map4_b"};    // サニー・レイニー
+    platform::Picture map5_b{"map5_b"};    // 光
+    platform::Picture map6_b{"map6_b"};    // マジカル
+    platform::Picture map7_b{"map7_b"};    // 緑
+    platform::Picture map8_b{"map8_b"};    // 毒蛾博士
+    platform::Picture map9_b{"map9_b"};    // ボウケンロボット
+    platform::Picture map10_b{"map10_b"};  // 暗黒剣士ヨイヤミ
+    platform::Picture Image3{"Image3"};    // the castle gate: 島
+    platform::Picture Image4{"Image4"};    // the sky island: 天界からの使者
+    platform::Picture Image5{"Image5"};    // the sea: 海神
+    platform::Picture Image9{"Image9"};    // the sky: 空神
+    platform::Picture Image10{"Image10"};  // the earth: 地天
+    platform::Picture Image11{"Image11"};  // 飛翔する緑
+    platform::Picture Image12{"Image12"};  // 聳えるヤマオ
+    platform::Picture Image13{"Image13"};  // 今、光
+    platform::Picture map_21b{"map_21b"};  // ファンタジスタ
+    // The free spots along the northern trail, from 10 m to 50 m.
+    std::array<platform::Picture, 5> free_spots{
+        platform::Picture{"map_free2"}, platform::Picture{"map_free3"},
+        platform::Picture{"map_free4"}, platform::Picture{"map_free5"},
+        platform::Picture{"map_free6"}};
 
     // Character creation.
     platform::Panel bp_box{"bp_box"};
@@ -67,6 +94,8 @@ struct Form {
 
     // The battle technique list.
     platform::Panel battle_box{"battle_box"};
+    platform::ListBox battle_list{"battle_list"};
+    platform::Button Button1{"Button1"};  // "発動"
 
     // The ranking and world-site panels.
     platform::Panel net_box{"net_box"};

@@ -110,6 +110,7 @@ struct Game {
     int32_t closing = 0;          // 1 while running, -1 once the window has begun to close
     bool quit_requested = false;  // the game asks the window to close
     int32_t button_held = 0;
+    int32_t mouse_down = 0;  // 1 while the left button is held down on the main picture
     int32_t pointer_x = 0, pointer_y = 0;
     int32_t awaiting_click = 0;
     int32_t turn_pending = 0;
@@ -136,9 +137,30 @@ struct Game {
 
     // the story line queue of the sequencer: one line per advance, from index 0 at step -1
     std::vector<std::string> story_lines;
+    // the lines an event shows after its enemy falls, one per advance, and the next one
+    std::vector<std::string> post_battle_lines;
+    int32_t post_battle_cursor = 0;
+    // the technique histories of the two sides (newest first, -1 empty)
+    std::array<std::array<int32_t, 6>, 2> technique_history{};
+    int32_t battle_list_last_index = -1;  // the row of battle_list chosen last
+    // Steps of the sequencer that other parts of the game own (the rest, the inn, the shop
+    // keepers, the pet's nest), registered by number at start-up.
+    std::array<void (*)(Game&), 100> scene_steps{};
+    // After a won battle's lines: the techniques learned (owned by the growth of techniques,
+    // which sits above the battle); the battle goes on to the item find without it.
+    void (*learn_techniques)(Game&) = nullptr;
     bool return_to_area = false;  // when the queue ends, land on the island again
     // Lands on the island again; set by the shell, so the sequencer needs no island code.
     void (*enter_area)(Game&) = nullptr;
+
+    // the command cards
+    int32_t hovered_card = -1;
+    int32_t cards_laid_out = 0;
+    int32_t clicked_card = -1;  // the card the last frame saw clicked, for the tick to act on
+    // the treasure chest and the sickness of the walk
+    int32_t chest_points = 0, chest_points_start = 0;
+    int32_t sickness_points = 0, sickness_points_start = 0;
+    bool ranking_panel_marked = false;  // the inn moved the adventurer up the ranking
 
     // the island
     bool arrival_reported = false;                 // once per run: the first landing's news

@@ -230,6 +230,7 @@ TEST(Island, PlacesIgnoreClicksWhileTheMapIsHiddenOrABattleIsDrawn) {
         EXPECT_EQ(g.scene_kind, c.acts ? 0 : -1) << c.map_shown << c.in_battle;
     }
     IslandFixture f;  // the pet's nest needs level 22
+    RegisterStep(f.game, 59, [](Game& g) { g.awaiting_click = 1; });  // its keeper, waiting
     EnterIsland(f.game);
     f.game.form.map_b20.on_mouse_down({platform::MouseButton::Left, 1, 1});
     EXPECT_EQ(f.game.scene_kind, -1);

@@ -116,6 +116,7 @@ TEST(TickStep, HeldButtonRunsTheNextSequencerStepUnlessCardsAreShown) {
         g.turn_pending = 1;
         g.button_held = 1;
         g.command_mode = cards;
+        g.sequence_step = 40;  // a step that does nothing, so nothing arms again
         TickStep(g);
         EXPECT_EQ(g.turn_pending, cards ? 1 : 0);
         EXPECT_EQ(g.button_held, cards ? 1 : 0);
