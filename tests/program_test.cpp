@@ -196,6 +196,46 @@ TEST(Program, ADamagedSaveIsReportedAndLeftAlone) {
     EXPECT_TRUE(read_all(program.dat("my.dat")) == save);
 }
 
+TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const auto dir = folder.path().string();
+    std::string script =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\nwait 2\n";
+    for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
+    // 冒険へ; one click to the first turn, which this seed gives to the adventurer.
+    script += "wait 2\npress map_b1\nwait 3\nclick 100 200\nrelease\nwait 2\nlog " + dir +
+              "/start.log\nshot " + dir + "/start.png\nselect battle_list 0\npress Button1\nwait 2\n";
+    for (int i = 0; i < 8; ++i) script += "click 100 200\nrelease\nwait 2\n";
+    script += "log " + dir + "/turns.log\ndump " + dir + "/turns.json\nquit\n";
+    std::string out;
+    ASSERT_EQ(run_command(std::string(QUILLMOOR_BINARY) + " --offscreen --turbo --seed 3 --folder " +
+                              program.path().string() + " --script " +
+                              write_script(folder, script).string(),
+                          &out),
+              0)
+        << out;
+    // At 0 m the announcement names no distance; the adventurer's turn offers the list.
+    const std::string start = read_all(dir + "/start.log");
+    EXPECT_NE(start.find("が襲ってきた!! \n"), std::string::npos) << start;
+    EXPECT_EQ(start.find("m地点"), std::string::npos) << start;
+    EXPECT_EQ(start.rfind("ルカのターン\n", 0), 0u) << start;
+    // The chosen technique, the enemy's turn and its technique, and the adventurer's next.
+    const std::string turns = read_all(dir + "/turns.log");
+    const size_t ours = turns.rfind("＞踏みつぶす");
+    const size_t theirs_turn = turns.find("のターン", turns.find("＞踏みつぶす"));
+    EXPECT_NE(ours, std::string::npos) << turns;
+    EXPECT_NE(theirs_turn, std::string::npos) << turns;
+    EXPECT_EQ(turns.rfind("ルカのターン\n", 0), 0u) << turns;
+    const QJsonObject dump =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/turns.json"))).object();
+    EXPECT_EQ(dump["game_state"].toObject()["battle_count"].toInt(), 1);
+    EXPECT_EQ(dump["game_state"].toObject()["skill_use_count"].toArray()[0].toInt(), 1);
+    EXPECT_EQ(dump["run"].toObject()["in_battle"].toInt(), 1);
+    EXPECT_EQ(dump["run"].toObject()["turn_count"].toInt(), 1);
+    EXPECT_EQ(dump["run"].toObject()["active_side"].toInt(), 0);
+}
+
 TEST(Program, ScriptMistakesFoundWhileRunningStopTheRun) {
     TempFolder folder;
     testing_support::ProgramFolder program;
