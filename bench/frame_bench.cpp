@@ -23,6 +23,19 @@ void BM_ComposeBusyBattleFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeBusyBattleFrame)->Unit(benchmark::kMicrosecond);
 
+void BM_ComposeBusyBattleFrameWithCards(benchmark::State& state) {
+    auto g = std::make_unique<Game>();
+    testing_support::MakeBusyBattleFrameWithCards(*g);
+    for (auto _ : state) {
+        if (g->popups[1].age == 0 || g->popups[1].age > 15) {
+            testing_support::MakeBusyBattleFrameWithCards(*g);
+        }
+        ComposeFrame(*g);
+        benchmark::DoNotOptimize(g->cg().pixel(320, 240));
+    }
+}
+BENCHMARK(BM_ComposeBusyBattleFrameWithCards)->Unit(benchmark::kMicrosecond);
+
 void BM_CopyWholePicture(benchmark::State& state) {
     platform::Bitmap from(kBoardWidth, kBoardHeight, platform::Color::rgb(0x336699));
     platform::Bitmap to(kBoardWidth, kBoardHeight);

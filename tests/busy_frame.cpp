@@ -1,6 +1,9 @@
 #include "busy_frame.h"
 
 #include "platform/bitmap.h"
+#include "state/command_table.h"
+#include "state/skill_table.h"
+#include "view/command_cards.h"
 #include "view/message_log.h"
 #include "view/popups.h"
 
@@ -57,6 +60,23 @@ void MakeBusyBattleFrame(Game& g) {
     AddPopup(g, 320, 200, "CRITICAL", 0);
     AddPopup(g, 420, 260, "GUARD", 301);
     g.awaiting_click = 1;
+}
+
+void MakeBusyBattleFrameWithCards(Game& g) {
+    MakeBusyBattleFrame(g);
+    fill_skill_table(g.skills);
+    fill_command_table(g.commands, g.skills);
+    for (int i = 0; i < 18; ++i) {
+        g.state.skill_order[i] = i;
+        g.state.skill_level[i] = 1 + i % 10;
+    }
+    ShowCards(g, kTechniqueCards);
+    for (CommandEntry& c : g.commands) {
+        c.x = c.target_x;  // already flown in
+        c.y = c.target_y;
+    }
+    g.pointer_x = g.commands[0].target_x + 10;
+    g.pointer_y = g.commands[0].target_y + 5;
 }
 
 }  // namespace quill::testing_support

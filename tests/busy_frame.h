@@ -9,4 +9,8 @@ namespace quill::testing_support {
 // several colours, live pop-ups and a waiting prompt.
 void MakeBusyBattleFrame(Game& g);
 
+// The same in the adventurer's turn: eighteen technique cards in place, the pointer over
+// the first, so its info box shows too.
+void MakeBusyBattleFrameWithCards(Game& g);
+
 }  // namespace quill::testing_support
