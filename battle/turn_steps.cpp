@@ -234,9 +234,8 @@ void PlayAreaMusic(Game& g) {
                       : level >= 25 ? 4
                       : level >= 20 ? 3
                                     : 2;
-    static constexpr const char* kTracks[] = {"map-low.mp3",  "map2-low.mp3",
-                                              "map3-low.mp3", "map4-low.mp3",
-                                              "map2another-low.mp3", "map6-low.mp3",
+    static constexpr const char* kTracks[] = {"map-low.mp3",  "map2-low.mp3",        "map3-low.mp3",
+                                              "map4-low.mp3", "map2another-low.mp3", "map6-low.mp3",
                                               "map7-low.mp3"};
     PlayMusic(g, kTracks[random(n)]);
 }

@@ -197,7 +197,7 @@ std::string ApplySpecialForm(Game& g, int32_t d, int32_t o) {
         slots(e, {{0, 54}, {4, 52}});
         return "extra.bmp";
     }
-    return d < 10 ? "free.bmp"
+    return d < 10   ? "free.bmp"
            : d < 20 ? "free2.bmp"
            : d < 30 ? "free3.bmp"
            : d < 40 ? "free4.bmp"

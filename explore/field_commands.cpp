@@ -47,8 +47,8 @@ void walk_on(Game& g) {
     ShowBackground(g, "op.bmp");
     g.sickness_points = g.sickness_points_start = random(5) + 3;
     LogLine(g, "うう、何か体がおかしい....");
-    LogLine(g, "冒険のし過ぎで、体調が悪くなったようだ!! 病気ポイント " +
-                   to_string(g.sickness_points));
+    LogLine(
+        g, "冒険のし過ぎで、体調が悪くなったようだ!! 病気ポイント " + to_string(g.sickness_points));
     ShowCards(g, kSicknessCards);
 }
 
@@ -143,6 +143,18 @@ void count_with_achievements(Game& g, int32_t& count, int32_t first_id) {
     }
 }
 
+// After a chest or treatment action: at 0 points the reward and the field cards; an
+// adventurer hurt to death there dies. Returns the points there were.
+int32_t check_outcome(Game& g, int32_t points, void (*solved)(Game&)) {
+    if (points < 1) {
+        solved(g);
+        ShowCards(g, kFieldCards);
+    } else if (g.adventurer().hp < 1) {
+        AdventurerDies(g);
+    }
+    return points;
+}
+
 }  // namespace
 
 void CommandCardClicked(Game& g, int32_t card) {
@@ -176,33 +188,23 @@ void CommandCardClicked(Game& g, int32_t card) {
 }
 
 int32_t ChestCheck(Game& g) {
-    const int32_t p = g.chest_points;
-    if (p < 1) {
+    return check_outcome(g, g.chest_points, [](Game& g) {
         ShowBackground(g, "trager2.bmp");
         PlaySound(g, "open.wav");
         LogLine(g, "開いた!!");
         GainMoney(g, random(g.state.distance_m / 10 + 100) + 10 * g.chest_points_start);
         count_with_achievements(g, g.state.chest_open_count, 489);
-        ShowCards(g, kFieldCards);
-    } else if (g.adventurer().hp < 1) {
-        AdventurerDies(g);
-    }
-    return p;
+    });
 }
 
 int32_t SicknessCheck(Game& g) {
-    const int32_t p = g.sickness_points;
-    if (p < 1) {
+    return check_outcome(g, g.sickness_points, [](Game& g) {
         ShowBackground(g, "op2.bmp");
         PlaySound(g, "heal.wav");
         LogLine(g, "体の調子が戻った!!");
         GainExp(g, random(g.state.distance_m / 30 + 10) + 2 * g.sickness_points_start);
         count_with_achievements(g, g.state.cure_count, 494);
-        ShowCards(g, kFieldCards);
-    } else if (g.adventurer().hp < 1) {
-        AdventurerDies(g);
-    }
-    return p;
+    });
 }
 
 }  // namespace quill

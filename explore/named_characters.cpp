@@ -179,9 +179,9 @@ void map6_bMouseDown(Game& g) {
 }
 
 void map7_bMouseDown(Game& g) {
-    meet_first(g, 7, "midori.bmp",
-               {{S(g, 5) >= 2 && S(g, 7) == 1, "更に濃き緑"},
-                {S(g, 5) >= 1 && S(g, 7) == 0, "緑"}});
+    meet_first(
+        g, 7, "midori.bmp",
+        {{S(g, 5) >= 2 && S(g, 7) == 1, "更に濃き緑"}, {S(g, 5) >= 1 && S(g, 7) == 0, "緑"}});
 }
 
 void map8_bMouseDown(Game& g) {
@@ -224,9 +224,9 @@ void Image3MouseDown(Game& g) {
 
 void Image4MouseDown(Game& g) {
     if (S(g, 12) < 1) return;
-    meet_first(g, 13, "ten.bmp",
-               {{S(g, 4) == 3 && S(g, 13) == 1, "天界からの使者再び"},
-                {S(g, 13) == 0, "天界からの使者"}});
+    meet_first(
+        g, 13, "ten.bmp",
+        {{S(g, 4) == 3 && S(g, 13) == 1, "天界からの使者再び"}, {S(g, 13) == 0, "天界からの使者"}});
 }
 
 void Image5MouseDown(Game& g) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +13,6 @@ namespace quill {
 namespace {
 
 const std::string kName = "テスト丸";
-
-// A line fits the message log when it takes at most 34 full-width characters.
-constexpr int kMaxLineBytes = 68;
 
 // How much a form says: the final battle and the island's cry say more before the fight,
 // and the final battle's after-lines are the ending of the story.
@@ -65,44 +64,6 @@ constexpr Form kForms[] = {
     {"執着するファンタジスタ", Kind::kPlain},
 };
 
-int CountWithName(const std::vector<std::string>& lines) {
-    int count = 0;
-    for (const std::string& line : lines) {
-        if (line.find(kName) != std::string::npos) ++count;
-    }
-    return count;
-}
-
-// True when the line holds nothing but half- and full-width spaces.
-bool IsBlank(std::string_view line) {
-    constexpr std::string_view kWideSpace = "　";
-    while (!line.empty()) {
-        if (line.front() == ' ') {
-            line.remove_prefix(1);
-        } else if (line.starts_with(kWideSpace)) {
-            line.remove_prefix(kWideSpace.size());
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Every line is real text that code page 932 holds and the log shows on one line, with no
-// name mark left behind and no line of spaces alone.
-void ExpectShowableLines(const std::vector<std::string>& lines, const std::string& what) {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        SCOPED_TRACE(what + " line " + std::to_string(i + 1) + ": " + line);
-        EXPECT_FALSE(line.empty());
-        EXPECT_TRUE(platform::to_cp932(line).has_value());
-        EXPECT_LE(platform::cp932_length(line), kMaxLineBytes);
-        EXPECT_EQ(line.find('{'), std::string::npos);
-        EXPECT_EQ(line.find('}'), std::string::npos);
-        EXPECT_FALSE(IsBlank(line));
-    }
-}
-
 TEST(BattleDialogue, EveryFormSaysEnoughAndNotTooMuch) {
     for (const Form& form : kForms) {
         SCOPED_TRACE(std::string(form.name));
@@ -123,8 +84,8 @@ TEST(BattleDialogue, EveryFormSaysEnoughAndNotTooMuch) {
 TEST(BattleDialogue, EveryLineShowsInTheLog) {
     for (const Form& form : kForms) {
         const BattleDialogue d = BattleDialogueFor(form.name, kName);
-        ExpectShowableLines(d.before, std::string(form.name) + " before");
-        ExpectShowableLines(d.after, std::string(form.name) + " after");
+        testing_support::ExpectShowableLogLines(d.before, std::string(form.name) + " before");
+        testing_support::ExpectShowableLogLines(d.after, std::string(form.name) + " after");
     }
 }
 
@@ -141,20 +102,23 @@ TEST(BattleDialogue, TheIslandsCryNamesTheAdventurer) {
     for (const Form& form : kForms) {
         if (form.kind != Kind::kMayday) continue;
         const BattleDialogue d = BattleDialogueFor(form.name, kName);
-        EXPECT_GE(CountWithName(d.before) + CountWithName(d.after), 1) << form.name;
+        EXPECT_GE(testing_support::CountLinesWith(d.before, kName) +
+                      testing_support::CountLinesWith(d.after, kName),
+                  1)
+            << form.name;
     }
 }
 
 TEST(BattleDialogue, TheEndingNamesTheAdventurerAndEndsQuietly) {
     const BattleDialogue d = BattleDialogueFor("天界からの使者", kName);
-    EXPECT_GE(CountWithName(d.before), 1);
-    EXPECT_GE(CountWithName(d.after), 3);
+    EXPECT_GE(testing_support::CountLinesWith(d.before, kName), 1);
+    EXPECT_GE(testing_support::CountLinesWith(d.after, kName), 3);
     ASSERT_FALSE(d.after.empty());
     // The last line is told, not spoken.
     EXPECT_EQ(d.after.back().find("「"), std::string::npos);
     // The same text without a name has no trace of the mark.
     const BattleDialogue unnamed = BattleDialogueFor("天界からの使者", "");
-    EXPECT_EQ(CountWithName(unnamed.after), 0);
+    EXPECT_EQ(testing_support::CountLinesWith(unnamed.after, kName), 0);
     EXPECT_EQ(unnamed.after.size(), d.after.size());
 }
 
@@ -170,7 +134,7 @@ TEST(BattleDialogue, TheInnkeeperHasFiveGreetings) {
         SCOPED_TRACE("greeting " + std::to_string(r));
         ASSERT_GE(lines.size(), 1u);
         EXPECT_LE(lines.size(), 2u);
-        ExpectShowableLines(lines, "greeting " + std::to_string(r));
+        testing_support::ExpectShowableLogLines(lines, "greeting " + std::to_string(r));
         // The greeting opens the innkeeper's words; the line with the price closes them.
         EXPECT_EQ(lines[0].rfind("「", 0), 0u);
         for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].rfind("　", 0), 0u);

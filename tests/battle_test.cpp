@@ -25,16 +25,8 @@ namespace {
 using testing_support::GameFixture;
 
 // A game on the island with a known adventurer, ready to fight.
-struct BattleFixture : GameFixture {
-    explicit BattleFixture(uint64_t seed = 7) {
-        WireHandlers(game);
-        FormCreate(game, seed);
-        game.screen_mode = kGame;
-        game.state.event_flags[0] = 1;
-        game.state.event_flags[1] = 1;
-        game.adventurer().name = "ルカ";
-        EnterIsland(game);
-    }
+struct BattleFixture : testing_support::LandedGame {
+    explicit BattleFixture(uint64_t seed = 7) : LandedGame(seed) {}
     // An enemy of the walk with one technique it can always pay for.
     void enemy(const char* name, int32_t hp = 50) {
         Combatant& e = game.enemy();
@@ -296,12 +288,12 @@ TEST(Battle, NamedEnemiesKeepTheirHabits) {
         int32_t id;  // -1: its own draw (technique 0 here)
     };
     const Case cases[] = {
-        {"奥博士・MAYDAY MODE", 3, 0, 59},   {"奥博士・MAYDAY MODE", 3, 1, -1},
-        {"奥博士・MAYDAY MODE", 2, 0, -1},   {"島・MAYDAY MODE", 1, 0, 202},
-        {"島・MAYDAY MODE", 2, 0, -1},       {"帰って来た毒蛾博士", 1, 0, 204},
-        {"マジカルアゲイン", 1, 0, 28},      {"マジカル", 2, 0, -1},
+        {"奥博士・MAYDAY MODE", 3, 0, 59},       {"奥博士・MAYDAY MODE", 3, 1, -1},
+        {"奥博士・MAYDAY MODE", 2, 0, -1},       {"島・MAYDAY MODE", 1, 0, 202},
+        {"島・MAYDAY MODE", 2, 0, -1},           {"帰って来た毒蛾博士", 1, 0, 204},
+        {"マジカルアゲイン", 1, 0, 28},          {"マジカル", 2, 0, -1},
         {"サニー・レイニーアゲイン", 11, 0, 38}, {"サニー・レイニー", 1, 0, -1},
-        {"天界からの使者再び", 6, 0, 229},   {"天界からの使者再び", 5, 0, -1},
+        {"天界からの使者再び", 6, 0, 229},       {"天界からの使者再び", 5, 0, -1},
     };
     for (const Case& c : cases) {
         BattleFixture f;

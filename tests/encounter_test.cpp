@@ -16,16 +16,8 @@ namespace {
 
 using testing_support::GameFixture;
 
-struct EncounterFixture : GameFixture {
-    EncounterFixture() {
-        WireHandlers(game);
-        FormCreate(game, 21);
-        game.screen_mode = kGame;
-        game.state.event_flags[0] = 1;
-        game.state.event_flags[1] = 1;
-        for (int flag = 30; flag <= 39; ++flag) game.state.event_flags[flag] = 1;
-        EnterIsland(game);
-    }
+struct EncounterFixture : testing_support::LandedGame {
+    EncounterFixture() : LandedGame(21) {}
 };
 
 TEST(Encounter, TechniqueSlotsByDistance) {
@@ -79,8 +71,8 @@ TEST(Encounter, TheWeakOnesAndTheirHp) {
     }
     EXPECT_TRUE(tiny);
     // The common draws show the walk's picture by distance.
-    for (auto [d, picture] : {std::pair{0, "free.bmp"}, {19, "free2.bmp"}, {35, "free4.bmp"},
-                              {50, "free6.bmp"}}) {
+    for (auto [d, picture] :
+         {std::pair{0, "free.bmp"}, {19, "free2.bmp"}, {35, "free4.bmp"}, {50, "free6.bmp"}}) {
         EXPECT_EQ(ApplySpecialForm(g, d, 50), picture) << d;
     }
 }

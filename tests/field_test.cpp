@@ -21,16 +21,8 @@ namespace {
 
 using testing_support::GameFixture;
 
-struct FieldFixture : GameFixture {
-    explicit FieldFixture(uint64_t seed = 11) {
-        WireHandlers(game);
-        FormCreate(game, seed);
-        game.screen_mode = kGame;
-        game.state.event_flags[0] = 1;
-        game.state.event_flags[1] = 1;
-        game.adventurer().name = "ルカ";
-        for (int flag = 30; flag <= 39; ++flag) game.state.event_flags[flag] = 1;  // told
-        EnterIsland(game);
+struct FieldFixture : testing_support::LandedGame {
+    explicit FieldFixture(uint64_t seed = 11) : LandedGame(seed) {
         LeaveMap(game);
         game.scene_kind = 1;
         game.sequence_step = 9;  // after a walk's battle: its end is pending
@@ -100,9 +92,9 @@ TEST(Field, GoingBackCostsByLevelAndDistance) {
     a.mp = 30;
     g.state.distance_m = 55;
     CommandCardClicked(g, 503);
-    EXPECT_EQ(a.tp, 90 - 6 * 11);         // six times max_tp / 10 + 1
-    EXPECT_EQ(a.mp, 30 - (5) - 5 * 4);    // once max_mp / 10 + 1, five times max_mp / 10
-    EXPECT_EQ(g.map_shown, 1);            // home on the island
+    EXPECT_EQ(a.tp, 90 - 6 * 11);       // six times max_tp / 10 + 1
+    EXPECT_EQ(a.mp, 30 - (5) - 5 * 4);  // once max_mp / 10 + 1, five times max_mp / 10
+    EXPECT_EQ(g.map_shown, 1);          // home on the island
     EXPECT_EQ(g.state.story_flags[1], 1);
 }
 
@@ -123,9 +115,8 @@ TEST(Field, TheRestCostsMpAndWaitsForItsClick) {
     EXPECT_GE(a.hp, 14);
     EXPECT_LE(a.hp, 15);
     EXPECT_EQ(g.awaiting_click, 1);
-    EXPECT_EQ(g.message_log[0].text,
-              "MP 1を使って休憩しました > HP +" + std::to_string(a.hp - 10) + " → " +
-                  std::to_string(a.hp));
+    EXPECT_EQ(g.message_log[0].text, "MP 1を使って休憩しました > HP +" + std::to_string(a.hp - 10) +
+                                         " → " + std::to_string(a.hp));
     ClickMainPicture(g, 5, 5, platform::MouseButton::Left);  // step 15: back to the cards
     EXPECT_EQ(g.command_mode, kFieldCards);
     // Without the MP: said so, and the cards come back after the click.
@@ -204,8 +195,8 @@ TEST(Field, DyingAtTheChestIsToldOnce) {
         CommandCardClicked(g, 504);
         if (!f.logged("手を怪我した")) continue;
         EXPECT_EQ(f.count("ルカは死んでしまった!!"), 1);
-        EXPECT_EQ(std::count(g.reports_sent.begin(), g.reports_sent.end(), "<死亡>ルカは死んだ...."),
-                  1);
+        EXPECT_EQ(
+            std::count(g.reports_sent.begin(), g.reports_sent.end(), "<死亡>ルカは死んだ...."), 1);
         EXPECT_EQ(g.game_over, 1);
         EXPECT_EQ(g.command_mode, 0);
         return;

@@ -205,13 +205,14 @@ TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
     for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
     // 冒険へ; one click to the first turn, which this seed gives to the adventurer.
     script += "wait 2\npress map_b1\nwait 3\nclick 100 200\nrelease\nwait 2\nlog " + dir +
-              "/start.log\nshot " + dir + "/start.png\nselect battle_list 0\npress Button1\nwait 2\n";
+              "/start.log\nshot " + dir +
+              "/start.png\nselect battle_list 0\npress Button1\nwait 2\n";
     for (int i = 0; i < 8; ++i) script += "click 100 200\nrelease\nwait 2\n";
     script += "log " + dir + "/turns.log\ndump " + dir + "/turns.json\nquit\n";
     std::string out;
-    ASSERT_EQ(run_command(std::string(QUILLMOOR_BINARY) + " --offscreen --turbo --seed 3 --folder " +
-                              program.path().string() + " --script " +
-                              write_script(folder, script).string(),
+    ASSERT_EQ(run_command(std::string(QUILLMOOR_BINARY) +
+                              " --offscreen --turbo --seed 3 --folder " + program.path().string() +
+                              " --script " + write_script(folder, script).string(),
                           &out),
               0)
         << out;

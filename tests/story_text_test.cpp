@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 #include <string>
 #include <vector>
 
@@ -11,31 +13,6 @@ namespace quill {
 namespace {
 
 const std::string kName = "テスト丸";
-
-// A line fits the message log when it takes at most 34 full-width characters.
-constexpr int kMaxLineBytes = 68;
-
-int CountWithName(const std::vector<std::string>& lines) {
-    int count = 0;
-    for (const std::string& line : lines) {
-        if (line.find(kName) != std::string::npos) ++count;
-    }
-    return count;
-}
-
-// Every line is real text that code page 932 holds and the log shows on one line, with no
-// name mark left behind.
-void ExpectShowableLines(const std::vector<std::string>& lines, const std::string& what) {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        SCOPED_TRACE(what + " line " + std::to_string(i + 1) + ": " + line);
-        EXPECT_FALSE(line.empty());
-        EXPECT_TRUE(platform::to_cp932(line).has_value());
-        EXPECT_LE(platform::cp932_length(line), kMaxLineBytes);
-        EXPECT_EQ(line.find('{'), std::string::npos);
-        EXPECT_EQ(line.find('}'), std::string::npos);
-    }
-}
 
 TEST(StoryArrival, HasThirtySixLinesWithTheFixedOnes) {
     const std::vector<std::string> lines = ArrivalSceneLines(kName);
@@ -50,13 +27,13 @@ TEST(StoryArrival, NamesTheAdventurer) {
     ASSERT_EQ(lines.size(), 36u);
     EXPECT_NE(lines[16].find(kName), std::string::npos);  // thrown into the sea
     EXPECT_NE(lines[29].find(kName), std::string::npos);  // carried ashore
-    EXPECT_GE(CountWithName(lines), 3);
-    EXPECT_EQ(CountWithName(ArrivalSceneLines("")), 0);
+    EXPECT_GE(testing_support::CountLinesWith(lines, kName), 3);
+    EXPECT_EQ(testing_support::CountLinesWith(ArrivalSceneLines(""), kName), 0);
 }
 
 TEST(StoryArrival, EveryLineShowsInTheLog) {
     const std::vector<std::string> lines = ArrivalSceneLines(kName);
-    ExpectShowableLines(lines, "arrival");
+    testing_support::ExpectShowableLogLines(lines, "arrival", true);  // its last line is a space
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         EXPECT_NE(lines[i].find_first_not_of(' '), std::string::npos) << "line " << i + 1;
     }
@@ -77,7 +54,8 @@ TEST(StoryChapters, OtherFlagsHaveNoChapter) {
 
 TEST(StoryChapters, EveryChapterNamesTheAdventurer) {
     for (int flag = 30; flag <= 39; ++flag) {
-        EXPECT_GE(CountWithName(StoryChapterLines(flag, kName)), 1) << "flag " << flag;
+        EXPECT_GE(testing_support::CountLinesWith(StoryChapterLines(flag, kName), kName), 1)
+            << "flag " << flag;
     }
     // The opening chapter speaks of the newcomer by name on its second line.
     EXPECT_EQ(StoryChapterLines(30, kName)[1].rfind(kName, 0), 0u);
@@ -88,7 +66,7 @@ TEST(StoryChapters, EveryChapterNamesTheAdventurer) {
 TEST(StoryChapters, EveryLineShowsInTheLog) {
     for (int flag = 30; flag <= 39; ++flag) {
         const std::vector<std::string> lines = StoryChapterLines(flag, kName);
-        ExpectShowableLines(lines, "chapter " + std::to_string(flag));
+        testing_support::ExpectShowableLogLines(lines, "chapter " + std::to_string(flag));
         for (const std::string& line : lines) {
             EXPECT_NE(line.find_first_not_of(' '), std::string::npos) << "flag " << flag;
         }

@@ -1,7 +1,15 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <fstream>
+#include <string_view>
+
+#include "explore/island.h"
+#include "platform/text_codec.h"
+#include "shell/startup.h"
+#include "shell/wiring.h"
 
 namespace quill::testing_support {
 
@@ -11,6 +19,17 @@ GameFixture::GameFixture() {
     game.folders = platform::Folders(folder.path());
     game.clock = &clock;
     game.dialogs = &dialogs;
+}
+
+LandedGame::LandedGame(uint64_t seed) {
+    WireHandlers(game);
+    FormCreate(game, seed);
+    game.screen_mode = kGame;
+    game.state.event_flags[0] = 1;  // an adventurer exists
+    game.state.event_flags[1] = 1;  // and has woken on the beach
+    for (int flag = 30; flag <= 39; ++flag) game.state.event_flags[flag] = 1;
+    game.adventurer().name = "ルカ";
+    EnterIsland(game);
 }
 
 ProgramFolder::ProgramFolder() {
@@ -24,6 +43,46 @@ ProgramFolder::ProgramFolder() {
             std::filesystem::create_symlink(entry.path(), folder.path() / "dat" / name);
         }
     }
+}
+
+namespace {
+
+// True when the line holds nothing but half- and full-width spaces.
+bool is_blank(std::string_view line) {
+    constexpr std::string_view kWideSpace = "　";
+    while (!line.empty()) {
+        if (line.front() == ' ') {
+            line.remove_prefix(1);
+        } else if (line.starts_with(kWideSpace)) {
+            line.remove_prefix(kWideSpace.size());
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void ExpectShowableLogLines(const std::vector<std::string>& lines, const std::string& what,
+                            bool blank_allowed) {
+    constexpr int kMaxLineBytes = 68;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        SCOPED_TRACE(what + " line " + std::to_string(i + 1) + ": " + line);
+        EXPECT_FALSE(line.empty());
+        EXPECT_TRUE(platform::to_cp932(line).has_value());
+        EXPECT_LE(platform::cp932_length(line), kMaxLineBytes);
+        EXPECT_EQ(line.find('{'), std::string::npos);
+        EXPECT_EQ(line.find('}'), std::string::npos);
+        if (!blank_allowed) EXPECT_FALSE(is_blank(line));
+    }
+}
+
+int CountLinesWith(const std::vector<std::string>& lines, const std::string& text) {
+    int count = 0;
+    for (const std::string& line : lines) count += line.find(text) != std::string::npos;
+    return count;
 }
 
 void write_bmp(const std::filesystem::path& path, const platform::Bitmap& picture) {

@@ -42,6 +42,12 @@ struct GameFixture {
     RecordingDialogs dialogs;
 };
 
+// A started game (wired, created with the seed) whose adventurer "ルカ" has landed on the
+// island; the story chapters count as told, so no chapter hides the map.
+struct LandedGame : GameFixture {
+    explicit LandedGame(uint64_t seed);
+};
+
 // A program folder for running the game binary: the build's pictures, a dat/ folder of its
 // own with the build's name list and sounds (so saves never touch the build folder).
 struct ProgramFolder {
@@ -52,6 +58,15 @@ struct ProgramFolder {
         return folder.path() / "dat" / name;
     }
 };
+
+// Every line is real text that code page 932 holds and the message log shows on one line
+// (at most 68 bytes: 34 full-width characters), with no name mark left behind; a line of
+// nothing but spaces only where blank lines are allowed.
+void ExpectShowableLogLines(const std::vector<std::string>& lines, const std::string& what,
+                            bool blank_allowed = false);
+
+// How many of the lines carry the text.
+int CountLinesWith(const std::vector<std::string>& lines, const std::string& text);
 
 // Writes a picture as a 24-bit BMP file.
 void write_bmp(const std::filesystem::path& path, const platform::Bitmap& picture);

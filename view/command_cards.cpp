@@ -60,10 +60,9 @@ void draw_info_box(Game& g, int32_t card) {
     const SkillRecord& t = g.skills[card];
     const auto font = [](Color c) { return platform::font_pt(FontFace::PGothic, 9, false, c); };
     const int32_t level = g.state.skill_level[card];
-    const std::string level_line = "技Lv: " + (level >= 10 ? std::string("MAX")
-                                                            : std::to_string(level)) +
-                                   "  発動: " + std::to_string(g.state.skill_use_count[card]) +
-                                   "回";
+    const std::string level_line =
+        "技Lv: " + (level >= 10 ? std::string("MAX") : std::to_string(level)) +
+        "  発動: " + std::to_string(g.state.skill_use_count[card]) + "回";
     const Color grey = Color::rgb(0x555555);
     const int w = std::max({Bitmap::text_width(t.name, font(grey)),
                             Bitmap::text_width(t.description, font(grey)),
@@ -78,7 +77,8 @@ void draw_info_box(Game& g, int32_t card) {
     right(12, t.name, grey);
     right(26, t.description, grey);
     int edge = 463;
-    if (t.tp_cost >= 1) edge -= right(40, " TP -" + std::to_string(t.tp_cost), Color::rgb(0x337733));
+    if (t.tp_cost >= 1)
+        edge -= right(40, " TP -" + std::to_string(t.tp_cost), Color::rgb(0x337733));
     if (t.mp_cost >= 1) right(40, " MP -" + std::to_string(t.mp_cost), Color::rgb(0x993366), edge);
     right(54, level_line, grey);
 }
