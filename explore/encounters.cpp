@@ -216,6 +216,7 @@ void PrepareEncounter(Game& g, int32_t d) {
     const int32_t level = g.combatants[0].level;
     e.present = 1;
     g.scene_kind = 1;
+    g.post_battle_lines.clear();  // a stranger of the walk has nothing to say afterwards
     e.name = PickEnemyName(g);
     e.exp = random(5) + 5;
     e.gold_reward = random(5) + 5 + d;

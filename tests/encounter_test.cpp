@@ -192,6 +192,16 @@ TEST(Encounter, NamedFormsCarryTheirNumbers) {
     EXPECT_EQ(FindNamedForm("山"), nullptr);
 }
 
+TEST(Encounter, AStrangerAfterANamedBattleSaysNothingAfterwards) {
+    EncounterFixture f;
+    Game& g = f.game;
+    g.state.story_flags[3] = 1;
+    g.form.Image1.on_mouse_down({platform::MouseButton::Left, 1, 1});
+    ASSERT_FALSE(g.post_battle_lines.empty());
+    PrepareEncounter(g, 4);
+    EXPECT_TRUE(g.post_battle_lines.empty());
+}
+
 TEST(Encounter, TheFreeSpotAtFiftyMetres) {
     EncounterFixture f;
     Game& g = f.game;
