@@ -49,10 +49,19 @@ void hoshio_bonus(Game& g) {
     if (HoshioSet(g, "人工ﾎｰｼｵの予測グラフ")) a.tp += 4;
 }
 
+// The enemy's gauges start from its own values, not from the last battle's.
+void show_enemy_gauges(Game& g) {
+    const Combatant& e = g.enemy();
+    g.shown.enemy_hp = e.hp;
+    g.shown.enemy_mp = e.mp;
+    g.shown.enemy_tp = e.tp;
+}
+
 }  // namespace
 
 void BeginBattle(Game& g) {
     g.enemy_shake = 0;
+    show_enemy_gauges(g);  // already during the lines before the battle
     PlayMusic(g, "not");
     g.form.map_box.visible = false;
     g.action_step = 0;
@@ -77,11 +86,8 @@ void BattleStartStep(Game& g) {
         PlayMusic(g, fifth ? "ap5-low.mp3" : "battle-low.mp3");
     }
     g.state.battle_count += 1;
-    // The enemy's gauges start from its own values, not from the last battle's.
+    show_enemy_gauges(g);
     const Combatant& e = g.enemy();
-    g.shown.enemy_hp = e.hp;
-    g.shown.enemy_mp = e.mp;
-    g.shown.enemy_tp = e.tp;
     const int32_t d = g.state.distance_m;
     std::string line = e.name + "が襲ってきた!! ";
     if (d >= 1) line += "(" + std::to_string(d) + "m地点)";

@@ -178,5 +178,9 @@ std::vector<Picture> drawAdventurers();
 QImage drawPetCat();
 QImage drawWispSpirit();
 QImage drawFlameSpirit();
+// The full-screen scenes of the walk, the battles and the island's characters (cg/*.bmp,
+// 640 x 480): the chest, the sickness, the inn, the shop, the wilds, the rare creatures and
+// the named characters.
+std::vector<Picture> drawBattleScenes();
 
 }  // namespace quillmoor::assetgen

@@ -30,6 +30,7 @@ std::vector<Picture> paintEverything() {
     out.push_back({QStringLiteral("pet0.bmp"), drawPetCat(), FileKind::Bmp});
     out.push_back({QStringLiteral("man0.bmp"), drawWispSpirit(), FileKind::Bmp});
     out.push_back({QStringLiteral("man1.bmp"), drawFlameSpirit(), FileKind::Bmp});
+    for (Picture& scene : drawBattleScenes()) out.push_back(std::move(scene));
     return out;
 }
 
