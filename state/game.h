@@ -16,6 +16,7 @@
 #include "state/combatant.h"
 #include "state/command_table.h"
 #include "state/form.h"
+#include "state/item_table.h"
 #include "state/game_state.h"
 #include "state/net_records.h"
 #include "state/skill_table.h"
@@ -96,6 +97,7 @@ struct Game {
     // the static tables
     SkillTable skills;
     CommandTable commands;
+    ItemTable items;
     std::array<std::string, kEncounterNames> encounter_names;
 
     Form form;

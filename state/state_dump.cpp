@@ -190,6 +190,31 @@ void dump_game_state(Json& j, const GameState& s) {
     j.close('}');
 }
 
+void dump_items(Json& j, const ItemTable& items) {
+    j.open('[');
+    for (const ItemRecord& r : items) {
+        j.open('{');
+        j.field("name", r.name);
+        j.field("description", r.description);
+        j.field("one_only", r.one_only);
+        j.field("price", r.price);
+        j.field("category", r.category);
+        j.field("amount", r.amount);
+        j.field("requires_item", r.requires_item);
+        j.field("combo_power", r.combo_power);
+        j.field("magic_power", r.magic_power);
+        j.field("mp_on_miss", r.mp_on_miss);
+        j.field("accessory_hit", r.accessory_hit);
+        j.field("guard", r.guard);
+        j.field("critical", r.critical);
+        j.field("defence", r.defence);
+        j.field("hit_evasion", r.hit_evasion);
+        j.field("attack", r.attack);
+        j.close('}');
+    }
+    j.close(']');
+}
+
 void dump_run(Json& j, const Game& g) {
     j.open('{');
     j.field("screen_mode", g.screen_mode);
@@ -225,6 +250,8 @@ std::string StateDump(const Game& g) {
     dump_game_state(j, g.state);
     j.key("run");
     dump_run(j, g);
+    j.key("items");
+    dump_items(j, g.items);
     j.close('}');
     return j.take() + "\n";
 }

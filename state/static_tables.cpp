@@ -5,7 +5,7 @@ namespace quill {
 void fill_static_tables(Game& g) {
     fill_skill_table(g.skills);
     fill_command_table(g.commands, g.skills);
-    // The item catalogue is filled here in the same pass once the game has one.
+    fill_item_table(g.items);
 }
 
 }  // namespace quill

@@ -113,6 +113,32 @@ TEST(Battle, EitherSideMayStartAndTurnsAlternate) {
     EXPECT_TRUE(f.logged("＞踏みつぶす"));
 }
 
+TEST(Battle, TheArmourStrengthensWhicheverSideStarts) {
+    int seen[2] = {0, 0};
+    for (uint64_t seed = 1; seed <= 12; ++seed) {
+        BattleFixture f(seed);
+        Game& g = f.game;
+        LeaveMap(g);
+        g.scene_kind = 1;
+        f.enemy("ククル", 50);
+        g.enemy().tp = 10;
+        Combatant& a = g.adventurer();
+        a.armour = FindItemByName(g.items, "間蘇の鎧");
+        ASSERT_NE(a.armour, 0);
+        a.hp = 10;
+        a.tp = 10;
+        BeginBattle(g);
+        const int side = g.active_side;
+        seen[side] += 1;
+        // HP +2 and TP +5 to the side that acts first, looked up by the adventurer's armour.
+        EXPECT_EQ(g.combatants[side].hp, side == 0 ? 12 : 52);
+        EXPECT_EQ(g.combatants[side].tp, 15);
+        EXPECT_EQ(g.combatants[1 - side].tp, 10);
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+}
+
 TEST(Battle, AFaintedActorLosesExactlyOneTurn) {
     BattleFixture f;
     Game& g = f.game;

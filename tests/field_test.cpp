@@ -109,6 +109,11 @@ TEST(Field, TheRestCostsMpAndWaitsForItsClick) {
     EXPECT_EQ(RestCost(g), 1);
     a.max_mp = 50;
     EXPECT_EQ(RestCost(g), 11);
+    // All five accessories of the rest lower it by five.
+    const int32_t rest_hoshio[] = {725, 825, 726, 711, 811};
+    for (int i = 0; i < 5; ++i) g.state.hoshio_slots[i] = rest_hoshio[i];
+    EXPECT_EQ(RestCost(g), 6);
+    g.state.hoshio_slots.fill(0);
     a.max_mp = 4;
     CommandCardClicked(g, 502);
     EXPECT_EQ(a.mp, 3);

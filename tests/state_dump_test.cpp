@@ -1,5 +1,6 @@
 // The state dump that scripts read: every field under its name, arrays as arrays.
 #include "state/state_dump.h"
+#include "state/item_table.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -119,6 +120,21 @@ TEST(StateDump, EveryPartUnderItsNames) {
     EXPECT_EQ(run["walks_since_inn"].toInt(), 12);
     EXPECT_EQ(run["turn_count"].toInt(), 3);
     EXPECT_EQ(run["sequence_step"].toInt(), 6);
+}
+
+TEST(StateDump, TheCatalogueByIdWithEveryField) {
+    testing_support::GameFixture f;
+    fill_item_table(f.game.items);
+    const QJsonArray items = parse(StateDump(f.game))["items"].toArray();
+    ASSERT_EQ(items.size(), 1000);
+    const QJsonObject blade = items[7].toObject();
+    EXPECT_EQ(blade.size(), 16);
+    EXPECT_EQ(blade["name"].toString(), QStringLiteral("青白い刀"));
+    EXPECT_EQ(blade["hit_evasion"].toInt(), 20);
+    EXPECT_EQ(blade["requires_item"].toInt(), 6);
+    EXPECT_EQ(blade["category"].toInt(), 1);
+    EXPECT_EQ(items[0].toObject()["category"].toInt(), -1);
+    EXPECT_EQ(items[658].toObject()["amount"].toInt(), 9);
 }
 
 }  // namespace
