@@ -3,6 +3,7 @@
 #include <string>
 
 #include "battle/sequencer.h"
+#include "battle/techniques.h"
 #include "battle/turn_steps.h"
 #include "items/achievements.h"
 #include "items/worn_items.h"
@@ -69,11 +70,14 @@ void escape(Game& g) {
     const int32_t chance = g.state.char_type == 2 ? 60 : 50;
     if (chance >= platform::random(100) && g.scene_kind == 1) {
         LogLine(g, "逃亡成功!!");
-        int32_t& escapes = g.state.escape_count;
-        escapes += 1;
-        const int32_t thresholds[] = {9, 19, 49, 99, 199};
-        for (int i = 0; i < 5; ++i) {
-            if (escapes > thresholds[i]) GrantAchievement(g, 415 + i);
+        // Only the adventurer's own escapes count.
+        if (g.active_side == 0) {
+            int32_t& escapes = g.state.escape_count;
+            escapes += 1;
+            const int32_t thresholds[] = {9, 19, 49, 99, 199};
+            for (int i = 0; i < 5; ++i) {
+                if (escapes > thresholds[i]) GrantAchievement(g, 415 + i);
+            }
         }
         g.action_step = 0;
         EndStoryBattleStep(g);
@@ -83,15 +87,14 @@ void escape(Game& g) {
     EndAction(g);
 }
 
-// The technique's own work at one of its steps (3, 4, 5). The techniques that are not
-// performed yet end at their first step of work, so the turn goes on.
+// The technique's own work at one of its steps (3, 4, 5).
 void technique_step(Game& g, int32_t step) {
     if (step < 3) return;  // an action's second advance has no work of its own
     if (g.action_technique == 22) {
         escape(g);
         return;
     }
-    EndAction(g);
+    RunTechniqueStep(g, step);
 }
 
 }  // namespace

@@ -36,6 +36,12 @@ void cgMouseMove(Game& g, const platform::MouseEvent& e) {
 bool ConsumeWait(Game& g) {
     if (g.awaiting_click != 1) return false;
     g.awaiting_click = 0;
+    // A line that waited in the middle of an action (the pet taking a blow): the click goes
+    // on with the action, never runs the turn's next step over an unfinished one.
+    if (g.action_step > 0) {
+        g.button_held = 1;
+        return true;
+    }
     RunStep(g);
     return true;
 }
