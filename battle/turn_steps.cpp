@@ -142,6 +142,13 @@ void TurnStartStep(Game& g) {
 }
 
 void MoveCheckStep(Game& g) {
+    // Someone already fell (the pet's blow at the turn's start): that is settled before a
+    // lost turn could skip the check.
+    if (g.enemy().hp <= 0 || g.adventurer().hp <= 0) {
+        g.sequence_step = 4;
+        RunStep(g);
+        return;
+    }
     Combatant& actor = g.combatants[g.active_side == 1 ? 1 : 0];
     if (actor.status[kParalysis] >= 1 && random(2) == 0) {
         actor.status[kParalysis] -= 1;

@@ -37,6 +37,11 @@ void ClampPlayerState(Game& g) {
 
     clamp_pools(g.adventurer(), AdventurerTpCeiling(g));
     clamp_pools(g.enemy(), kEnemyTpCeiling);
+    // The three counters that only ever grow by use (山ぼうぎょ's guard stance, パワー's
+    // power, セブンガード's guard up) stop at 9.
+    for (Combatant* c : {&g.adventurer(), &g.enemy()}) {
+        for (Status s : {kGuardStance, kPower, kGuardUp}) c->status[s] = std::min(c->status[s], 9);
+    }
 
     Combatant& p = g.pet();
     p.level = std::min(p.level, 99);

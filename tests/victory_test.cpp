@@ -1,0 +1,191 @@
+// The end of a turn: statuses ticking, revival, death, victory with its rewards, level-up.
+#include <gtest/gtest.h>
+
+#include "battle/sequencer.h"
+#include "battle/statuses.h"
+#include "battle/victory.h"
+#include "explore/island.h"
+#include "platform/random.h"
+#include "shell/input.h"
+#include "test_support.h"
+#include "view/message_log.h"
+
+namespace quill {
+namespace {
+
+struct TurnFixture : testing_support::LandedGame {
+    TurnFixture() : LandedGame(3) {
+        LeaveMap(game);
+        game.in_battle = 1;
+        game.scene_kind = 1;
+        Combatant& e = game.enemy();
+        e = Combatant{};
+        e.name = "ククル";
+        e.present = 1;
+        e.max_hp = e.hp = 200;
+        e.exp = 7;
+        e.gold_reward = 10;
+        e.technique_slots = {0, 0, 0, 0, 0};
+        Combatant& a = game.adventurer();
+        a.max_hp = a.hp = 100;
+    }
+    ~TurnFixture() { platform::script_random({}); }
+    bool logged(const std::string& text) const {
+        for (const std::string& l : LogLines(game)) {
+            if (l == text) return true;
+        }
+        return false;
+    }
+};
+
+TEST(Statuses, ParalysisBlocksOrCountsDown) {
+    for (auto [draw, blocked] : {std::pair{0, true}, {1, false}}) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.active_side = 1;
+        g.enemy().status[kParalysis] = 2;
+        g.sequence_step = 1;
+        platform::script_random({draw});
+        RunStep(g);
+        EXPECT_EQ(f.logged("ククルは麻痺していて動けなかった...."), blocked);
+        EXPECT_EQ(g.enemy().status[kParalysis], 1);  // at the block, or in the countdown
+        EXPECT_EQ(g.action_step, blocked ? 0 : 1);   // a free turn goes on to its choice
+    }
+}
+
+TEST(Statuses, AnElementGuardTakesATenthOfPoisonAndBurnAndAFifthOfArrows) {
+    struct Case {
+        Status status;
+        int32_t guard;
+        std::vector<int32_t> draws;
+        const char* line;
+    };
+    const Case cases[] = {
+        {kPoison, 0, {1}, "ククルに毒ダメージ＞ 3"},
+        {kPoison, 2, {1}, "ククルに毒ダメージ＞ 0"},             // 3 / 10
+        {kDeadlyPoison, 2, {1, 0}, "ククルに劇毒ダメージ＞ 0"},  // 7 / 10
+        {kBurn, 0, {1}, "ククルに火傷ダメージ＞ 4"},
+        {kBurn, 2, {1}, "ククルに火傷ダメージ＞ 0"},
+        {kKinnaraArrows, 2, {1}, "ククルに 1ダメージ"},  // 6 / 5
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.active_side = 1;
+        g.enemy().element_guard = c.guard;
+        g.enemy().status[c.status] = 1;
+        platform::script_random(c.draws);
+        RunTurnStatuses(g);
+        EXPECT_TRUE(f.logged(c.line)) << c.line;
+        EXPECT_EQ(g.enemy().status[c.status], 0) << c.line;
+    }
+}
+
+TEST(Statuses, OnlyAtExactlyOneDoSureHitAndDodgeAct) {
+    TurnFixture f;
+    Game& g = f.game;
+    g.enemy().status[kDodge] = 2;  // shown, but never acts
+    g.active_side = 1;
+    RunTurnStatuses(g);
+    EXPECT_EQ(g.enemy().status[kDodge], 2);  // no countdown either
+}
+
+TEST(Victory, ThePromiseRevivesAFallenEnemyWithOneHp) {
+    TurnFixture f;
+    Game& g = f.game;
+    g.enemy().hp = 0;
+    g.enemy().status[kPromise] = 3;
+    g.sequence_step = 4;
+    RunStep(g);
+    EXPECT_TRUE(f.logged("ククルを倒した!!"));
+    EXPECT_TRUE(f.logged("....かと思いきや、復活を遂げた!!"));
+    EXPECT_EQ(g.enemy().hp, 1);
+    EXPECT_EQ(g.enemy().status[kPromise], 0);
+    EXPECT_EQ(g.enemy().present, 1);  // and fights on
+}
+
+TEST(Victory, TheRewardsOfAFallenEnemyGoToTheAdventurer) {
+    for (int32_t side : {0, 1}) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.state.char_type = 2;  // no bonus on money
+        g.active_side = side;   // it may fall on its own turn (poison, thorns)
+        g.enemy().hp = 0;
+        g.enemy().reward_rank = 2;
+        g.merchant_visited = {1, 1};
+        const int32_t money = g.state.money, exp = g.adventurer().exp;
+        g.sequence_step = 4;
+        RunStep(g);
+        EXPECT_TRUE(f.logged("ククルを倒した!!"));
+        EXPECT_EQ(g.state.money, money + 4 * 10 + 100);  // rank 2: 4 x gold + 100
+        EXPECT_EQ(g.adventurer().exp, exp + 14);         // rank 1 and up: twice
+        EXPECT_EQ(g.enemy().exp, 7);
+        EXPECT_EQ(g.enemy().present, 0);
+        EXPECT_EQ(g.merchant_visited, (std::array<int32_t, 2>{0, 0}));
+        EXPECT_EQ(g.awaiting_click, 1);
+    }
+}
+
+TEST(Victory, AFallenEnemyIsSettledBeforeALostTurnSkipsTheCheck) {
+    TurnFixture f;
+    Game& g = f.game;
+    g.active_side = 0;
+    g.adventurer().status[kFaint] = 1;
+    g.enemy().hp = 0;  // the pet's blow at the start of the turn
+    g.sequence_step = 1;
+    RunStep(g);
+    EXPECT_TRUE(f.logged("ククルを倒した!!"));
+    EXPECT_EQ(g.enemy().present, 0);
+}
+
+TEST(LevelUp, ExperienceNeededCapAndMaxMp) {
+    struct Case {
+        int32_t level, exp, max_mp;
+        bool levels;
+        int32_t new_max_mp;
+    };
+    const Case cases[] = {
+        {1, 109, 10, false, 10},  {1, 110, 10, true, 11},  // to level 2, even: +1 MP
+        {2, 130, 10, true, 10},                            // to 3, odd: none
+        {98, 1080, 10, true, 10}, {98, 1079, 10, false, 10}, {99, 5000, 10, false, 10},  // the cap
+        {49, 600, 50, true, 50},  // MP stops at 50
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        Combatant& a = g.adventurer();
+        a.level = c.level;
+        a.exp = c.exp;
+        a.max_mp = c.max_mp;
+        const int32_t bp = g.state.bonus_points;
+        g.sequence_step = 5;
+        RunStep(g);
+        EXPECT_EQ(a.level, c.levels ? c.level + 1 : c.level) << c.level << " " << c.exp;
+        EXPECT_EQ(a.max_mp, c.new_max_mp) << c.level;
+        if (c.levels) {
+            EXPECT_EQ(a.exp, 1);
+            EXPECT_EQ(g.state.bonus_points, bp + 1);
+            EXPECT_EQ(g.reports_sent.back(),
+                      "<LVUP>ルカはLV " + std::to_string(a.level) + "になった");
+        }
+    }
+}
+
+TEST(Defeat, DeathEndsTheGameAndTheClickGoesBackToTheTitle) {
+    TurnFixture f;
+    Game& g = f.game;
+    g.adventurer().hp = 0;
+    const int32_t deaths = g.state.death_count;
+    g.sequence_step = 4;
+    RunStep(g);
+    EXPECT_EQ(g.game_over, 1);
+    EXPECT_TRUE(f.logged("ルカは死んでしまった!!"));
+    EXPECT_EQ(g.reports_sent.back(), "<死亡>ルカは死んだ....");
+    ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
+    EXPECT_EQ(g.screen_mode, kTitle);
+    EXPECT_EQ(g.state.death_count, deaths + 1);
+    EXPECT_EQ(g.game_over, 0);
+}
+
+}  // namespace
+}  // namespace quill
