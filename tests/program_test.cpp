@@ -237,6 +237,72 @@ TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
     EXPECT_EQ(dump["run"].toObject()["active_side"].toInt(), 0);
 }
 
+// my.dat's lines, and the file again from them.
+std::vector<std::string> save_lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+TEST(Program, AnAdventurerFightsLevelsUpDiesAndComesBackToTheTitle) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const auto dir = folder.path().string();
+    const std::string run = "--folder " + program.path().string() + " --script ";
+    std::string out;
+    std::string make =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\n";
+    for (int i = 0; i < 40; ++i) make += "click 320 200\nrelease\nwait 1\n";
+    ASSERT_EQ(run_command(game(run + write_script(folder, make + "quit\n").string()), &out), 0)
+        << out;
+    // One victory short of the first level: experience 99 of 100 (the checksum follows).
+    auto lines = save_lines(read_all(program.dat("my.dat")));
+    ASSERT_EQ(lines.size(), 7601u);
+    lines[5431 - 1] = "99";
+    lines[5465 - 1] = std::to_string(std::stoll(lines[5465 - 1]) + 99);
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    std::ofstream(program.dat("my.dat"), std::ios::binary) << bytes;
+
+    // From the title onto the island and out; then one place clicked over and over: the
+    // first card (the first technique in a battle, "進む" after it) or an acknowledgement.
+    std::string play = "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 3\npress map_b1\nwait 2\n";
+    for (int i = 1; i <= 400; ++i) {
+        play += "click 550 15\nwait 2\nrelease\nwait 1\n";
+        if (i % 10 == 0) play += "dump " + dir + "/d" + std::to_string(i) + ".json\n";
+    }
+    play += "quit\n";
+    ASSERT_EQ(run_command(game(run + write_script(folder, play).string()), &out), 0) << out;
+    EXPECT_EQ(out.find("データが壊れています"), std::string::npos) << out;
+
+    int32_t best_level = 0, deaths = 0, battles = 0;
+    QJsonObject last;
+    for (int i = 10; i <= 400; i += 10) {
+        const QJsonObject d =
+            QJsonDocument::fromJson(
+                QByteArray::fromStdString(read_all(dir + "/d" + std::to_string(i) + ".json")))
+                .object();
+        best_level = std::max(best_level, d["combatants"].toArray()[0].toObject()["level"].toInt());
+        battles = std::max(battles, d["game_state"].toObject()["battle_count"].toInt());
+        deaths = std::max(deaths, d["game_state"].toObject()["death_count"].toInt());
+        last = d;
+    }
+    EXPECT_GE(best_level, 1);  // a level-up on the way
+    EXPECT_GE(battles, 2);     // several battles
+    EXPECT_EQ(deaths, 1);      // and a death, counted on the way back through the title
+    EXPECT_EQ(last["run"].toObject()["map_shown"].toInt(), 1);  // and the island again
+    EXPECT_EQ(last["run"].toObject()["game_over"].toInt(), 0);
+    // The save is whole: 7601 lines that load (the checksum holds), never written over by
+    // the death (the level-up was never saved).
+    const auto after = save_lines(read_all(program.dat("my.dat")));
+    EXPECT_EQ(after.size(), 7601u);
+    EXPECT_EQ(after[5431 - 1], "99");
+}
+
 TEST(Program, ScriptMistakesFoundWhileRunningStopTheRun) {
     TempFolder folder;
     testing_support::ProgramFolder program;
