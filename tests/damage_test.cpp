@@ -13,45 +13,11 @@
 namespace quill {
 namespace {
 
-// A battle in progress: the adventurer (side 0) against a plain enemy (side 1), nothing
-// worn, no statuses; the technique in progress is 踏みつぶす (no element, not magic).
-struct DamageFixture : testing_support::LandedGame {
-    DamageFixture() : LandedGame(1) {
-        LeaveMap(game);
-        game.in_battle = 1;
-        game.scene_kind = 1;
-        Combatant& e = game.enemy();
-        e = Combatant{};
-        e.name = "ククル";
-        e.present = 1;
-        e.max_hp = e.hp = 500;
-        e.element = 0;
-        Combatant& a = game.adventurer();
-        a.max_hp = a.hp = 100;
-        a.attack = 0;
-        a.hit = 0;
-        a.evasion = 0;
-        game.action_technique = 0;
-    }
-    ~DamageFixture() { platform::script_random({}); }
+// The battle of the tests, the technique in progress 踏みつぶす (no element, not magic).
+struct DamageFixture : testing_support::InBattle {
+    DamageFixture() : InBattle(1, 500) {}
     std::vector<std::string> lines() const { return LogLines(game); }
-    bool logged(const std::string& text) const {
-        for (const std::string& l : lines()) {
-            if (l == text) return true;
-        }
-        return false;
-    }
-    std::string joined() const {
-        std::string all;
-        for (const std::string& l : lines()) all += l + " | ";
-        return all;
-    }
-    bool logged_start(const std::string& start) const {
-        for (const std::string& l : lines()) {
-            if (l.rfind(start, 0) == 0) return true;
-        }
-        return false;
-    }
+    std::string joined() const { return joined_log(); }
 };
 
 TEST(Damage, TheHitChanceIsClampedThenJittered) {

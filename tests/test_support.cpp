@@ -7,9 +7,11 @@
 #include <string_view>
 
 #include "explore/island.h"
+#include "platform/random.h"
 #include "platform/text_codec.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
+#include "view/message_log.h"
 
 namespace quill::testing_support {
 
@@ -30,6 +32,46 @@ LandedGame::LandedGame(uint64_t seed) {
     for (int flag = 30; flag <= 39; ++flag) game.state.event_flags[flag] = 1;
     game.adventurer().name = "ルカ";
     EnterIsland(game);
+}
+
+InBattle::InBattle(uint64_t seed, int32_t enemy_hp) : LandedGame(seed) {
+    LeaveMap(game);
+    game.in_battle = 1;
+    game.scene_kind = 1;
+    Combatant& e = game.enemy();
+    e = Combatant{};
+    e.name = "ククル";
+    e.present = 1;
+    e.max_hp = e.hp = enemy_hp;
+    e.technique_slots = {0, 0, 0, 0, 0};
+    Combatant& a = game.adventurer();
+    a.max_hp = a.hp = 100;
+    a.attack = a.hit = a.evasion = 0;
+    game.action_technique = 0;
+}
+
+InBattle::~InBattle() {
+    platform::script_random({});
+}
+
+bool InBattle::logged(const std::string& line) const {
+    for (const std::string& l : LogLines(game)) {
+        if (l == line) return true;
+    }
+    return false;
+}
+
+bool InBattle::logged_start(const std::string& start) const {
+    for (const std::string& l : LogLines(game)) {
+        if (l.rfind(start, 0) == 0) return true;
+    }
+    return false;
+}
+
+std::string InBattle::joined_log() const {
+    std::string all;
+    for (const std::string& l : LogLines(game)) all += l + " | ";
+    return all;
 }
 
 ProgramFolder::ProgramFolder() {

@@ -48,6 +48,18 @@ struct LandedGame : GameFixture {
     explicit LandedGame(uint64_t seed);
 };
 
+// A battle at a spot of the walk: the adventurer "ルカ" (100 HP, nothing worn) against
+// "ククル", a plain enemy of hp HP with only technique 0; no statuses. Scripted draws are
+// dropped at the end.
+struct InBattle : LandedGame {
+    InBattle(uint64_t seed, int32_t enemy_hp);
+    ~InBattle();
+    // True when the message log holds the line (or a line that starts with it).
+    bool logged(const std::string& line) const;
+    bool logged_start(const std::string& start) const;
+    std::string joined_log() const;
+};
+
 // A program folder for running the game binary: the build's pictures, a dat/ folder of its
 // own with the build's name list and sounds (so saves never touch the build folder).
 struct ProgramFolder {

@@ -13,28 +13,10 @@
 namespace quill {
 namespace {
 
-struct TurnFixture : testing_support::LandedGame {
-    TurnFixture() : LandedGame(3) {
-        LeaveMap(game);
-        game.in_battle = 1;
-        game.scene_kind = 1;
-        Combatant& e = game.enemy();
-        e = Combatant{};
-        e.name = "ククル";
-        e.present = 1;
-        e.max_hp = e.hp = 200;
-        e.exp = 7;
-        e.gold_reward = 10;
-        e.technique_slots = {0, 0, 0, 0, 0};
-        Combatant& a = game.adventurer();
-        a.max_hp = a.hp = 100;
-    }
-    ~TurnFixture() { platform::script_random({}); }
-    bool logged(const std::string& text) const {
-        for (const std::string& l : LogLines(game)) {
-            if (l == text) return true;
-        }
-        return false;
+struct TurnFixture : testing_support::InBattle {
+    TurnFixture() : InBattle(3, 200) {
+        game.enemy().exp = 7;
+        game.enemy().gold_reward = 10;
     }
 };
 
