@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "audio/sound.h"
 #include "battle/sequencer.h"
 #include "battle/techniques.h"
 #include "battle/turn_steps.h"
 #include "items/achievements.h"
+#include "items/score.h"
 #include "items/worn_items.h"
 #include "platform/random.h"
 #include "view/message_log.h"
@@ -108,9 +110,34 @@ void PerformStep(Game& g) {
     technique_step(g, s + 1);
 }
 
-void EndAction(Game& g) {
+// The use milestones: at these counts a technique of the adventurer's pays its points and
+// a bonus, and the battle waits for the click.
+void CheckUseMilestone(Game& g) {
     g.action_step = 0;
+    const int32_t id = g.action_technique;
+    if (g.active_side == 0 && g.milestone_suppressed == 0 && id >= 0 && id < kSkillIds) {
+        const int32_t uses = g.state.skill_use_count[id];
+        const std::pair<int32_t, int32_t> milestones[] = {{99, 10},  {199, 20}, {299, 30},
+                                                          {399, 40}, {499, 50}, {999, 100}};
+        for (auto [count, bonus] : milestones) {
+            if (uses != count) continue;
+            PlaySound(g, "reaitem2.wav");
+            const int32_t points = g.skills[id].score_value + bonus;
+            AddScore(g, points);
+            LogColouredLine(g,
+                            "技『" + g.skills[id].name + "』の発動回数が" + std::to_string(count) +
+                                "回を達成!! > 得点 +" + std::to_string(points),
+                            "pink2");
+            g.awaiting_click = 1;
+            return;
+        }
+    }
+    g.milestone_suppressed = 0;
     Arm(g, 1);
+}
+
+void EndAction(Game& g) {
+    CheckUseMilestone(g);
 }
 
 }  // namespace quill

@@ -9,7 +9,9 @@ namespace quill {
 // and an advance is requested, and consumes the advance.
 void PerformStep(Game& g);
 
-// Ends the action in progress: the turn goes on at the next advance.
+// Ends the action in progress: a use milestone is paid and waits for its click, or the turn
+// goes on at the next advance.
 void EndAction(Game& g);
+void CheckUseMilestone(Game& g);
 
 }  // namespace quill

@@ -533,6 +533,7 @@ void run(Act& x) {
             g.action_technique = random(52);
             g.action_step = 1;
             g.button_held = 1;
+            g.milestone_suppressed = 1;
             return;
         case 53:  // 何もせず
             x.log(A.name + "はただじっと……、そうただじっと。");

@@ -12,7 +12,7 @@ void CheckCombination(Game& g) {
 
 void RegisterGrowthSteps(Game& g) {
     RegisterStep(g, 3, CheckCombination);
-    g.learn_techniques = LearnTechniques;
+    g.learn_techniques = GrantBattleReward;
 }
 
 }  // namespace quill

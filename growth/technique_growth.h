@@ -1,12 +1,23 @@
-// Techniques learned after a won battle, and the milestones of their use.
+// The growth of the adventurer's techniques: what a won battle teaches, and strengthening
+// a technique with BP.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "state/game.h"
 
 namespace quill {
 
-// After the enemy fell and its lines were told: techniques learned, ホーシオ and BP; then
-// the battle goes on to the item find.
-void LearnTechniques(Game& g);
+// After the enemy fell and its lines were told: now and then a new technique, a natural
+// ホーシオ or one BP, with its line and a wait for the click; else the battle goes on.
+void GrantBattleReward(Game& g);
+
+// The chance 1/b of the technique roll after a battle.
+int32_t TechniqueRollChance(const Game& g);
+
+// Raises the technique one level for one BP. Returns what the detail box says when it
+// cannot ("BPがありません", "これ以上強化できません"), or nothing when it was raised.
+std::string StrengthenTechnique(Game& g, int32_t id);
 
 }  // namespace quill

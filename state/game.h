@@ -136,6 +136,7 @@ struct Game {
     int32_t walks_since_inn = 0;  // encounters since the last night at the inn
     int32_t action_step = 0;
     int32_t action_technique = 0;
+    int32_t milestone_suppressed = 0;  // ＭＲＬ handed over: no use milestone this time
 
     // the story line queue of the sequencer: one line per advance, from index 0 at step -1
     std::vector<std::string> story_lines;

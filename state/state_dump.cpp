@@ -234,6 +234,7 @@ void dump_run(Json& j, const Game& g) {
     j.field("button_held", g.button_held);
     j.field("turn_pending", g.turn_pending);
     j.field("tick_count", g.tick_count);
+    j.field("milestone_suppressed", g.milestone_suppressed);
     j.close('}');
 }
 

@@ -1,0 +1,124 @@
+// The growth of techniques: the reward after a won battle, use milestones, strengthening.
+#include <gtest/gtest.h>
+
+#include "battle/perform.h"
+#include "growth/technique_growth.h"
+#include "platform/random.h"
+#include "test_support.h"
+#include "view/message_log.h"
+
+namespace quill {
+namespace {
+
+struct GrowthFixture : testing_support::InBattle {
+    GrowthFixture() : InBattle(4, 50) {}
+    void learn(int count) {
+        int learned = 0;
+        for (int id = 0; id < 100 && learned < count; ++id) {
+            game.state.skill_level[id] = game.skills[id].name.empty() ? 0 : 1;
+            learned += game.state.skill_level[id];
+        }
+        for (int id = 0; id < 100; ++id) {
+            if (learned > count && game.state.skill_level[id]) {
+                game.state.skill_level[id] = 0;
+                --learned;
+            }
+        }
+    }
+};
+
+TEST(Growth, TheChanceOfANewTechnique) {
+    struct Case {
+        int32_t level, learned, scene;
+        int32_t b;
+    };
+    const Case cases[] = {{1, 0, 1, 18}, {20, 9, 1, 37}, {20, 9, 4, 18}, {20, 10, 1, 75}};
+    for (const Case& c : cases) {
+        GrowthFixture f;
+        f.game.adventurer().level = c.level;
+        f.game.state.skill_level.fill(0);
+        f.learn(c.learned);
+        f.game.scene_kind = c.scene;
+        EXPECT_EQ(TechniqueRollChance(f.game), c.b) << c.level << " " << c.learned;
+    }
+}
+
+TEST(Growth, TheRewardsAfterABattle) {
+    // The technique roll teaches a named technique not known yet.
+    GrowthFixture f;
+    Game& g = f.game;
+    g.sequence_step = 7;
+    platform::script_random({0, 9});  // the roll hits; technique 9, ほのお
+    GrantBattleReward(g);
+    EXPECT_EQ(g.state.skill_level[9], 1);
+    EXPECT_TRUE(f.logged("なんと技【ほのお】を修得した!! 得点>200"));
+    EXPECT_EQ(g.reports_sent.back(), "<技修得>ルカは、技【ほのお】を修得した");
+    EXPECT_NE(std::find(g.state.skill_order.begin(), g.state.skill_order.end(), 9),
+              g.state.skill_order.end());
+    EXPECT_EQ(g.awaiting_click, 1);
+
+    // With 27 learned the roll gives a BP instead.
+    GrowthFixture many;
+    many.learn(27);
+    const int32_t bp = many.game.state.bonus_points;
+    platform::script_random({0, 3});
+    GrantBattleReward(many.game);
+    EXPECT_EQ(many.game.state.bonus_points, bp + 1);
+    EXPECT_TRUE(many.logged("なんとBPが 1上昇した!! 得点>50"));
+
+    // Below level 25 the last chance never gives a BP; from 25 (and 10 m) it may.
+    for (int32_t level : {24, 25}) {
+        GrowthFixture late;
+        late.game.adventurer().level = level;
+        late.game.state.distance_m = 12;
+        late.game.state.item_count[700] = 1;  // a ホーシオ held: its chance is 1 in 100
+        late.game.sequence_step = 7;
+        const int32_t before = late.game.state.bonus_points;
+        platform::script_random({1, 1, 0});  // no technique, no ホーシオ, the BP draw
+        GrantBattleReward(late.game);
+        EXPECT_EQ(late.game.state.bonus_points, before + (level == 25 ? 1 : 0)) << level;
+    }
+}
+
+TEST(Growth, TheNinetyNinthUsePaysOnceTheHundredthNothing) {
+    for (int32_t uses : {98, 99}) {
+        GrowthFixture f;
+        Game& g = f.game;
+        g.state.skill_use_count[0] = uses;
+        g.state.skill_level[0] = 1;
+        g.action_technique = 0;
+        g.action_step = 1;
+        g.button_held = 1;
+        const int32_t score = g.state.score;
+        platform::script_random({3, 99});  // the hit misses: quick
+        PerformStep(g);
+        g.button_held = 1;
+        PerformStep(g);
+        const bool paid = uses + 1 == 99;
+        EXPECT_EQ(f.logged("技『踏みつぶす』の発動回数が99回を達成!! > 得点 +10"), paid) << uses;
+        EXPECT_EQ(g.awaiting_click, paid ? 1 : 0);
+        EXPECT_EQ(g.turn_pending, paid ? 0 : 1);
+        if (paid) EXPECT_GE(g.state.score, score + 10);
+    }
+}
+
+TEST(Growth, StrengtheningCostsOneBpUpToTen) {
+    GrowthFixture f;
+    Game& g = f.game;
+    g.state.bonus_points = 0;
+    g.state.skill_level[9] = 10;
+    EXPECT_EQ(StrengthenTechnique(g, 9), "BPがありません");  // said first, even at 10
+    g.state.bonus_points = 2;
+    EXPECT_EQ(StrengthenTechnique(g, 9), "これ以上強化できません");
+    g.state.skill_level[9] = 4;
+    EXPECT_EQ(StrengthenTechnique(g, 9), "");
+    EXPECT_EQ(g.state.skill_level[9], 5);
+    EXPECT_EQ(g.state.bonus_points, 1);
+    g.state.skill_level[12] = 0;  // not learned: nothing changes
+    EXPECT_EQ(StrengthenTechnique(g, 12), "");
+    EXPECT_EQ(g.state.skill_level[12], 0);
+    EXPECT_EQ(g.state.bonus_points, 1);
+}
+
+}  // namespace
+}  // namespace quill
