@@ -274,6 +274,7 @@ TEST(Program, AnAdventurerFightsLevelsUpDiesAndComesBackToTheTitle) {
     for (int i = 1; i <= 400; ++i) {
         play += "click 550 15\nwait 2\nrelease\nwait 1\n";
         if (i % 10 == 0) play += "dump " + dir + "/d" + std::to_string(i) + ".json\n";
+        play += "log " + dir + "/l" + std::to_string(i) + ".log\n";
     }
     play += "quit\n";
     ASSERT_EQ(run_command(game(run + write_script(folder, play).string()), &out), 0) << out;
@@ -291,6 +292,14 @@ TEST(Program, AnAdventurerFightsLevelsUpDiesAndComesBackToTheTitle) {
         deaths = std::max(deaths, d["game_state"].toObject()["death_count"].toInt());
         last = d;
     }
+    // After a won battle "進む" met the next enemy one metre on.
+    bool next_metre = false;
+    for (int i = 1; i <= 400 && !next_metre; ++i) {
+        next_metre =
+            read_all(dir + "/l" + std::to_string(i) + ".log").find("が襲ってきた!! (1m地点)") !=
+            std::string::npos;
+    }
+    EXPECT_TRUE(next_metre);
     EXPECT_GE(best_level, 1);  // a level-up on the way
     EXPECT_GE(battles, 2);     // several battles
     EXPECT_EQ(deaths, 1);      // and a death, counted on the way back through the title
