@@ -89,6 +89,25 @@ void escape(Game& g) {
     EndAction(g);
 }
 
+// At every step of a combination or special move (ids from 100): the side's history is
+// emptied, so a combination fires only from techniques performed after it; the adventurer's
+// first performance of one is a discovery worth 200 points.
+void combination_bookkeeping(Game& g) {
+    const int32_t id = g.action_technique;
+    if (id < 100 || id >= kSkillIds) return;
+    if (g.active_side == 0) {
+        g.technique_history[0].fill(-1);
+        if (g.state.combo_discovered[id] == 0) {
+            g.state.combo_discovered[id] = 1;
+            PlaySound(g, "new.wav");
+            LogColouredLine(g, "新しい連携技を発見!! > +200pt.", "rainbow");
+            AddScore(g, 200);
+        }
+    } else if (g.skills[id].name.empty()) {
+        g.technique_history[1].fill(-1);
+    }
+}
+
 // The technique's own work at one of its steps (3, 4, 5).
 void technique_step(Game& g, int32_t step) {
     if (step < 3) return;  // an action's second advance has no work of its own
@@ -107,6 +126,7 @@ void PerformStep(Game& g) {
     const int32_t s = g.action_step;
     g.action_step = s + 1;
     if (s == 1 && !common_first_step(g)) return;
+    combination_bookkeeping(g);
     technique_step(g, s + 1);
 }
 

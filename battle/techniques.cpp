@@ -1,5 +1,7 @@
 #include "battle/techniques.h"
 
+#include "battle/action_kit.h"
+
 #include <algorithm>
 #include <string>
 
@@ -17,36 +19,8 @@
 namespace quill {
 namespace {
 
-// The enemy's number, or (in the second form) the adventurer's: only the one chosen is
-// drawn, so the draws follow the rule's own order.
-#define PICK(enemy, player_form) (x.player() ? (player_form) : (enemy))
-
 using platform::random;
 using std::to_string;
-
-// Everything a technique's step reads: who acts on whom, and the adventurer's level of it.
-struct Act {
-    Game& g;
-    int a;  // the actor's side
-    int t;  // the target's side
-    int32_t id;
-    int32_t step;
-    Combatant& actor() { return g.combatants[a]; }
-    Combatant& target() { return g.combatants[t]; }
-    bool player() const { return a == 0; }
-    int32_t lv() const { return g.state.skill_level[id]; }
-    bool target_wears_armour(const char* name) { return t == 0 && Wears(g, target().armour, name); }
-    bool actor_earring(const char* name) { return player() && Wears(g, actor().earring, name); }
-    void log(const std::string& line) { LogLine(g, line); }
-    void end() { EndAction(g); }
-};
-
-// The boosts of magic: the actor's 魔紋 adds half; a target in a マジカルローブ takes half.
-int32_t magic_boosts(Act& x, int32_t n) {
-    if (x.actor().active(kMagicSeal)) n += n / 2;
-    if (x.target_wears_armour("マジカルローブ")) n /= 2;
-    return n;
-}
 
 // A support status on the actor: the line, then the counter set.
 void self_status(Act& x, Status s, const std::string& line, int32_t start = -1) {
@@ -766,7 +740,8 @@ void run(Act& x) {
             }
             return x.end();
         default:
-            // The combinations' numbers are their own; a technique without work ends here.
+            // The combinations and special moves (ids from 100 without a row above).
+            if (x.id >= 100) return RunCombinationStep(x);
             return x.end();
     }
 }

@@ -1,0 +1,45 @@
+// What every technique's step works with: who acts on whom, the adventurer's level of the
+// technique, and the boosts of magic.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "battle/perform.h"
+#include "items/worn_items.h"
+#include "state/game.h"
+#include "view/message_log.h"
+
+namespace quill {
+
+// The enemy's number, or (in the second form) the adventurer's: only the one chosen is
+// drawn, so the draws follow the rule's own order.
+#define PICK(enemy, player_form) (x.player() ? (player_form) : (enemy))
+
+// Everything a technique's step reads: who acts on whom, and the adventurer's level of it.
+struct Act {
+    Game& g;
+    int a;  // the actor's side
+    int t;  // the target's side
+    int32_t id;
+    int32_t step;
+    Combatant& actor() { return g.combatants[a]; }
+    Combatant& target() { return g.combatants[t]; }
+    bool player() const { return a == 0; }
+    int32_t lv() const { return g.state.skill_level[id]; }
+    bool target_wears_armour(const char* name) { return t == 0 && Wears(g, target().armour, name); }
+    bool actor_earring(const char* name) { return player() && Wears(g, actor().earring, name); }
+    void log(const std::string& line) { LogLine(g, line); }
+    void end() { EndAction(g); }
+};
+
+// The boosts of magic: the actor's 魔紋 adds half; a target in a マジカルローブ takes half.
+inline int32_t magic_boosts(Act& x, int32_t n) {
+    if (x.actor().active(kMagicSeal)) n += n / 2;
+    if (x.target_wears_armour("マジカルローブ")) n /= 2;
+    return n;
+}
+
+void RunCombinationStep(Act& x);
+
+}  // namespace quill
