@@ -6,6 +6,7 @@
 #include "explore/named_characters.h"
 #include "explore/rest_and_inn.h"
 #include "growth/combinations.h"
+#include "items/item_panel.h"
 #include "shell/input.h"
 
 namespace quill {
@@ -61,6 +62,9 @@ void WireHandlers(Game& g) {
     on_press(f.Image13, [&g] { Image13MouseDown(g); });
     on_press(f.map_21b, [&g] { map_21bMouseDown(g); });
     for (int i = 0; i < 5; ++i) on_press(f.free_spots[i], [&g, i] { FreeSpotMouseDown(g, i); });
+
+    // The item panel's way out.
+    on_press(f.l_btn9, [&g] { l_btn9MouseDown(g); });
 
     // The battle: the technique list (press and release alike) and "発動".
     f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };

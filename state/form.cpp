@@ -129,6 +129,7 @@ Form::Form() {
     bp_l.parent = &bp_box;
 
     item_box.set_bounds(0, 0, 640, 480);
+    make_button(l_btn9, &item_box, 556, 6, 78, 24, ">CLOSE");
     l_btn10.parent = &item_box;
     item_l3.parent = &item_box;
     item_l4.parent = &item_box;
@@ -158,15 +159,14 @@ Form::Form() {
 }
 
 std::vector<platform::Widget*> Form::all() {
-    std::vector<platform::Widget*> w = {&cg,      &map_box, &cg2,     &map_b1,  &map_b0, &Image6,
-                                        &Image7,  &Image8,  &Image1,  &Image2,  &map4_b, &map5_b,
-                                        &map6_b,  &map7_b,  &map8_b,  &map9_b,  &map10_b, &Image3,
-                                        &Image4,  &Image5,  &Image9,  &Image10, &Image11, &Image12,
-                                        &Image13, &map_21b};
+    std::vector<platform::Widget*> w = {
+        &cg,     &map_box, &cg2,    &map_b1,  &map_b0,  &Image6,  &Image7,  &Image8,  &Image1,
+        &Image2, &map4_b,  &map5_b, &map6_b,  &map7_b,  &map8_b,  &map9_b,  &map10_b, &Image3,
+        &Image4, &Image5,  &Image9, &Image10, &Image11, &Image12, &Image13, &map_21b};
     for (auto& spot : free_spots) w.push_back(&spot);
-    for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &map_h, &map_s, &map_b20, &Image15, &bp_box, &Label7, &name_box, &Label2, &name_l,
-             &Label3}) {
+    for (platform::Widget* x :
+         std::initializer_list<platform::Widget*>{&map_h, &map_s, &map_b20, &Image15, &bp_box,
+                                                  &Label7, &name_box, &Label2, &name_l, &Label3}) {
         w.push_back(x);
     }
     for (auto& b : attribute_buttons) w.push_back(&b);
@@ -175,10 +175,10 @@ std::vector<platform::Widget*> Form::all() {
     w.push_back(&Label15);
     for (auto& b : race_buttons) w.push_back(&b);
     for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &bp_box_cg, &l_btn8, &item_box, &l_btn10, &item_l3, &item_l4, &battle_box, &battle_list,
-             &Button1, &net_box,
-             &world_box, &world_cg, &pet_box, &pet_l, &pet_bp_l, &l_btn61, &l_btn62, &l_btn63,
-             &l_btn65, &l_btn66, &l_btn67}) {
+             &bp_box_cg, &l_btn8,     &item_box,    &l_btn9,   &l_btn10, &item_l3,
+             &item_l4,   &battle_box, &battle_list, &Button1,  &net_box, &world_box,
+             &world_cg,  &pet_box,    &pet_l,       &pet_bp_l, &l_btn61, &l_btn62,
+             &l_btn63,   &l_btn65,    &l_btn66,     &l_btn67}) {
         w.push_back(x);
     }
     return w;

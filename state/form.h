@@ -88,6 +88,7 @@ struct Form {
 
     // The item panel.
     platform::Panel item_box{"item_box"};
+    platform::Label l_btn9{"l_btn9"};  // ">CLOSE"
     platform::Label l_btn10{"l_btn10"};
     platform::Label item_l3{"item_l3"};
     platform::Label item_l4{"item_l4"};  // one-line notices

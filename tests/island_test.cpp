@@ -240,6 +240,25 @@ TEST(Island, PlacesIgnoreClicksWhileTheMapIsHiddenOrABattleIsDrawn) {
     EXPECT_EQ(f.game.map_shown, 0);
 }
 
+TEST(Island, TheItemPanelsOpenedFromTheMapCloseBackToIt) {
+    for (const char* place : {"Image7", "Image8"}) {
+        IslandFixture f;
+        Game& g = f.game;
+        EnterIsland(g);
+        for (platform::Widget* w : g.form.all()) {
+            if (w->name == place) w->on_mouse_down({platform::MouseButton::Left, 1, 1});
+        }
+        ASSERT_TRUE(g.form.item_box.visible) << place;
+        ASSERT_TRUE(g.form.l_btn9.visible);
+        EXPECT_EQ(g.form.l_btn9.caption, ">CLOSE");
+        g.form.l_btn9.on_mouse_down({platform::MouseButton::Left, 1, 1});
+        EXPECT_FALSE(g.form.item_box.visible) << place;
+        EXPECT_EQ(g.map_shown, 1) << place;
+        EXPECT_TRUE(g.form.map_box.visible) << place;
+        EXPECT_EQ(g.merchant_visited, (std::array<int32_t, 2>{0, 0}));
+    }
+}
+
 TEST(Island, TheFreeWalkStartsABattleFromTheMap) {
     IslandFixture f;
     Game& g = f.game;
