@@ -262,6 +262,7 @@ void Image7MouseDown(Game& g) {
 
 void Image8MouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
+    g.panel_selection = -1;
     open_item_panel(g, "強化");
 }
 

@@ -138,10 +138,17 @@ void ListView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ListView::sync() {
-    if (model_.items != shown_items_) {
+    if (model_.items != shown_items_ || model_.item_colors != shown_colors_) {
         clear();
-        for (const auto& item : model_.items) addItem(QString::fromStdString(item));
+        for (size_t i = 0; i < model_.items.size(); ++i) {
+            auto* row = new QListWidgetItem(QString::fromStdString(model_.items[i]), this);
+            if (i < model_.item_colors.size()) {
+                const platform::Color c = model_.item_colors[i];
+                row->setForeground(QColor(c.r, c.g, c.b));
+            }
+        }
         shown_items_ = model_.items;
+        shown_colors_ = model_.item_colors;
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
     setFont(platform::to_qfont(model_.font));

@@ -97,6 +97,7 @@ class ListView : public QListWidget {
     platform::ListBox& model_;
     MouseRouter router_;
     std::vector<std::string> shown_items_;
+    std::vector<platform::Color> shown_colors_;
 };
 
 class ButtonView : public QPushButton {

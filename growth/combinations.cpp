@@ -469,6 +469,7 @@ void CheckCombination(Game& g) {
 void RegisterGrowthSteps(Game& g) {
     RegisterStep(g, 3, CheckCombination);
     g.learn_techniques = GrantBattleReward;
+    g.strengthen = StrengthenTechnique;
 }
 
 }  // namespace quill

@@ -66,6 +66,8 @@ struct Panel : Widget {
 struct ListBox : Widget {
     explicit ListBox(std::string name) : Widget(WidgetKind::ListBox, std::move(name)) {}
     std::vector<std::string> items;
+    // The colour each row's text is drawn in (rows without one use the font's colour).
+    std::vector<Color> item_colors;
     int item_index = -1;  // the selected row, -1 for none
     int item_height = 16;
     Font font{FontFace::PGothic, points_to_pixels(10), false, colors::kWhite};

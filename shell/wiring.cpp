@@ -63,8 +63,15 @@ void WireHandlers(Game& g) {
     on_press(f.map_21b, [&g] { map_21bMouseDown(g); });
     for (int i = 0; i < 5; ++i) on_press(f.free_spots[i], [&g, i] { FreeSpotMouseDown(g, i); });
 
-    // The item panel's way out.
+    // The item panel.
     on_press(f.l_btn9, [&g] { l_btn9MouseDown(g); });
+    on_press(f.l_btn10, [&g] { l_btn10MouseDown(g); });
+    on_press(f.l_btn11, [&g] { l_btn11MouseDown(g); });
+    on_press(f.l_btn22, [&g] { l_btn22MouseDown(g); });
+    on_press(f.l_btn40, [&g] { l_btn40MouseDown(g); });
+    on_press(f.l_btn41, [&g] { l_btn41MouseDown(g); });
+    f.item_list.on_mouse_down = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
+    f.item_list.on_mouse_up = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
 
     // The battle: the technique list (press and release alike) and "発動".
     f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };

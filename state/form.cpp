@@ -128,11 +128,26 @@ Form::Form() {
 
     bp_l.parent = &bp_box;
 
+    // The item panel: the list on the left, the detail and the buttons on the right.
     item_box.set_bounds(0, 0, 640, 480);
+    item_box.color = platform::Color::rgb(0x101820);
+    make_text(item_l2, &item_box, 12, 8, 300, 24, "", 14);
+    make_text(gold_l, &item_box, 12, 34, 380, 20, "", 10);
+    item_list.parent = &item_box;
+    item_list.set_bounds(12, 58, 300, 410);
+    item_list.color = platform::Color::rgb(0x101820);
+    item_list.font =
+        platform::font_pt(platform::FontFace::PGothic, 11, true, platform::colors::kWhite);
+    item_list.item_height = 18;
+    make_text(item_l, &item_box, 324, 58, 306, 150, "", 10);
     make_button(l_btn9, &item_box, 556, 6, 78, 24, ">CLOSE");
-    l_btn10.parent = &item_box;
-    item_l3.parent = &item_box;
-    item_l4.parent = &item_box;
+    make_button(l_btn10, &item_box, 324, 430, 150, 36, "");
+    make_button(l_btn11, &item_box, 324, 6, 110, 24, "");
+    make_button(l_btn22, &item_box, 440, 6, 110, 24, "");
+    make_button(l_btn40, &item_box, 480, 430, 40, 36, "▲");
+    make_button(l_btn41, &item_box, 526, 430, 40, 36, "▼");
+    make_text(item_l3, &item_box, 324, 214, 306, 210, "", 9);
+    make_text(item_l4, &item_box, 324, 404, 306, 20, "", 10);
 
     // The technique list stands in the free space at the bottom middle of a battle, where it
     // hides neither the technique cards, the adventurer, the log nor the status.
@@ -175,10 +190,11 @@ std::vector<platform::Widget*> Form::all() {
     w.push_back(&Label15);
     for (auto& b : race_buttons) w.push_back(&b);
     for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &bp_box_cg, &l_btn8,     &item_box,    &l_btn9,   &l_btn10, &item_l3,
-             &item_l4,   &battle_box, &battle_list, &Button1,  &net_box, &world_box,
-             &world_cg,  &pet_box,    &pet_l,       &pet_bp_l, &l_btn61, &l_btn62,
-             &l_btn63,   &l_btn65,    &l_btn66,     &l_btn67}) {
+             &bp_box_cg, &l_btn8,    &item_box, &item_l2,    &gold_l,      &item_list,
+             &item_l,    &l_btn9,    &l_btn10,  &l_btn11,    &l_btn22,     &l_btn40,
+             &l_btn41,   &item_l3,   &item_l4,  &battle_box, &battle_list, &Button1,
+             &net_box,   &world_box, &world_cg, &pet_box,    &pet_l,       &pet_bp_l,
+             &l_btn61,   &l_btn62,   &l_btn63,  &l_btn65,    &l_btn66,     &l_btn67}) {
         w.push_back(x);
     }
     return w;

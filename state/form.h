@@ -88,8 +88,16 @@ struct Form {
 
     // The item panel.
     platform::Panel item_box{"item_box"};
-    platform::Label l_btn9{"l_btn9"};  // ">CLOSE"
-    platform::Label l_btn10{"l_btn10"};
+    platform::Label item_l2{"item_l2"};  // the screen's title
+    platform::Label gold_l{"gold_l"};    // BP and money
+    platform::ListBox item_list{"item_list"};
+    platform::Label item_l{"item_l"};    // the detail of the chosen row
+    platform::Label l_btn9{"l_btn9"};    // ">CLOSE"
+    platform::Label l_btn10{"l_btn10"};  // the action, named by the screen
+    platform::Label l_btn11{"l_btn11"};  // to another screen
+    platform::Label l_btn22{"l_btn22"};  // between the items and the achievements
+    platform::Label l_btn40{"l_btn40"};  // ▲
+    platform::Label l_btn41{"l_btn41"};  // ▼
     platform::Label item_l3{"item_l3"};
     platform::Label item_l4{"item_l4"};  // one-line notices
 

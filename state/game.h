@@ -149,6 +149,11 @@ struct Game {
     // Steps of the sequencer that other parts of the game own (the rest, the inn, the shop
     // keepers, the pet's nest), registered by number at start-up.
     std::array<void (*)(Game&), 100> scene_steps{};
+    // The item panel: the id each row of item_list stands for (0 for a header), the id
+    // chosen last (-1 none), and the growth's strengthening rule for its "強化" button.
+    std::vector<int32_t> panel_rows;
+    int32_t panel_selection = -1;
+    std::string (*strengthen)(Game&, int32_t) = nullptr;
     // After a won battle's lines: the techniques learned (owned by the growth of techniques,
     // which sits above the battle); the battle goes on to the item find without it.
     void (*learn_techniques)(Game&) = nullptr;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "character/creation.h"
 #include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
+#include "items/item_panel.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
 #include "state/state_ops.h"
@@ -171,6 +173,26 @@ TEST(Window, CreationCaptionsFitTheirButtons) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         EXPECT_LE(needed, label->contentsRect().width() - 4) << b->name << " " << b->caption;
     }
+}
+
+// The item panel's rows are drawn in the colours the game gives them.
+TEST(Window, ItemListRowsShowTheirColours) {
+    WindowFixture f(false);
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.state.skill_level[0] = 1;
+    g.state.skill_level[22] = 1;
+    g.state.skill_seen[22] = 99;
+    g.form.l_btn10.caption = "強化";
+    RefreshItemPanel(g);
+    f.window->sync();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("item_list"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Lv 1 踏みつぶす"));
+    EXPECT_EQ(list->item(0)->foreground().color(), QColor(0xFF, 0x00, 0xFF));  // never opened
+    EXPECT_EQ(list->item(1)->foreground().color(), QColor(0xFF, 0xFF, 0xFF));
 }
 
 }  // namespace
