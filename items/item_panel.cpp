@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "items/shop_stock.h"
 #include "items/worn_items.h"
 #include "view/message_log.h"
 
@@ -22,6 +23,16 @@ void add_row(Game& g, int32_t id, const std::string& text, Color colour) {
     g.form.item_list.items.push_back(text);
     g.form.item_list.item_colors.push_back(colour);
     g.panel_rows.push_back(id);
+}
+
+bool is_shop(const std::string& screen) {
+    return screen == "買う" || screen == "購入" || screen == "ＢＵＹ";
+}
+
+const char* shop_title(const std::string& screen) {
+    if (screen == "買う") return "ショッピング";
+    if (screen == "購入") return "人工屋";
+    return "ファトマ号市";
 }
 
 bool worn(const Game& g, int32_t id) {
@@ -155,6 +166,11 @@ void show_detail(Game& g, int32_t id) {
     } else if (screen == "ホーシオ・ＳＥＴ") {
         f.item_l.caption = item.name + "\n" + item.description +
                            (FindSetHoshio(g, item.name) >= 0 ? "\n　　>>セット中<<" : "");
+    } else if (is_shop(screen)) {
+        f.item_l.caption = stat_line(item) + "\n" + item.description + "\n(所持: " +
+                           to_string(g.state.item_count[id]) + "個)\n値段: " +
+                           to_string(item.price) + "円";
+        f.gold_l.caption = "所持金: " + to_string(g.state.money) + "円";
     } else {
         std::string text = worn(g, id) ? ">>装備中<<\n" : "";
         text += stat_line(item) + "\n" + item.name + "\n" + item.description +
@@ -178,6 +194,49 @@ void refresh_keeping(Game& g, int32_t id) {
     g.form.item_list.item_index = row;
     if (row >= 0) {
         show_detail(g, id);  // the same item as before: no second sound
+    }
+}
+
+// Buys the chosen item; a permanent raise takes effect at once and says so.
+void buy(Game& g, int32_t id) {
+    const ItemRecord& item = g.items[id];
+    GameState& s = g.state;
+    if (s.money < item.price) {
+        PlaySound(g, "no.wav");
+        return;
+    }
+    PlaySound(g, "buy.wav");
+    s.money -= item.price;
+    s.item_count[id] += 1;
+    Combatant& a = g.adventurer();
+    const std::string amount = to_string(item.amount);
+    std::string said;
+    switch (item.category) {
+        case kItemMaxHpRaise:
+            a.max_hp += item.amount;
+            said = "最大HPが " + amount + "上昇!! → " + to_string(a.max_hp);
+            break;
+        case kItemMaxMpRaise:
+            a.max_mp += item.amount;
+            said = "最大MPが " + amount + "上昇!! → " + to_string(a.max_mp);
+            break;
+        case kItemMaxTpRaise:
+            a.max_tp += item.amount;
+            said = "最大TPが " + amount + "上昇!! → " + to_string(a.max_tp);
+            break;
+        case kItemComboRaise:
+            said = "連携ダメージが " + amount + "上昇!!";
+            break;
+        default:
+            break;
+    }
+    if (!said.empty()) g.dialogs->message(said);
+    // The list may change under the player (one-only items leave, the next of a series
+    // comes, the 人工屋 draws afresh): the choice follows the item, not the row.
+    refresh_keeping(g, id);
+    if (g.form.item_list.item_index < 0) {
+        g.panel_selection = -1;
+        g.form.gold_l.caption = "所持金: " + to_string(s.money) + "円";
     }
 }
 
@@ -258,8 +317,17 @@ void RefreshItemPanel(Game& g) {
         f.item_l3.visible = true;
         f.l_btn11.caption = ">ホーシオ画面へ";
         f.l_btn11.visible = true;
+    } else if (is_shop(screen)) {
+        f.item_l2.caption = shop_title(screen);
+        for (const ShopLine& line : ShopStock(g, screen)) {
+            if (line.id == 0) {
+                add_row(g, 0, ShopPrefix(0) + std::string(line.header), kWhite);
+            } else {
+                add_row(g, line.id,
+                        ShopPrefix(g.state.item_count[line.id]) + g.items[line.id].name, kWhite);
+            }
+        }
     } else {
-        // The shops' lists come with their keepers.
         f.item_l2.caption = screen;
         f.l_btn10.visible = false;
     }
@@ -293,9 +361,12 @@ void l_btn10MouseDown(Game& g) {
         refresh_keeping(g, id);
         return;
     }
-    if (id <= 0 || id >= kItemTableSize || g.items[id].name.empty() || g.state.item_count[id] < 1) {
+    if (id <= 0 || id >= kItemTableSize || g.items[id].name.empty()) return;
+    if (is_shop(screen)) {
+        buy(g, id);
         return;
     }
+    if (g.state.item_count[id] < 1) return;
     const ItemRecord& item = g.items[id];
     if (screen == "ホーシオ・ＳＥＴ") {
         const int32_t set = FindSetHoshio(g, item.name);
@@ -391,7 +462,9 @@ void l_btn9MouseDown(Game& g) {
     f.item_box.visible = false;
     f.net_box.visible = false;
     f.world_box.visible = false;
-    if (screen == "購入" || screen == "ＢＵＹ") g.merchant_visited = {1, 1};
+    // A travelling merchant who was visited does not come back until the next won battle.
+    if (screen == "購入") g.merchant_visited[0] = 1;
+    if (screen == "ＢＵＹ") g.merchant_visited[1] = 1;
     // The shops and the technique screen return to the island; the equipment and item
     // screens were opened over the map, which is still there.
     if (screen == "買う" || screen == "強化" || screen == "ホーシオ・ＳＥＴ" || screen == "購入" ||

@@ -5,6 +5,7 @@
 #include "explore/island.h"
 #include "explore/named_characters.h"
 #include "explore/rest_and_inn.h"
+#include "explore/shop_keepers.h"
 #include "growth/combinations.h"
 #include "items/item_panel.h"
 #include "shell/input.h"
@@ -80,6 +81,7 @@ void WireHandlers(Game& g) {
 
     // The steps of the sequencer that the rest, the inn and the growth of techniques own.
     RegisterRestAndInnSteps(g);
+    RegisterShopKeeperSteps(g);
     RegisterGrowthSteps(g);
 
     f.cg.on_mouse_down = [&g](const platform::MouseEvent& e) { cgMouseDown(g, e); };

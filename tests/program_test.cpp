@@ -237,6 +237,43 @@ TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
     EXPECT_EQ(dump["run"].toObject()["active_side"].toInt(), 0);
 }
 
+TEST(Program, TheToolShopGreetsSellsAndLeadsBackToTheIsland) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const auto dir = folder.path().string();
+    std::string script =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\nwait 2\n";
+    for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
+    // The keeper greets; a click opens the list; row 1 is ぼうっきれ, the first weapon.
+    script += "wait 2\npress Image6\nwait 2\nlog " + dir + "/greeting.log\nclick 320 200\n" +
+              "release\nwait 2\nselect item_list 1\nwait 1\npress l_btn10\nwait 2\nshot " + dir +
+              "/bought.png\ndump " + dir + "/bought.json\npress l_btn9\nwait 2\ndump " + dir +
+              "/closed.json\nquit\n";
+    std::string out;
+    ASSERT_EQ(run_command(game("--folder " + program.path().string() + " --script " +
+                               write_script(folder, script).string()),
+                          &out),
+              0)
+        << out;
+    const std::string greeting = read_all(dir + "/greeting.log");
+    EXPECT_NE(greeting.find("どうぐの人「"), std::string::npos) << greeting;
+    const auto state = [&dir](const std::string& file) {
+        return QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/" + file)))
+            .object();
+    };
+    const QJsonObject bought = state("bought.json");
+    EXPECT_EQ(bought["game_state"].toObject()["item_count"].toArray()[1].toInt(), 1);
+    EXPECT_EQ(bought["game_state"].toObject()["money"].toInt(), 250 - 35);
+    EXPECT_EQ(bought["run"].toObject()["scene_kind"].toInt(), 100);
+    // The panel covers the picture with its list drawn: the chosen row stands out.
+    const QImage shot(QString::fromStdString(dir + "/bought.png"));
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_NE(shot.pixel(200, 84), shot.pixel(200, 400));
+    const QJsonObject closed = state("closed.json");
+    EXPECT_EQ(closed["run"].toObject()["scene_kind"].toInt(), -1);
+    EXPECT_EQ(closed["run"].toObject()["map_shown"].toInt(), 1);
+}
+
 // my.dat's lines, and the file again from them.
 std::vector<std::string> save_lines(const std::string& bytes) {
     std::vector<std::string> lines;

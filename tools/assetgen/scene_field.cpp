@@ -1058,12 +1058,104 @@ Picture wildsRift() {
     return {QStringLiteral("free6.bmp"), img, FileKind::Bmp};
 }
 
+// The 人工屋: a cramped workshop under a tent of planks where a maker shapes glowing
+// ホーシオ on a bench; jars of coloured light on the shelves, tools on the wall.
+Picture artificialShopScene() {
+    Room r;
+    r.wall = Wall::Planks;
+    r.wallColour = QColor(92, 74, 96);
+    r.floorColour = QColor(70, 58, 64);
+    r.beam = QColor(52, 40, 50);
+    r.floorY = 300;
+    r.lamp = QPointF(400, 140);
+    r.lampColour = QColor(170, 230, 255);
+    r.lampStrength = 0.45;
+    r.seed = 411;
+    QImage img = paintRoom(r);
+    QPainter p;
+    beginPainter(p, img);
+    const QColor wood(96, 70, 58);
+    const QColor lights[] = {QColor(90, 230, 255), QColor(255, 120, 220), QColor(140, 255, 150),
+                             QColor(255, 220, 90), QColor(170, 140, 255)};
+    Rng rng(412);
+    // jars of bottled light on two shelves
+    for (int row = 0; row < 2; ++row) {
+        const double y = 110 + row * 70;
+        shelf(p, y, 40, 600, wood);
+        for (double x = 60; x < 590; x += rng.range(30, 42)) {
+            potion(p, QPointF(x, y), rng.range(26, 36), lights[rng.below(5)], 2);
+        }
+    }
+    // tools hanging on the wall at the left: a hammer, tongs and a file
+    p.setPen(QPen(QColor(40, 32, 36), 2));
+    for (int i = 0; i < 3; ++i) {
+        const double x = 70 + i * 34;
+        QPainterPath handle = capsule(QPointF(x, 200), 3, QPointF(x, 250), 3);
+        ink(p, handle, QColor(150, 110, 70), 1.0);
+        QPainterPath head;
+        if (i == 0) head.addRect(QRectF(x - 12, 196, 24, 10));
+        if (i == 1) head = capsule(QPointF(x - 6, 194), 2.5, QPointF(x + 6, 206), 2.5);
+        if (i == 2) head.addRect(QRectF(x - 3, 184, 6, 18));
+        ink(p, head, QColor(170, 176, 186), 1.0);
+    }
+    p.end();
+    hangingLantern(img, QPointF(400, 58));
+    beginPainter(p, img);
+
+    // the maker: thin, long-haired, goggles pushed up, a leather apron over a dark shirt
+    Person keeper;
+    keeper.skin = QColor(232, 196, 170);
+    keeper.hair = QColor(70, 60, 90);
+    keeper.hairStyle = HairStyle::Long;
+    keeper.face.eyes = Eyes::Sly;
+    keeper.face.glasses = true;
+    keeper.pose(QPointF(-50, -150), QPointF(-44, -116), QPointF(54, -150), QPointF(48, -116));
+    keeper.shirt = QColor(60, 58, 80);
+    keeper.coat = QColor(140, 96, 60);
+    keeper.coatHem = -96;
+    keeper.sleeve = QColor(60, 58, 80);
+    keeper.build = 0.9;
+    p.save();
+    placeFigure(p, QPointF(kStageX, 368), 1.0);
+    drawBody(p, keeper);
+    drawArm(p, keeper, 0);
+    drawArm(p, keeper, 1);
+    drawHead(p, keeper);
+    const QPointF h = headCentre(keeper);
+    // the goggles on the forehead
+    QPainterPath strap;
+    strap.addRect(QRectF(h.x() - 30, h.y() - 22, 60, 6));
+    ink(p, strap, QColor(60, 44, 36), 1.0);
+    for (int side : {-1, 1}) {
+        QPainterPath lens;
+        lens.addEllipse(h + QPointF(side * 12, -19), 9, 8);
+        ink(p, lens, lit(lens.boundingRect(), QColor(120, 210, 230)), 1.4);
+    }
+    p.restore();
+
+    counter(p, 250, 70, 420, wood);
+    p.save();
+    placeFigure(p, QPointF(kStageX, 368), 1.0);
+    drawHand(p, keeper, 0, 80);
+    drawHand(p, keeper, 1, -80);
+    p.restore();
+    p.end();
+    // half-made ホーシオ shining on the bench
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath orb;
+        orb.addEllipse(QPointF(140 + i * 34 + (i > 2 ? 150 : 0), 258 - (i % 2) * 4), 9, 9);
+        glowingShape(img, orb, QBrush(lights[i].lighter(130)), lights[i], 10);
+    }
+    vignette(img, 0.35);
+    return {QStringLiteral("zinkou.bmp"), img, FileKind::Bmp};
+}
+
 }  // namespace
 
 std::vector<Picture> drawFieldScenes() {
     return paintAll({[] { return chestScene(false); }, [] { return chestScene(true); },
                      [] { return sicknessScene(false); }, [] { return sicknessScene(true); },
-                     innScene, shopScene, wildsNear, wildsForest, wildsUplands, wildsStrangeWoods,
+                     innScene, shopScene, artificialShopScene, wildsNear, wildsForest, wildsUplands, wildsStrangeWoods,
                      wildsCrystalWaste, wildsRift});
 }
 

@@ -1,0 +1,32 @@
+// What the three shops offer: their lists in order, section headers among them, and the
+// rule that hides what the adventurer cannot afford yet, already owns once, or has not
+// earned.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/game.h"
+
+namespace quill {
+
+// One line of a shop: an item id, or 0 with the text of a section header.
+struct ShopLine {
+    int32_t id = 0;
+    std::string_view header;
+};
+
+// The stock rule for one item: affordable within the margins (or held), not a one-only item
+// already held, and its required item held.
+bool ShopOffers(const Game& g, int32_t id);
+
+// The lines of the shop named by the action button's caption ("買う", "購入", "ＢＵＹ");
+// empty for any other caption. The 人工屋 draws its ホーシオ afresh on every call.
+std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen);
+
+// The count held, as the three characters before a shop line's name.
+std::string ShopPrefix(int32_t count);
+
+}  // namespace quill
