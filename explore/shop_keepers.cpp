@@ -103,8 +103,7 @@ void greet(Game& g, Keeper keeper, int32_t level_step) {
     const int32_t level = g.adventurer().level;
     const int32_t reach = random(level / level_step + (keeper == Keeper::Fatma ? 0 : 2));
     const int32_t variant = random(std::min(reach, 5));
-    const std::vector<std::string> lines =
-        KeeperGreeting(keeper, variant, g.adventurer().name);
+    const std::vector<std::string> lines = KeeperGreeting(keeper, variant, g.adventurer().name);
     for (size_t i = 0; i + 1 < lines.size(); ++i) LogLine(g, lines[i]);
     LogLineAndWait(g, lines.empty() ? std::string() : lines.back());
 }
@@ -115,12 +114,24 @@ void open_shop(Game& g, const char* caption) {
     RefreshItemPanel(g);
 }
 
-void tools_greeting(Game& g) { greet(g, Keeper::Tools, 5); }
-void tools_shop(Game& g) { open_shop(g, "買う"); }
-void artificial_greeting(Game& g) { greet(g, Keeper::Artificial, 5); }
-void artificial_shop(Game& g) { open_shop(g, "購入"); }
-void fatma_greeting(Game& g) { greet(g, Keeper::Fatma, 10); }
-void fatma_shop(Game& g) { open_shop(g, "ＢＵＹ"); }
+void tools_greeting(Game& g) {
+    greet(g, Keeper::Tools, 5);
+}
+void tools_shop(Game& g) {
+    open_shop(g, "買う");
+}
+void artificial_greeting(Game& g) {
+    greet(g, Keeper::Artificial, 5);
+}
+void artificial_shop(Game& g) {
+    open_shop(g, "購入");
+}
+void fatma_greeting(Game& g) {
+    greet(g, Keeper::Fatma, 10);
+}
+void fatma_shop(Game& g) {
+    open_shop(g, "ＢＵＹ");
+}
 
 }  // namespace
 

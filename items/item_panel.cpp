@@ -167,9 +167,9 @@ void show_detail(Game& g, int32_t id) {
         f.item_l.caption = item.name + "\n" + item.description +
                            (FindSetHoshio(g, item.name) >= 0 ? "\n　　>>セット中<<" : "");
     } else if (is_shop(screen)) {
-        f.item_l.caption = stat_line(item) + "\n" + item.description + "\n(所持: " +
-                           to_string(g.state.item_count[id]) + "個)\n値段: " +
-                           to_string(item.price) + "円";
+        f.item_l.caption = stat_line(item) + "\n" + item.description +
+                           "\n(所持: " + to_string(g.state.item_count[id]) +
+                           "個)\n値段: " + to_string(item.price) + "円";
         f.gold_l.caption = "所持金: " + to_string(g.state.money) + "円";
     } else {
         std::string text = worn(g, id) ? ">>装備中<<\n" : "";
@@ -323,8 +323,8 @@ void RefreshItemPanel(Game& g) {
             if (line.id == 0) {
                 add_row(g, 0, ShopPrefix(0) + std::string(line.header), kWhite);
             } else {
-                add_row(g, line.id,
-                        ShopPrefix(g.state.item_count[line.id]) + g.items[line.id].name, kWhite);
+                add_row(g, line.id, ShopPrefix(g.state.item_count[line.id]) + g.items[line.id].name,
+                        kWhite);
             }
         }
     } else {

@@ -63,7 +63,7 @@ std::vector<ShopLine> general_shop(const Game& g) {
     s.item(8);
     s.item(9);
     s.after(12, 9);
-    s.chain(13, 17, 12);  // 赤き刻印の刀 … 返ってきたホーシオ刀
+    s.chain(13, 17, 12);     // 赤き刻印の刀 … 返ってきたホーシオ刀
     s.item(4, flag(g, 2));   // 山の棍棒
     s.item(10, flag(g, 6));  // 闇の杖
     s.item(5, flag(g, 5));   // 光の剣
@@ -71,9 +71,9 @@ std::vector<ShopLine> general_shop(const Game& g) {
     s.run(40, 49);           // the staves
     s.run(50, 59);           // the bows
     s.header("－－－防具－－－");
-    s.run(100, 104);         // the cloaks
+    s.run(100, 104);  // the cloaks
     s.chain(105, 109, 104);
-    s.run(110, 114);         // the armours
+    s.run(110, 114);  // the armours
     s.chain(115, 119, 114);
     s.item(120, flag(g, 3));  // 奥博士の白衣
     s.item(121, flag(g, 2));  // ヤマオの胴着
@@ -107,16 +107,16 @@ std::vector<ShopLine> artificial_shop(const Game& g) {
     s.header("－－ホーシオ作品－－");
     s.run(600, 608);  // each book waits for the one before it (the catalogue says which)
     s.header("－－ 左指輪 －－");
-    s.item(261);       // 黒曜石
-    s.item(263);       // 真珠
-    s.item(265);       // 黒真珠
+    s.item(261);        // 黒曜石
+    s.item(263);        // 真珠
+    s.item(265);        // 黒真珠
     s.after(269, 265);  // 姫真珠
     s.after(271, 269);  // 天真珠
     s.after(273, 271);  // 虹姫真珠
-    s.item(260);       // 七宝焼き
-    s.item(262);       // 瑠璃
-    s.item(264);       // 瑪瑙
-    s.item(266);       // 紫水晶
+    s.item(260);        // 七宝焼き
+    s.item(262);        // 瑠璃
+    s.item(264);        // 瑪瑙
+    s.item(266);        // 紫水晶
     s.after(267, 266);  // 魔ヶ玉
     s.after(268, 267);  // 龍玉
     s.after(270, 268);  // 天宝玉
@@ -130,10 +130,10 @@ std::vector<ShopLine> fatma_market(const Game& g) {
     s.header("－－－ 腕 －－－");
     s.chain(310, 319);
     s.header("－－－ 腰 －－－");
-    s.item(300);                               // いたずら王のベルト
+    s.item(300);                                 // いたずら王のベルト
     s.item(309, g.state.chest_open_count > 19);  // ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ
-    s.chain(301, 308, 300);                    // 喧嘩王のベルト … ホーシオのベルト
-    s.after(295, 308);                         // 返ってきたﾎｰｼｵのﾍﾞﾙﾄ
+    s.chain(301, 308, 300);  // 喧嘩王のベルト … ホーシオのベルト
+    s.after(295, 308);       // 返ってきたﾎｰｼｵのﾍﾞﾙﾄ
     s.header("－－－　謎 －－－");
     for (int32_t first : {650, 660, 670, 680, 690}) s.chain(first, first + 8);
     s.item(324, g.state.kills_vomact > 9);  // 黄金のイヤリング

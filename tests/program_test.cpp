@@ -196,13 +196,19 @@ TEST(Program, ADamagedSaveIsReportedAndLeftAlone) {
     EXPECT_TRUE(read_all(program.dat("my.dat")) == save);
 }
 
+// A script that makes the adventurer "ルカ" and clicks through the landing to the map.
+std::string landed_script() {
+    std::string script =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\nwait 2\n";
+    for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
+    return script;
+}
+
 TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
     TempFolder folder;
     testing_support::ProgramFolder program;
     const auto dir = folder.path().string();
-    std::string script =
-        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\nwait 2\n";
-    for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
+    std::string script = landed_script();
     // 冒険へ; one click to the first turn, which this seed gives to the adventurer.
     script += "wait 2\npress map_b1\nwait 3\nclick 100 200\nrelease\nwait 2\nlog " + dir +
               "/start.log\nshot " + dir +
@@ -241,9 +247,7 @@ TEST(Program, TheToolShopGreetsSellsAndLeadsBackToTheIsland) {
     TempFolder folder;
     testing_support::ProgramFolder program;
     const auto dir = folder.path().string();
-    std::string script =
-        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress l_btn8\nwait 2\n";
-    for (int i = 0; i < 40; ++i) script += "click 320 200\nrelease\nwait 1\n";
+    std::string script = landed_script();
     // The keeper greets; a click opens the list; row 1 is ぼうっきれ, the first weapon.
     script += "wait 2\npress Image6\nwait 2\nlog " + dir + "/greeting.log\nclick 320 200\n" +
               "release\nwait 2\nselect item_list 1\nwait 1\npress l_btn10\nwait 2\nshot " + dir +

@@ -62,7 +62,7 @@ TEST(Shop, TheStockRuleUsesBothMarginsAndAlwaysShowsWhatIsHeld) {
     // Plenty of money, but the level margin still holds back the dear ones.
     g.state.money = 100000;
     f.open("買う");
-    EXPECT_TRUE(f.shows("曲った刀"));        // 220 ≤ 400
+    EXPECT_TRUE(f.shows("曲った刀"));       // 220 ≤ 400
     EXPECT_FALSE(f.shows("恐ろしいぼう"));  // 410 > 400
     EXPECT_FALSE(f.shows("青白い刀"));      // needs 曲った刀 held
     EXPECT_FALSE(f.shows("奥博士の白衣"));  // waits for its story flag

@@ -612,6 +612,26 @@ Picture innScene() {
     return {QStringLiteral("yado.bmp"), img, FileKind::Bmp};
 }
 
+// A shop keeper standing behind the counter, hands resting on it; `headwear` paints what
+// sits on the head (given its centre) in the figure's own frame.
+template <typename Headwear>
+void keeperBehindCounter(QPainter& p, const Person& keeper, const QColor& wood, Headwear headwear) {
+    p.save();
+    placeFigure(p, QPointF(kStageX, 368), 1.0);
+    drawBody(p, keeper);
+    drawArm(p, keeper, 0);
+    drawArm(p, keeper, 1);
+    drawHead(p, keeper);
+    headwear(headCentre(keeper));
+    p.restore();
+    counter(p, 250, 70, 420, wood);
+    p.save();
+    placeFigure(p, QPointF(kStageX, 368), 1.0);
+    drawHand(p, keeper, 0, 80);
+    drawHand(p, keeper, 1, -80);
+    p.restore();
+}
+
 Picture shopScene() {
     Room r;
     r.wall = Wall::Stone;
@@ -687,29 +707,16 @@ Picture shopScene() {
     keeper.coatHem = -110;
     keeper.sleeve = QColor(236, 228, 210);
     keeper.build = 1.3;
-    p.save();
-    placeFigure(p, QPointF(kStageX, 368), 1.0);
-    drawBody(p, keeper);
-    drawArm(p, keeper, 0);
-    drawArm(p, keeper, 1);
-    drawHead(p, keeper);
-    const QPointF h = headCentre(keeper);
-    QPainterPath cap;
-    cap.moveTo(h + QPointF(-31, -6));
-    cap.cubicTo(h + QPointF(-36, -44), h + QPointF(34, -48), h + QPointF(34, -8));
-    cap.quadTo(h + QPointF(0, -16), h + QPointF(-31, -6));
-    ink(p, cap, lit(cap.boundingRect(), QColor(150, 50, 50)), 1.6);
-    QPainterPath brim;
-    brim.addRoundedRect(QRectF(h.x() - 33, h.y() - 14, 70, 9), 4, 4);
-    ink(p, brim, lit(brim.boundingRect(), QColor(110, 36, 36)), 1.4);
-    p.restore();
-
-    counter(p, 250, 70, 420, wood);
-    p.save();
-    placeFigure(p, QPointF(kStageX, 368), 1.0);
-    drawHand(p, keeper, 0, 80);
-    drawHand(p, keeper, 1, -80);
-    p.restore();
+    keeperBehindCounter(p, keeper, wood, [&p](QPointF h) {
+        QPainterPath cap;
+        cap.moveTo(h + QPointF(-31, -6));
+        cap.cubicTo(h + QPointF(-36, -44), h + QPointF(34, -48), h + QPointF(34, -8));
+        cap.quadTo(h + QPointF(0, -16), h + QPointF(-31, -6));
+        ink(p, cap, lit(cap.boundingRect(), QColor(150, 50, 50)), 1.6);
+        QPainterPath brim;
+        brim.addRoundedRect(QRectF(h.x() - 33, h.y() - 14, 70, 9), 4, 4);
+        ink(p, brim, lit(brim.boundingRect(), QColor(110, 36, 36)), 1.4);
+    });
     // rings on a velvet tray and a few goods on the counter
     QPainterPath tray =
         polygonPath({QPointF(150, 262), QPointF(222, 258), QPointF(230, 272), QPointF(146, 276)});
@@ -1115,30 +1122,17 @@ Picture artificialShopScene() {
     keeper.coatHem = -96;
     keeper.sleeve = QColor(60, 58, 80);
     keeper.build = 0.9;
-    p.save();
-    placeFigure(p, QPointF(kStageX, 368), 1.0);
-    drawBody(p, keeper);
-    drawArm(p, keeper, 0);
-    drawArm(p, keeper, 1);
-    drawHead(p, keeper);
-    const QPointF h = headCentre(keeper);
-    // the goggles on the forehead
-    QPainterPath strap;
-    strap.addRect(QRectF(h.x() - 30, h.y() - 22, 60, 6));
-    ink(p, strap, QColor(60, 44, 36), 1.0);
-    for (int side : {-1, 1}) {
-        QPainterPath lens;
-        lens.addEllipse(h + QPointF(side * 12, -19), 9, 8);
-        ink(p, lens, lit(lens.boundingRect(), QColor(120, 210, 230)), 1.4);
-    }
-    p.restore();
-
-    counter(p, 250, 70, 420, wood);
-    p.save();
-    placeFigure(p, QPointF(kStageX, 368), 1.0);
-    drawHand(p, keeper, 0, 80);
-    drawHand(p, keeper, 1, -80);
-    p.restore();
+    keeperBehindCounter(p, keeper, wood, [&p](QPointF h) {
+        // the goggles on the forehead
+        QPainterPath strap;
+        strap.addRect(QRectF(h.x() - 30, h.y() - 22, 60, 6));
+        ink(p, strap, QColor(60, 44, 36), 1.0);
+        for (int side : {-1, 1}) {
+            QPainterPath lens;
+            lens.addEllipse(h + QPointF(side * 12, -19), 9, 8);
+            ink(p, lens, lit(lens.boundingRect(), QColor(120, 210, 230)), 1.4);
+        }
+    });
     p.end();
     // half-made ホーシオ shining on the bench
     for (int i = 0; i < 5; ++i) {
@@ -1155,8 +1149,8 @@ Picture artificialShopScene() {
 std::vector<Picture> drawFieldScenes() {
     return paintAll({[] { return chestScene(false); }, [] { return chestScene(true); },
                      [] { return sicknessScene(false); }, [] { return sicknessScene(true); },
-                     innScene, shopScene, artificialShopScene, wildsNear, wildsForest, wildsUplands, wildsStrangeWoods,
-                     wildsCrystalWaste, wildsRift});
+                     innScene, shopScene, artificialShopScene, wildsNear, wildsForest, wildsUplands,
+                     wildsStrangeWoods, wildsCrystalWaste, wildsRift});
 }
 
 }  // namespace quillmoor::assetgen::scene
