@@ -1,5 +1,6 @@
 #include "frontend/widget_views.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -123,7 +124,21 @@ void PanelView::sync() {
 }
 
 ListView::ListView(platform::ListBox& model, AfterEvent after, QWidget* parent)
-    : QListWidget(parent), model_(model), router_(model, std::move(after)) {}
+    : QListWidget(parent), model_(model), router_(model, after), after_(std::move(after)) {}
+
+void ListView::keyPressEvent(QKeyEvent* e) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() == before) return;
+    model_.item_index = currentRow();
+    if (model_.on_key_down) {
+        const platform::Key key = e->key() == Qt::Key_Up     ? platform::Key::Up
+                                  : e->key() == Qt::Key_Down ? platform::Key::Down
+                                                             : platform::Key::Other;
+        model_.on_key_down(key);
+        if (after_) after_();
+    }
+}
 
 void ListView::mousePressEvent(QMouseEvent* e) {
     QListWidget::mousePressEvent(e);

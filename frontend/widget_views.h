@@ -92,10 +92,13 @@ class ListView : public QListWidget {
   protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // Keys that move the choice (arrows, page keys, Home, End) choose like a click.
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     platform::ListBox& model_;
     MouseRouter router_;
+    AfterEvent after_;
     std::vector<std::string> shown_items_;
     std::vector<platform::Color> shown_colors_;
 };

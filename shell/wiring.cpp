@@ -73,6 +73,7 @@ void WireHandlers(Game& g) {
     on_press(f.l_btn41, [&g] { l_btn41MouseDown(g); });
     f.item_list.on_mouse_down = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
     f.item_list.on_mouse_up = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
+    f.item_list.on_key_down = [&g](platform::Key) { item_listMouseDown(g); };
 
     // The battle: the technique list (press and release alike) and "発動".
     f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };

@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "character/creation.h"
@@ -193,6 +196,61 @@ TEST(Window, ItemListRowsShowTheirColours) {
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Lv 1 踏みつぶす"));
     EXPECT_EQ(list->item(0)->foreground().color(), QColor(0xFF, 0x00, 0xFF));  // never opened
     EXPECT_EQ(list->item(1)->foreground().color(), QColor(0xFF, 0xFF, 0xFF));
+}
+
+TEST(Window, ALongShopListScrollsChoosesByKeyAndBuysWithItsBox) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.adventurer().level = 99;
+    g.state.money = 20000;
+    g.adventurer().max_hp = 20;
+    g.form.l_btn10.caption = "買う";
+    RefreshItemPanel(g);
+    f.window->sync();
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("item_list"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), static_cast<int>(g.form.item_list.items.size()));
+    ASSERT_GT(list->verticalScrollBar()->maximum(), 0);  // longer than the box
+    // The last row, scrolled into view, chosen with the keyboard from the row above it.
+    list->setFocus();
+    const int last = list->count() - 1;
+    g.form.item_list.item_index = last - 1;
+    f.window->sync();
+    QApplication::processEvents();
+    WindowFixture::key(Qt::Key_Down, list);
+    QApplication::processEvents();
+    EXPECT_EQ(g.form.item_list.item_index, last);
+    EXPECT_EQ(g.panel_selection, g.panel_rows[last]);
+    EXPECT_NE(g.form.item_l.caption.find("値段: "), std::string::npos);
+    const QRect shown = list->visualItemRect(list->item(last));
+    EXPECT_TRUE(list->viewport()->rect().contains(shown)) << "the chosen row is scrolled to";
+    // ファトマの号令 bought through the real button: the raise's box is a real message box.
+    g.form.l_btn10.caption = "ＢＵＹ";
+    RefreshItemPanel(g);
+    const auto& items = g.form.item_list.items;
+    const auto row = std::find(items.begin(), items.end(), "   ファトマの号令") - items.begin();
+    ASSERT_LT(row, static_cast<long>(items.size()));
+    g.form.item_list.item_index = static_cast<int>(row);
+    item_listMouseDown(g);
+    f.window->sync();
+    BoxAnswerer answerer({QMessageBox::Ok});
+    auto* buy = f.window->findChild<QWidget*>(QStringLiteral("l_btn10"));
+    ASSERT_NE(buy, nullptr);
+    ASSERT_TRUE(buy->isVisible());
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, buy->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(buy, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, buy->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(buy, &release);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0], "最大HPが 1上昇!! → 21");
+    EXPECT_EQ(g.state.money, 20000 - 100);
+    f.window->sync();
+    EXPECT_EQ(list->count(), static_cast<int>(items.size()));
 }
 
 }  // namespace
