@@ -167,8 +167,16 @@ void ListView::sync() {
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
     setFont(platform::to_qfont(model_.font));
-    const QString style = "QListWidget { background-color: " + css_color(model_.color) +
-                          "; color: " + css_color(model_.font.color) + "; }";
+    // The scroll bar in the panel's own dark tones, not the desktop's light ones.
+    const QString style =
+        "QListWidget { background-color: " + css_color(model_.color) +
+        "; color: " + css_color(model_.font.color) +
+        "; }"
+        "QScrollBar:vertical { background: #1A2229; width: 12px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: #4A5865; min-height: 24px; border-radius: 4px; }"
+        "QScrollBar::handle:vertical:hover { background: #6A7A88; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
     if (styleSheet() != style) setStyleSheet(style);
 }
 
