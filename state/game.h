@@ -16,8 +16,8 @@
 #include "state/combatant.h"
 #include "state/command_table.h"
 #include "state/form.h"
-#include "state/item_table.h"
 #include "state/game_state.h"
+#include "state/item_table.h"
 #include "state/net_records.h"
 #include "state/skill_table.h"
 
@@ -169,6 +169,13 @@ struct Game {
     int32_t chest_points = 0, chest_points_start = 0;
     int32_t sickness_points = 0, sickness_points_start = 0;
     bool ranking_panel_marked = false;  // the inn moved the adventurer up the ranking
+
+    // What the last record export counted, for the ranking upload.
+    struct RecordCounts {
+        int32_t equipment_kinds = 0, rare_item_kinds = 0, record_kinds = 0;
+        int32_t learned_technique_kinds = 0;
+    } record_counts;
+    bool record_failure_told = false;  // a 記録.txt that cannot be written is told once
 
     // the island
     bool arrival_reported = false;                 // once per run: the first landing's news

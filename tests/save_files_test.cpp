@@ -255,6 +255,7 @@ TEST(SaveFile, ADamagedSaveIsNeverWrittenOver) {
     SaveFixture f;
     f.start();
     f.game.state.save_damaged = 1;
+    std::filesystem::remove(f.game.folders.program() / "記録.txt");  // the start's own record
     const std::string before = f.file();
     f.game.state.money = 4321;
     save_game(f.game);
