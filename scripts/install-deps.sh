@@ -12,6 +12,8 @@ packages=(
   libjpeg62-turbo-dev
   # sound effects and music: the mixer, and the encoder the generator writes the music with
   libsdl2-mixer-dev libmp3lame-dev
+  # the network mode's client
+  libcurl4-openssl-dev
   # the ranking server
   libcpp-httplib-dev libsqlite3-dev
   # tests and benchmarks

@@ -1,0 +1,98 @@
+// The network mode's HTTP client against small servers on loopback that answer well, badly
+// or not at all.
+#include <httplib.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/http_client.h"
+
+namespace platform {
+namespace {
+
+// A server on a free loopback port, running on its own thread for the test's life.
+struct LoopbackServer {
+    httplib::Server server;
+    int port = 0;
+    std::thread thread;
+    void start() {
+        port = server.bind_to_any_port("127.0.0.1");
+        thread = std::thread([this] { server.listen_after_bind(); });
+        while (!server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~LoopbackServer() {
+        server.stop();
+        if (thread.joinable()) thread.join();
+    }
+    std::string url(const std::string& path) const {
+        return "http://127.0.0.1:" + std::to_string(port) + path;
+    }
+};
+
+TEST(HttpClient, AnAnswerComesBackWholeAndEveryFailureHasItsKind) {
+    LoopbackServer s;
+    s.server.Post("/echo", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content("got " + req.body, "text/plain");
+    });
+    s.server.Get("/broken", [](const httplib::Request&, httplib::Response& res) {
+        res.status = 500;
+        res.set_content("oops", "text/plain");
+    });
+    s.server.Get("/elsewhere", [](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("http://example.invalid/");
+    });
+    s.server.Get("/endless", [](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("text/plain", [](size_t, httplib::DataSink& sink) {
+            static const std::string block(4096, 'x');
+            return sink.write(block.data(), block.size());
+        });
+    });
+    s.server.Get("/silent", [](const httplib::Request&, httplib::Response& res) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        res.set_content("late", "text/plain");
+    });
+    s.start();
+
+    const HttpAnswer echo = http_post(s.url("/echo"), "a=%82%A0&b=1");
+    EXPECT_TRUE(echo.ok());
+    EXPECT_EQ(echo.body, "got a=%82%A0&b=1");
+
+    const HttpAnswer broken = http_get(s.url("/broken"));
+    EXPECT_EQ(broken.failure, HttpFailure::BadStatus);
+    EXPECT_EQ(broken.status, 500);
+    EXPECT_TRUE(broken.body.empty());
+
+    EXPECT_EQ(http_get(s.url("/elsewhere")).failure, HttpFailure::BadStatus);  // not followed
+
+    HttpLimits small;
+    small.max_bytes = 64 * 1024;
+    const HttpAnswer endless = http_get(s.url("/endless"), small);
+    EXPECT_EQ(endless.failure, HttpFailure::TooLarge);
+    EXPECT_TRUE(endless.body.empty());
+
+    HttpLimits quick;
+    quick.total_ms = 300;
+    const auto before = std::chrono::steady_clock::now();
+    const HttpAnswer silent = http_get(s.url("/silent"), quick);
+    const auto waited = std::chrono::steady_clock::now() - before;
+    EXPECT_EQ(silent.failure, HttpFailure::TimedOut);
+    EXPECT_LT(waited, std::chrono::milliseconds(1200));
+}
+
+TEST(HttpClient, NobodyListeningAndBadAddressesAreUnreachable) {
+    int free_port = 0;
+    {
+        LoopbackServer s;
+        s.start();
+        free_port = s.port;
+    }  // closed again: nobody listens there now
+    const std::string url = "http://127.0.0.1:" + std::to_string(free_port) + "/";
+    EXPECT_EQ(http_get(url).failure, HttpFailure::Unreachable);
+    EXPECT_EQ(http_get("file:///etc/passwd").failure, HttpFailure::Unreachable);
+    EXPECT_EQ(http_get("not a url at all").failure, HttpFailure::Unreachable);
+}
+
+}  // namespace
+}  // namespace platform
