@@ -9,6 +9,7 @@
 #include "frontend/qt_dialogs.h"
 #include "frontend/script.h"
 #include "frontend/script_dialogs.h"
+#include "net/server_address.h"
 #include "platform/file_io.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     auto game = std::make_unique<Game>();
     game->folders =
         options->folder ? platform::Folders(*options->folder) : platform::Folders::of_executable();
+    game->server_url = ServerAddress(options->server, game->folders);
     frontend::ScriptDialogs script_dialogs;
     frontend::QtDialogs window_dialogs;
     if (options->script) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "net/server_address.h"
+
 namespace quill::frontend {
 
 const char* const kVersionLine = "Quillmoor ver229";
@@ -18,7 +20,9 @@ const char* const kUsage =
     "                   wait N, click X Y, rclick X Y, release, move X Y, key NAME,\n"
     "                   press WIDGET, type WIDGET TEXT, select LIST ROW, answer yes|no,\n"
     "                   shot FILE.png, log FILE, dump FILE, quit\n"
-    "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n";
+    "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n"
+    "  --server URL     the ranking server (else dat/server.txt's first line, else\n"
+    "                   http://127.0.0.1:8229)\n";
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options o;
@@ -57,6 +61,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             const std::string* v = value("a folder");
             if (!v) return std::nullopt;
             o.folder = *v;
+        } else if (a == "--server") {
+            const std::string* v = value("an address");
+            if (!v) return std::nullopt;
+            if (!IsServerAddress(*v)) {
+                error = "--server needs an http:// or https:// address, not '" + *v + "'";
+                return std::nullopt;
+            }
+            o.server = *v;
         } else {
             error = "unknown option '" + a + "' (see --help)";
             return std::nullopt;

@@ -17,6 +17,7 @@ struct Options {
     std::optional<uint64_t> seed;
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> folder;  // instead of the executable's folder
+    std::optional<std::string> server;            // the ranking server's address
 };
 
 // Parses the arguments after the program name. On a mistake returns nothing and sets

@@ -205,7 +205,8 @@ struct Game {
     int32_t enemy_shake = 0;             // frames the enemy panel still shakes
     int32_t jitter_x = 0, jitter_y = 0;  // screen-shake offsets the effects follow
 
-    // from the ranking server
+    // the ranking server: where it is, and what came from it
+    std::string server_url = "http://127.0.0.1:8229";
     std::array<ReportEntry, kReportEntries> report_entries;
     std::vector<std::string> reports_sent;  // the report lines posted in this run
     int32_t recent_players = 0;
