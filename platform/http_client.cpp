@@ -44,9 +44,8 @@ HttpAnswer exchange(const std::string& url, const std::string* post_body, HttpLi
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(c, CURLOPT_USERAGENT, "Quillmoor");
-    if (limits.max_bytes < static_cast<std::size_t>(1) << 62) {
-        curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.max_bytes));
-    }
+    // An announced length over the cap fails before a byte is read.
+    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.max_bytes));
     if (post_body) {
         curl_easy_setopt(c, CURLOPT_POST, 1L);
         curl_easy_setopt(c, CURLOPT_POSTFIELDS, post_body->data());
