@@ -14,6 +14,7 @@ namespace {
 std::unique_ptr<Game> fighting_game() {
     auto g = std::make_unique<Game>();
     fill_static_tables(*g);
+    g->state.net_off = 1;  // the battle alone, without the reports
     g->closing = 1;
     g->screen_mode = kGame;
     g->in_battle = 1;
@@ -25,7 +26,7 @@ std::unique_ptr<Game> fighting_game() {
     a.max_hp = a.hp = 300;
     a.attack = 12;
     a.hit = 40;
-    a.weapon = 14;  // 昇星刀
+    a.weapon = 14;   // 昇星刀
     a.armour = 109;  // 次元のマント
     g->state.hoshio_slots = {715, 728, 703, 706};
     Combatant& e = g->enemy();

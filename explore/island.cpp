@@ -51,10 +51,10 @@ void tell_chapter(Game& g, int flag) {
     TellStoryAndReturn(g);
 }
 
-// Every handler of a place but the free walk ignores clicks while the map is not shown or a
-// battle is drawn.
+// Every handler of a place but the free walk ignores clicks while the map is not shown, a
+// battle is drawn or the network is busy.
 bool map_ignores_clicks(const Game& g) {
-    return g.map_shown == 0 || g.in_battle == 1;
+    return g.map_shown == 0 || g.in_battle == 1 || g.net_busy;
 }
 
 void go_to_scene(Game& g, int32_t scene_kind, const char* background, int32_t step) {
@@ -240,6 +240,7 @@ void DrawIslandOverlays(Game& g) {
 }
 
 void map_b1MouseDown(Game& g) {
+    if (g.net_busy) return;
     LeaveMap(g);
     PrepareEncounter(g, 0);
     BeginBattle(g);

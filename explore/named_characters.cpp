@@ -83,9 +83,9 @@ void meet(Game& g, int32_t battle, const char* form_name, const char* picture) {
     BeginBattle(g);
 }
 
-// The map takes clicks only while it is shown and no battle is drawn.
+// The map takes clicks only while it is shown, no battle is drawn and the network is idle.
 bool map_open(const Game& g) {
-    return g.map_shown == 1 && g.in_battle == 0;
+    return g.map_shown == 1 && g.in_battle == 0 && !g.net_busy;
 }
 
 // The first form whose condition holds, or none.

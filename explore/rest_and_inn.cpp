@@ -9,6 +9,7 @@
 #include "explore/battle_dialogue.h"
 #include "explore/island.h"
 #include "items/worn_items.h"
+#include "net/net_panels.h"
 #include "net/ranking_exchange.h"
 #include "platform/random.h"
 #include "state/save_files.h"
@@ -63,15 +64,15 @@ void inn_greeting(Game& g) {
     LogLineAndWait(g, "　宿賃は " + to_string(InnPrice(g)) + "円だけど、払えるんだろうね」");
 }
 
-// The ranking is sent at most once in five minutes, and only with something to show.
+// The ranking is sent at most once in six minutes, and only with something to show. The
+// rank line appears only when the upload went through and the adventurer is in the list.
 void send_ranking(Game& g) {
     GameState& s = g.state;
-    const int32_t minute = g.clock->minute_of_hour();
-    if (!(minute > s.last_rank_send_minute + 5 || minute < s.last_rank_send_minute)) return;
-    s.last_rank_send_minute = minute;
+    if (rank_too_soon(g)) return;
     if (s.net_off == 1 || s.score < 1) return;
-    int32_t rank = 0;
-    if (!SendRanking(g, rank)) return;
+    if (send_rank(g) != 0) return;
+    const int32_t rank = own_rank(g);
+    if (rank < 0) return;
     if (rank < s.last_rank) {
         LogColouredLine(g,
                         to_string(rank + 1) + "位にランクインしました!!(" +
@@ -108,6 +109,7 @@ void leave_inn(Game& g) {
         g.form.world_box.left = 0;
         g.form.world_box.top = 0;
         g.form.world_box.visible = true;
+        l_btn70MouseDown(g);
     }
 }
 

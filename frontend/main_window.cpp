@@ -30,7 +30,7 @@ struct MainWindow::Binding {
 };
 
 MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), turbo_(turbo) {
-    setWindowTitle(QStringLiteral("Quillmoor ver229"));
+    setWindowTitle(QStringLiteral("Quillmoor ver%1").arg(kProgramVersion));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -51,10 +51,17 @@ MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), 
     }
     qApp->installEventFilter(this);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::on_tick);
+    // During a network exchange the game's thread waits for the server: the window is
+    // painted as it stands, without running anything else (no events, no ticks).
+    game_.repaint_window = [this] {
+        sync();
+        if (isVisible()) repaint();
+    };
     sync();
 }
 
 MainWindow::~MainWindow() {
+    game_.repaint_window = nullptr;
     qApp->removeEventFilter(this);
 }
 

@@ -27,16 +27,6 @@ size_t char_length(std::string_view text, size_t pos) {
     return is_lead_byte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
-// Position of the first occurrence of `needle` at or after `from` that starts on a character
-// boundary, or npos. `from` must be a boundary. ASCII markers such as "k[" could otherwise be
-// found in the middle of a two-byte character whose second byte is "k".
-size_t find_in_text(std::string_view text, std::string_view needle, size_t from = 0) {
-    for (size_t pos = from; pos < text.size(); pos += char_length(text, pos)) {
-        if (text.compare(pos, needle.size(), needle) == 0) return pos;
-    }
-    return std::string_view::npos;
-}
-
 // True when `text` ends with `suffix` and the suffix starts on a character boundary.
 bool ends_with_text(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
@@ -152,13 +142,25 @@ std::optional<std::string_view> take_part(std::string_view line, size_t& pos, st
                                           std::string_view close) {
     if (line.compare(pos, open.size(), open) != 0) return std::nullopt;
     const size_t start = pos + open.size();
-    const size_t end = find_in_text(line, close, start);
+    const size_t end = find_text(line, close, start);
     if (end == std::string_view::npos) return std::nullopt;
     pos = end + close.size();
     return line.substr(start, end - start);
 }
 
 }  // namespace
+
+size_t find_text(std::string_view text, std::string_view needle, size_t from) {
+    for (size_t pos = from; pos < text.size(); pos += char_length(text, pos)) {
+        if (text.compare(pos, needle.size(), needle) == 0) return pos;
+    }
+    return std::string_view::npos;
+}
+
+std::string time_text(int month, int day, int hour, int minute) {
+    return std::to_string(month) + "/" + std::to_string(day) + " " + std::to_string(hour) + ":" +
+           std::to_string(minute);
+}
 
 std::optional<int32_t> parse_rank_integer(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
@@ -249,22 +251,22 @@ std::optional<RankFields> parse_rank_line(std::string_view line) {
     // Field n lies between the n-th and the (n+1)-th "#{"; the first one closes the head,
     // which must hold "k[" and "]k". Text before the head and after the last "#{" (such as
     // the frame of an upload) is not part of any field.
-    const size_t first = find_in_text(line, kFieldEnd);
+    const size_t first = find_text(line, kFieldEnd);
     if (first == std::string_view::npos) return std::nullopt;
     const std::string_view head = line.substr(0, first);
-    if (find_in_text(head, "k[") == std::string_view::npos ||
-        find_in_text(head, "]k") == std::string_view::npos) {
+    if (find_text(head, "k[") == std::string_view::npos ||
+        find_text(head, "]k") == std::string_view::npos) {
         return std::nullopt;
     }
     RankFields fields;
     size_t start = first + kFieldEnd.size();
     for (int i = 0; i < kRankFields; ++i) {
-        const size_t end = find_in_text(line, kFieldEnd, start);
+        const size_t end = find_text(line, kFieldEnd, start);
         if (end == std::string_view::npos) return std::nullopt;
         fields[i] = std::string(line.substr(start, end - start));
         start = end + kFieldEnd.size();
     }
-    if (find_in_text(line, kFieldEnd, start) != std::string_view::npos) return std::nullopt;
+    if (find_text(line, kFieldEnd, start) != std::string_view::npos) return std::nullopt;
     return fields;
 }
 

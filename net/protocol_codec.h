@@ -21,6 +21,16 @@ bool rank_field_is_integer(int field);
 // zero, within 32 bits. The one rule for every integer of the protocol.
 std::optional<int32_t> parse_rank_integer(std::string_view text);
 
+// The first occurrence of `needle` in code page 932 `text` at or after `from` that starts on a
+// character boundary, or npos (an ASCII marker such as "k[" can otherwise be found inside a
+// two-byte character). `from` must be a boundary.
+size_t find_text(std::string_view text, std::string_view needle, size_t from = 0);
+
+// A point in time as both sides write it: month "/" day " " hour ":" minute, without
+// leading zeros ("12/1 9:05" is written "12/1 9:5"). The ranking line's date and a report's
+// stamp.
+std::string time_text(int month, int day, int hour, int minute);
+
 // UTF-7 run of a text that begins and ends with a full-width character: the RFC 2152
 // encoding of the text without its leading "+" and trailing "-". Nothing when the bytes are
 // not code page 932, or when the text does not begin and end with a character that UTF-7

@@ -20,8 +20,7 @@ std::string duplicate_refusal() {
 }
 
 std::string report_time(const std::tm& local) {
-    return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + " " +
-           std::to_string(local.tm_hour) + ":" + std::to_string(local.tm_min);
+    return net::time_text(local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
 }
 
 std::string join_lines(const std::vector<std::string>& lines) {

@@ -17,6 +17,7 @@ namespace quill {
 using platform::MouseButton;
 
 void cgMouseDown(Game& g, const platform::MouseEvent& e) {
+    if (g.net_busy) return;  // the picture, the title and the boot screen wait for the network
     if (e.button == MouseButton::Left) g.mouse_down = 1;
     ClickMainPicture(g, e.x, e.y, e.button);
 }

@@ -8,6 +8,7 @@
 #include "explore/shop_keepers.h"
 #include "growth/combinations.h"
 #include "items/item_panel.h"
+#include "net/net_panels.h"
 #include "shell/input.h"
 
 namespace quill {
@@ -74,6 +75,16 @@ void WireHandlers(Game& g) {
     f.item_list.on_mouse_down = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
     f.item_list.on_mouse_up = [&g](const platform::MouseEvent&) { item_listMouseDown(g); };
     f.item_list.on_key_down = [&g](platform::Key) { item_listMouseDown(g); };
+
+    // The world site and the ranking.
+    on_press(f.Image15, [&g] { Image15MouseDown(g); });
+    on_press(f.l_btn68, [&g] { l_btn68MouseDown(g); });
+    on_press(f.l_btn69, [&g] { l_btn69MouseDown(g); });
+    on_press(f.l_btn70, [&g] { l_btn70MouseDown(g); });
+    on_press(f.l_btn71, [&g] { l_btn71MouseDown(g); });
+    f.net_list.on_mouse_down = [&g](const platform::MouseEvent&) { net_listMouseDown(g); };
+    f.net_list.on_mouse_up = [&g](const platform::MouseEvent&) { net_listMouseDown(g); };
+    f.net_list.on_key_down = [&g](platform::Key) { net_listMouseDown(g); };
 
     // The battle: the technique list (press and release alike) and "発動".
     f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };

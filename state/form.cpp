@@ -159,12 +159,41 @@ Form::Form() {
     Button1.parent = &battle_box;
     Button1.set_bounds(167, 3, 66, 110);
     Button1.caption = "発動";
-    net_box.set_bounds(0, 0, 640, 480);
-    world_box.set_bounds(0, 0, 640, 480);
+
+    // The ranking: the list on the left, the chosen adventurer's details in the middle and
+    // the picture on the right.
+    constexpr platform::Color kNetPanel = platform::Color::rgb(0x101820);
+    net_box.set_bounds(0, 0, 642, 481);
+    net_box.color = kNetPanel;
+    make_text(Label6, &net_box, 12, 8, 120, 24, "ランキング", 14);
+    make_text(rank_l, &net_box, 130, 12, 280, 20, "", 10);
+    rank_l.word_wrap = false;
+    net_list.parent = &net_box;
+    net_list.set_bounds(8, 40, 212, 432);
+    net_list.color = kNetPanel;
+    net_list.font =
+        platform::font_pt(platform::FontFace::PGothic, 10, true, platform::colors::kWhite);
+    net_list.item_height = 15;
+    make_text(net_l, &net_box, 228, 40, 190, 432, "", 9);
+    rank_Cg.parent = &net_box;
+    rank_Cg.set_bounds(403, 44, 237, 417);
+    rank_Cg.picture = platform::Bitmap(237, 417, platform::Color::rgb(0x15151E));
+    rank_Cg.opaque = true;
+    make_button(l_btn71, &net_box, 410, 6, 140, 24, ">ワールドサイト");
+    make_button(l_btn69, &net_box, 556, 6, 78, 24, ">CLOSE");
+
+    // The world site: the report list drawn as one picture.
+    world_box.set_bounds(0, 0, 642, 481);
+    world_box.color = platform::colors::kBlack;
+    make_text(Label12, &world_box, 12, 8, 150, 24, "ワールドサイト", 14);
+    make_text(world_l, &world_box, 170, 12, 240, 20, "", 10);
+    world_l.word_wrap = false;
     world_cg.parent = &world_box;
     world_cg.set_bounds(0, 40, 640, 430);
     world_cg.picture.resize(640, 430);
     world_cg.opaque = true;
+    make_button(l_btn70, &world_box, 430, 6, 120, 24, ">ランキング");
+    make_button(l_btn68, &world_box, 556, 6, 78, 24, ">CLOSE");
 
     pet_box.set_bounds(0, 0, 640, 480);
     for (platform::Label* l :
@@ -190,11 +219,12 @@ std::vector<platform::Widget*> Form::all() {
     w.push_back(&Label15);
     for (auto& b : race_buttons) w.push_back(&b);
     for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &bp_box_cg, &l_btn8,    &item_box, &item_l2,    &gold_l,      &item_list,
-             &item_l,    &l_btn9,    &l_btn10,  &l_btn11,    &l_btn22,     &l_btn40,
-             &l_btn41,   &item_l3,   &item_l4,  &battle_box, &battle_list, &Button1,
-             &net_box,   &world_box, &world_cg, &pet_box,    &pet_l,       &pet_bp_l,
-             &l_btn61,   &l_btn62,   &l_btn63,  &l_btn65,    &l_btn66,     &l_btn67}) {
+             &bp_box_cg, &l_btn8,     &item_box,    &item_l2, &gold_l,  &item_list, &item_l,
+             &l_btn9,    &l_btn10,    &l_btn11,     &l_btn22, &l_btn40, &l_btn41,   &item_l3,
+             &item_l4,   &battle_box, &battle_list, &Button1, &net_box, &Label6,    &rank_l,
+             &net_list,  &net_l,      &rank_Cg,     &l_btn71, &l_btn69, &world_box, &Label12,
+             &world_l,   &world_cg,   &l_btn70,     &l_btn68, &pet_box, &pet_l,     &pet_bp_l,
+             &l_btn61,   &l_btn62,    &l_btn63,     &l_btn65, &l_btn66, &l_btn67}) {
         w.push_back(x);
     }
     return w;

@@ -106,10 +106,22 @@ struct Form {
     platform::ListBox battle_list{"battle_list"};
     platform::Button Button1{"Button1"};  // "発動"
 
-    // The ranking and world-site panels.
+    // The ranking panel.
     platform::Panel net_box{"net_box"};
+    platform::Label Label6{"Label6"};  // "ランキング"
+    platform::Label rank_l{"rank_l"};  // the network's status
+    platform::ListBox net_list{"net_list"};
+    platform::Label net_l{"net_l"};        // the chosen adventurer's details
+    platform::Picture rank_Cg{"rank_Cg"};  // the chosen adventurer and pet
+    platform::Label l_btn71{"l_btn71"};    // ">ワールドサイト"
+    platform::Label l_btn69{"l_btn69"};    // ">CLOSE"
+    // The world-site panel.
     platform::Panel world_box{"world_box"};
+    platform::Label Label12{"Label12"};      // "ワールドサイト"
+    platform::Label world_l{"world_l"};      // the network's status
     platform::Picture world_cg{"world_cg"};  // the shared report list
+    platform::Label l_btn70{"l_btn70"};      // ">ランキング"
+    platform::Label l_btn68{"l_btn68"};      // ">CLOSE"
 
     // The pet panel.
     platform::Panel pet_box{"pet_box"};

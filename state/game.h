@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/folders.h"
+#include "platform/http_client.h"
 #include "state/combatant.h"
 #include "state/command_table.h"
 #include "state/form.h"
@@ -205,12 +207,22 @@ struct Game {
     int32_t enemy_shake = 0;             // frames the enemy panel still shakes
     int32_t jitter_x = 0, jitter_y = 0;  // screen-shake offsets the effects follow
 
-    // the ranking server: where it is, and what came from it
+    // the ranking server: where it is, the limits of one exchange, and what came from it
     std::string server_url = "http://127.0.0.1:8229";
+    platform::HttpLimits http_limits;
+    bool net_busy = false;                // an exchange runs (clicks on the picture and map wait)
+    std::string net_status_text;          // the last status of the network
+    std::vector<RankEntry> rank_entries;  // at most kRankEntries, in the server's order
     std::array<ReportEntry, kReportEntries> report_entries;
+    bool ranking_loaded = false, reports_loaded = false;
     std::vector<std::string> reports_sent;  // the report lines posted in this run
     int32_t recent_players = 0;
     int32_t newer_version = 0;
+    int32_t rank_selected = -1;     // the net_list row whose details are shown
+    std::vector<int32_t> net_rows;  // the rank_entries index each net_list row shows
+    // Shows the window as it stands now, while the game's thread is busy (an exchange); set
+    // by the window, absent without one. Nothing else runs meanwhile.
+    std::function<void()> repaint_window;
 
     // taken when a game starts from the title
     int32_t run_start_score = 0;

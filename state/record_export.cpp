@@ -36,7 +36,8 @@ EquipmentTotals TotalEquipmentStats(const Game& g) {
             item(a.left_ring).accessory_hit;
     t.evasion = a.evasion + item(a.armour).hit_evasion + item(a.right_ring).hit_evasion +
                 item(a.left_ring).hit_evasion;
-    t.critical = item(a.helmet).critical + item(a.weapon).critical;
+    t.helmet_critical = item(a.helmet).critical;
+    t.critical = t.helmet_critical + item(a.weapon).critical;
     t.guard = item(a.shield).guard;
     return t;
 }

@@ -12,6 +12,7 @@ namespace quill {
 // The adventurer's own values plus what is worn.
 struct EquipmentTotals {
     int32_t attack = 0, defence = 0, hit = 0, evasion = 0, critical = 0, guard = 0;
+    int32_t helmet_critical = 0;  // the helmet's part of `critical`
 };
 EquipmentTotals TotalEquipmentStats(const Game& g);
 

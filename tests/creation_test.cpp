@@ -99,6 +99,7 @@ TEST(Creation, TheNameIsKeptAsTypedAndTheChoicesAreSaved) {
     auto game2 = std::make_unique<Game>();
     game2->folders = g.folders;
     game2->dialogs = &f.dialogs;
+    game2->server_url = testing_support::kNoServer;
     FormCreate(*game2, 1);
     EXPECT_EQ(game2->adventurer().name, " 風の 旅人　ルカ ");
     EXPECT_EQ(game2->state.char_type, 4);
@@ -167,6 +168,7 @@ TEST(Creation, AnUnsavableNameIsRefusedAsTypedAndAtOk) {
     auto again = std::make_unique<Game>();
     again->folders = g.folders;
     again->dialogs = &f.dialogs;
+    again->server_url = testing_support::kNoServer;
     FormCreate(*again, 1);
     EXPECT_EQ(again->adventurer().name, "ルカ");
 }

@@ -22,7 +22,8 @@ std::string platform_name(const std::string& cp932) {
 }
 
 std::string game(const std::string& args) {
-    return std::string(QUILLMOOR_BINARY) + " --offscreen --turbo --seed 1 " + args;
+    return std::string(QUILLMOOR_BINARY) +
+           " --offscreen --turbo --seed 1 --server http://127.0.0.1:1 " + args;
 }
 
 std::filesystem::path write_script(const TempFolder& folder, const std::string& text) {
@@ -216,11 +217,13 @@ TEST(Program, AWalkFromTheIslandMeetsAnEnemyAndTheTurnsGoRound) {
     for (int i = 0; i < 8; ++i) script += "click 100 200\nrelease\nwait 2\n";
     script += "log " + dir + "/turns.log\ndump " + dir + "/turns.json\nquit\n";
     std::string out;
-    ASSERT_EQ(run_command(std::string(QUILLMOOR_BINARY) +
-                              " --offscreen --turbo --seed 3 --folder " + program.path().string() +
-                              " --script " + write_script(folder, script).string(),
-                          &out),
-              0)
+    ASSERT_EQ(
+        run_command(std::string(QUILLMOOR_BINARY) +
+                        " --offscreen --turbo --seed 3 --server http://127.0.0.1:1 --folder " +
+                        program.path().string() + " --script " +
+                        write_script(folder, script).string(),
+                    &out),
+        0)
         << out;
     // At 0 m the announcement names no distance; the adventurer's turn offers the list.
     const std::string start = read_all(dir + "/start.log");

@@ -21,6 +21,7 @@ GameFixture::GameFixture() {
     game.folders = platform::Folders(folder.path());
     game.clock = &clock;
     game.dialogs = &dialogs;
+    game.server_url = kNoServer;
 }
 
 LandedGame::LandedGame(uint64_t seed) {

@@ -31,8 +31,12 @@ class RecordingDialogs final : public platform::Dialogs {
     std::vector<bool> answers;
 };
 
-// A game whose program folder is a temporary one with cg/ and dat/ folders and whose clock
-// stands still.
+// Port 1 of the loopback: nobody listens there, so an exchange fails at once; tests that
+// need a ranking server start one.
+inline constexpr const char* kNoServer = "http://127.0.0.1:1";
+
+// A game whose program folder is a temporary one with cg/ and dat/ folders, whose clock
+// stands still and whose ranking server is absent.
 struct GameFixture {
     GameFixture();
     TempFolder folder;
