@@ -175,12 +175,15 @@ std::vector<Picture> drawMapMarks();
 QImage drawStarStrip(int frameSize, int frames);
 // char0.bmp ... char9f.bmp: the ten adventurer forms in all their level bands.
 std::vector<Picture> drawAdventurers();
-QImage drawPetCat();
+// pet0.bmp ... pet19.bmp: the creatures an adventurer can raise.
+std::vector<Picture> drawPets();
 QImage drawWispSpirit();
 QImage drawFlameSpirit();
 // The full-screen scenes of the walk, the battles and the island's characters (cg/*.bmp,
 // 640 x 480): the chest, the sickness, the inn, the shop, the wilds, the rare creatures and
 // the named characters.
 std::vector<Picture> drawBattleScenes();
+// pet_house.bmp (640 x 480): the hut where the keeper raises young creatures.
+QImage drawPetHouse();
 
 }  // namespace quillmoor::assetgen

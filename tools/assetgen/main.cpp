@@ -27,10 +27,11 @@ std::vector<Picture> paintEverything() {
     out.push_back({QStringLiteral("star2.bmp"), drawStarStrip(10, 6), FileKind::Bmp});
     out.push_back({QStringLiteral("00.bmp"), newOpaque(640, 480, Qt::black), FileKind::Bmp});
     for (Picture& adventurer : drawAdventurers()) out.push_back(std::move(adventurer));
-    out.push_back({QStringLiteral("pet0.bmp"), drawPetCat(), FileKind::Bmp});
+    for (Picture& pet : drawPets()) out.push_back(std::move(pet));
     out.push_back({QStringLiteral("man0.bmp"), drawWispSpirit(), FileKind::Bmp});
     out.push_back({QStringLiteral("man1.bmp"), drawFlameSpirit(), FileKind::Bmp});
     for (Picture& scene : drawBattleScenes()) out.push_back(std::move(scene));
+    out.push_back({QStringLiteral("pet_house.bmp"), drawPetHouse(), FileKind::Bmp});
     return out;
 }
 
