@@ -58,7 +58,10 @@ bool Audio::ready() {
 }
 
 void Audio::play_effect(const std::string& name, const std::filesystem::path& file) {
-    if (name.empty() || !ready()) return;
+    if (name.empty()) return;
+    ++effect_requests_;
+    last_effect_ = name;
+    if (!ready()) return;
     auto it = effects_.find(name);
     if (it == effects_.end()) {
         // A file that fails to load is remembered as such and not read again.

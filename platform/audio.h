@@ -25,6 +25,9 @@ class Audio {
     // and decoded the first time the name is played and kept for later plays. Several plays
     // overlap, each on a channel of its own.
     void play_effect(const std::string& name, const std::filesystem::path& file);
+    // The effects asked for so far, and the last one (also without a sound device).
+    int effect_requests() const { return effect_requests_; }
+    const std::string& last_effect() const { return last_effect_; }
     // How many effects have been loaded (one per distinct name played).
     int effect_count() const { return static_cast<int>(effects_.size()); }
     // How many effect channels are sounding now.
@@ -42,6 +45,8 @@ class Audio {
     bool take_music_finished();
 
   private:
+    int effect_requests_ = 0;
+    std::string last_effect_;
     bool tried_ = false;
     bool open_ = false;
     std::map<std::string, Mix_Chunk*> effects_;

@@ -1,35 +1,17 @@
 // The network mode's HTTP client against small servers on loopback that answer well, badly
 // or not at all.
-#include <httplib.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
+#include "loopback_server.h"
 #include "platform/http_client.h"
 
 namespace platform {
 namespace {
 
-// A server on a free loopback port, running on its own thread for the test's life.
-struct LoopbackServer {
-    httplib::Server server;
-    int port = 0;
-    std::thread thread;
-    void start() {
-        port = server.bind_to_any_port("127.0.0.1");
-        thread = std::thread([this] { server.listen_after_bind(); });
-        while (!server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ~LoopbackServer() {
-        server.stop();
-        if (thread.joinable()) thread.join();
-    }
-    std::string url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port) + path;
-    }
-};
+using quill::testing_support::LoopbackServer;
 
 TEST(HttpClient, AnAnswerComesBackWholeAndEveryFailureHasItsKind) {
     LoopbackServer s;
