@@ -18,7 +18,7 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # the fuzz target of the upload decoders (scripts/fuzz-uploads.sh)
+  # the fuzz targets of the uploads and the answers (scripts/fuzz.sh)
   clang libclang-rt-14-dev
 )
 

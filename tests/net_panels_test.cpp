@@ -157,7 +157,8 @@ TEST(RankingPanel, AnEntryPictureOfAMissingPetFallsBackAndHostileValuesDrawNothi
     const platform::Bitmap& p = g.form.rank_Cg.picture;
     EXPECT_EQ(p.pixel(0, 0), platform::Color::rgb(0xFF0000));
     EXPECT_EQ(p.pixel(1, 1), platform::Color::rgb(0x15151E));
-    EXPECT_EQ(p.pixel(0, p.height() - 100), platform::Color::rgb(0x0000FF));  // pet4.bmp is missing: pet0
+    EXPECT_EQ(p.pixel(0, p.height() - 100),
+              platform::Color::rgb(0x0000FF));  // pet4.bmp is missing: pet0
     g.form.net_list.item_index = 1;
     f.press(g.form.net_list);
     EXPECT_EQ(p.pixel(0, 0), platform::Color::rgb(0x15151E));  // char-7.bmp: nothing
@@ -216,6 +217,26 @@ TEST(WorldSite, OpensFromTheMapSwitchesAndCloses) {
     f.press(g.form.l_btn69);
     EXPECT_FALSE(g.form.net_box.visible);
     EXPECT_EQ(g.map_shown, 1);
+}
+
+TEST(WorldSite, ClicksWaitWhileTheNetworkIsBusy) {
+    PanelFixture f;
+    Game& g = f.game;
+    g.net_busy = true;
+    for (platform::Picture* w : {&g.form.map_b1, &g.form.map_b0, &g.form.Image6, &g.form.Image7,
+                                 &g.form.Image1, &g.form.Image15}) {
+        f.press(*w);
+        EXPECT_EQ(g.map_shown, 1) << w->name;
+        EXPECT_EQ(g.scene_kind, -1) << w->name;
+        EXPECT_FALSE(g.form.item_box.visible) << w->name;
+        EXPECT_FALSE(g.form.world_box.visible) << w->name;
+    }
+    g.awaiting_click = 1;
+    f.press(g.form.cg);
+    EXPECT_EQ(g.awaiting_click, 1);
+    g.net_busy = false;
+    f.press(g.form.cg);
+    EXPECT_EQ(g.awaiting_click, 0);
 }
 
 }  // namespace

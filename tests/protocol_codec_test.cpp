@@ -89,6 +89,12 @@ TEST(ProtocolUtf7, RunOfKnownTexts) {
     EXPECT_EQ(utf7_run(sj("あ")), "MEI");
 }
 
+TEST(ProtocolTime, MonthDayHourMinuteWithoutLeadingZeros) {
+    EXPECT_EQ(time_text(12, 1, 9, 5), "12/1 9:5");
+    EXPECT_EQ(time_text(1, 31, 0, 0), "1/31 0:0");
+    EXPECT_EQ(time_text(10, 10, 23, 59), "10/10 23:59");
+}
+
 TEST(ProtocolUtf7, RunNeedsCodePage932AndAFullWidthCharacterAtEachEnd) {
     const std::string samples[] = {
         "\x82",      // a lead byte alone

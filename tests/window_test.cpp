@@ -19,6 +19,7 @@
 #include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
 #include "items/item_panel.h"
+#include "net/net_panels.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
 #include "state/state_ops.h"
@@ -251,6 +252,51 @@ TEST(Window, ALongShopListScrollsChoosesByKeyAndBuysWithItsBox) {
     EXPECT_EQ(g.state.money, 20000 - 100);
     f.window->sync();
     EXPECT_EQ(list->count(), static_cast<int>(items.size()));
+}
+
+TEST(Window, TheRankingListIsChosenByClickAndKey) {
+    WindowFixture f(false);
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.map_shown = 1;
+    // A ranking fetched a minute ago: the panel shows it from memory.
+    g.rank_entries.resize(3);
+    g.rank_entries[0] = {.name = "ハル", .score = 900, .race_sex = 1, .level = 30};
+    g.rank_entries[2] = {.name = "ソラ", .score = 400, .level = 8, .pet_name = "タマ"};
+    g.ranking_loaded = true;
+    g.state.last_rank_send_minute = g.clock->minute_of_hour();
+    l_btn70MouseDown(g);
+    f.window->sync();
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("net_list"));
+    auto* details = f.window->findChild<QLabel*>(QStringLiteral("net_l"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(details, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("3位 400点 -- ソラ"));
+    EXPECT_EQ(list->item(0)->foreground().color(), QColor(0xFF, 0x00, 0xFF));
+    EXPECT_EQ(list->item(1)->foreground().color(), QColor(0x00, 0xFF, 0xFF));
+    EXPECT_TRUE(details->text().isEmpty());  // the adventurer is not ranked: nothing chosen
+
+    // A click on the first row, as the mouse gives it.
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, list->viewport()->mapToGlobal(at),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
+    f.window->sync();
+    EXPECT_EQ(g.rank_selected, 0);
+    EXPECT_TRUE(details->text().startsWith(QStringLiteral("ハル(ver0) Lv30")));
+    // The key down: the second row, which is the third entry.
+    list->setFocus();
+    WindowFixture::key(Qt::Key_Down, list);
+    f.window->sync();
+    EXPECT_EQ(g.rank_selected, 1);
+    EXPECT_TRUE(details->text().startsWith(QStringLiteral("ソラ(ver0) Lv8")));
+    EXPECT_TRUE(details->text().contains(QStringLiteral("ペット: タマ Lv0")));
 }
 
 }  // namespace

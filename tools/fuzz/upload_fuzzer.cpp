@@ -2,7 +2,7 @@
 // bodies, the ranking and report lines, UTF-7 runs and percent triples. Besides not crashing,
 // whatever decodes must encode and decode again to the same thing.
 //
-// Built and run by scripts/fuzz-uploads.sh, never by the default build.
+// Built and run by scripts/fuzz.sh uploads, never by the default build.
 //   upload-fuzzer --write-seeds DIR   writes valid bodies and lines to DIR and exits.
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_seeds.h"
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
 
@@ -65,21 +66,6 @@ std::vector<std::string> seeds() {
     };
 }
 
-int write_seeds(const char* dir) {
-    int n = 0;
-    for (const std::string& seed : seeds()) {
-        const std::string path = std::string(dir) + "/seed-" + std::to_string(n++);
-        std::ofstream out(path, std::ios::binary);
-        out.write(seed.data(), static_cast<std::streamsize>(seed.size()));
-        if (!out) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return 1;
-        }
-    }
-    std::printf("%d seeds written to %s\n", n, dir);
-    return 0;
-}
-
 bool same(const Report& a, const Report& b) {
     return a.message == b.message && a.name == b.name && a.player_id == b.player_id &&
            a.race_sex == b.race_sex && a.time == b.time;
@@ -108,9 +94,7 @@ void report_line(std::string_view line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    for (int i = 1; i + 1 < *argc; ++i) {
-        if (std::strcmp((*argv)[i], "--write-seeds") == 0) std::exit(write_seeds((*argv)[i + 1]));
-    }
+    quill::fuzz::write_seeds_if_asked(*argc, *argv, seeds);
     return 0;
 }
 

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Fuzzes one family of readers for SECONDS seconds (default 60):
+#   uploads  the ranking server's decoders of the game's uploads
+#   answers  the game's readers of the server's ranking and report answers
+# Needs clang with libFuzzer; not part of the default build. The corpus stays in
+# build-fuzz/TARGET/corpus between runs, and a crash leaves its input in build-fuzz/TARGET/.
+#   scripts/fuzz.sh TARGET [SECONDS]
+set -euo pipefail
+
+target="${1:-}"
+seconds="${2:-60}"
+case "$target" in
+  # An upload is one short body; an answer may hold many lines.
+  uploads) max_len=4096
+           sources=(tools/fuzz/upload_fuzzer.cpp net/protocol_codec.cpp platform/text_codec.cpp) ;;
+  answers) max_len=65536
+           sources=(tools/fuzz/answer_fuzzer.cpp net/answer_parsers.cpp net/protocol_codec.cpp
+                    platform/text_codec.cpp) ;;
+  *) target="" ;;
+esac
+if [ -z "$target" ] || ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
+  echo "usage: $0 uploads|answers [SECONDS]" >&2
+  exit 2
+fi
+
+cd "$(dirname "$0")/.."
+work="build-fuzz/$target"
+mkdir -p "$work/corpus" "$work/seeds"
+
+fuzzer="$work/fuzzer"
+rebuild=0
+[ -x "$fuzzer" ] || rebuild=1
+for f in "${sources[@]}" tools/fuzz/*.h net/*.h platform/text_codec.h state/net_records.h; do
+  [ "$f" -nt "$fuzzer" ] && rebuild=1
+done
+if [ "$rebuild" -eq 1 ]; then
+  echo "Building $fuzzer"
+  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. "${sources[@]}" -o "$fuzzer"
+fi
+
+"$fuzzer" --write-seeds "$work/seeds"
+
+log="$work/last-run.log"
+status=0
+# -timeout: one input that takes over a second means work that is not linear in its size.
+"$fuzzer" "$work/corpus" "$work/seeds" \
+  -max_total_time="$seconds" -max_len="$max_len" -timeout=1 -rss_limit_mb=2048 \
+  -print_final_stats=1 -artifact_prefix="$work/" >"$log" 2>&1 || status=$?
+
+runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
+echo "$target: ${runs:-?} runs in ${seconds} s, ${speed:-?} executions per second"
+echo "corpus: $(find "$work/corpus" -type f | wc -l) inputs; log: $log"
+if [ "$status" -ne 0 ]; then
+  echo "The fuzzer stopped with status $status:" >&2
+  grep -E "ERROR|SUMMARY|fuzzer:|Test unit written" "$log" >&2 || tail -n 30 "$log" >&2
+fi
+exit "$status"
