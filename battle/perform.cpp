@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/sound.h"
+#include "battle/pet_actions.h"
 #include "battle/sequencer.h"
 #include "battle/techniques.h"
 #include "battle/turn_steps.h"
@@ -127,6 +128,7 @@ void PerformStep(Game& g) {
     g.action_step = s + 1;
     if (s == 1 && !common_first_step(g)) return;
     combination_bookkeeping(g);
+    if (actor_side(g) == 0) PetMoodsFollow(g);
     technique_step(g, s + 1);
 }
 

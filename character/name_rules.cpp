@@ -32,12 +32,19 @@ std::string SavableName(std::string_view typed) {
     return kept;
 }
 
-bool KeepSavableName(Game& g, platform::EditBox& box) {
+bool KeepSavableName(Game& g, platform::EditBox& box, int max_bytes) {
     std::string savable = SavableName(box.text);
-    if (savable == box.text) return true;
     // Look-alikes that the save writes in its own form are taken quietly; only a character
     // that would be lost is worth a word.
     const bool lost = platform::cp932_length(savable) != platform::cp932_length(box.text);
+    if (max_bytes > 0) {
+        while (platform::cp932_length(savable) > max_bytes) {
+            size_t last = savable.size() - 1;
+            while (last > 0 && (static_cast<unsigned char>(savable[last]) & 0xC0) == 0x80) --last;
+            savable.erase(last);
+        }
+    }
+    if (savable == box.text) return true;
     box.text = std::move(savable);
     if (lost) g.dialogs->message("その文字は名前に使えません");
     return false;

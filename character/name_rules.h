@@ -16,7 +16,8 @@ namespace quill {
 std::string SavableName(std::string_view typed);
 
 // Keeps an edit box to the rule as the player types: what cannot be saved is taken out at
-// once, with a word to the player. True when the text was already savable.
-bool KeepSavableName(Game& g, platform::EditBox& box);
+// once, with a word to the player; with max_bytes, characters past that many code page 932
+// bytes are taken off the end quietly. True when the text already kept the rule.
+bool KeepSavableName(Game& g, platform::EditBox& box, int max_bytes = 0);
 
 }  // namespace quill

@@ -43,10 +43,8 @@ void draw_entry_picture(Game& g, const RankEntry& e) {
     }
     if (e.pet_name.empty()) return;
     platform::Bitmap pet;
-    if (pet.load(g.folders.cg_file("pet" + to_string(e.pet_look) + ".bmp")) ||
-        pet.load(g.folders.cg_file("pet0.bmp"))) {
+    if (LoadPetPicture(g, e.pet_look, pet))
         picture.draw_transparent(pet, 0, picture.height() - 100);
-    }
 }
 
 void show_details(Game& g) {

@@ -2,6 +2,7 @@
 
 #include "battle/action_choice.h"
 #include "character/creation.h"
+#include "character/pet_panel.h"
 #include "explore/island.h"
 #include "explore/named_characters.h"
 #include "explore/rest_and_inn.h"
@@ -86,6 +87,19 @@ void WireHandlers(Game& g) {
     f.net_list.on_mouse_up = [&g](const platform::MouseEvent&) { net_listMouseDown(g); };
     f.net_list.on_key_down = [&g](platform::Key) { net_listMouseDown(g); };
 
+    // The pet house's panel; its picture answers as the map's 聳えるヤマオ does.
+    on_press(f.l_btn60, [&g] { l_btn60MouseDown(g); });
+    on_press(f.l_btn61, [&g] { l_btn61MouseDown(g); });
+    on_press(f.l_btn62, [&g] { l_btn62MouseDown(g); });
+    on_press(f.l_btn63, [&g] { l_btn63MouseDown(g); });
+    on_press(f.l_btn65, [&g] { l_btn65MouseDown(g); });
+    on_press(f.l_btn66, [&g] { l_btn66MouseDown(g); });
+    on_press(f.l_btn67, [&g] { l_btn67MouseDown(g); });
+    on_press(f.l_btn72, [&g] { l_btn72MouseDown(g); });
+    on_press(f.l_btn64, [&g] { l_btn64MouseDown(g); });
+    on_press(f.pet_cg, [&g] { Image12MouseDown(g); });
+    f.pet_name_l.on_change = [&g] { pet_name_lChange(g); };
+
     // The battle: the technique list (press and release alike) and "発動".
     f.battle_list.on_mouse_down = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };
     f.battle_list.on_mouse_up = [&g](const platform::MouseEvent&) { battle_listMouseDown(g); };
@@ -94,6 +108,7 @@ void WireHandlers(Game& g) {
     // The steps of the sequencer that the rest, the inn and the growth of techniques own.
     RegisterRestAndInnSteps(g);
     RegisterShopKeeperSteps(g);
+    RegisterPetHouseSteps(g);
     RegisterGrowthSteps(g);
 
     f.cg.on_mouse_down = [&g](const platform::MouseEvent& e) { cgMouseDown(g, e); };

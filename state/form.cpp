@@ -195,11 +195,42 @@ Form::Form() {
     make_button(l_btn70, &world_box, 430, 6, 120, 24, ">ランキング");
     make_button(l_btn68, &world_box, 556, 6, 78, 24, ">CLOSE");
 
-    pet_box.set_bounds(0, 0, 640, 480);
-    for (platform::Label* l :
-         {&pet_l, &pet_bp_l, &l_btn61, &l_btn62, &l_btn63, &l_btn65, &l_btn66, &l_btn67}) {
-        l->parent = &pet_box;
+    // The pet panel.
+    constexpr platform::Color kPetPanel = platform::Color::rgb(0x1C1812);
+    constexpr platform::Color kPetBox = platform::Color::rgb(0x2C241A);
+    pet_box.set_bounds(0, 0, 642, 481);
+    pet_box.color = kPetPanel;
+    make_text(Label9, &pet_box, 12, 8, 200, 26, "ねこちゃん", 16);
+    make_text(pet_bp_l, &pet_box, 12, 40, 420, 20, "", 10);
+    pet_bp_l.word_wrap = false;
+    pet_cg.parent = &pet_box;
+    pet_cg.set_bounds(12, 70, 265, 125);
+    pet_cg.picture = platform::Bitmap(265, 125, kPetBox);
+    pet_cg.opaque = true;
+    make_text(pet_l, &pet_box, 16, 204, 250, 272, "", 9);
+    make_button(l_btn72, &pet_box, 290, 70, 140, 28, "外見を変える");
+    make_button(l_btn64, &pet_box, 556, 6, 78, 24, ">CLOSE");
+    pet_state_box.parent = &pet_box;
+    pet_state_box.set_bounds(272, 320, 360, 150);
+    pet_state_box.color = kPetBox;
+    make_text(pet_state_tl, &pet_state_box, 10, 6, 200, 20, "ステータス", 11);
+    platform::Label* const raises[] = {&l_btn62, &l_btn63, &l_btn65, &l_btn66, &l_btn67, &l_btn61};
+    static constexpr const char* kRaises[] = {"MAX MP+",  "強さ +",   "賢さ +",
+                                              "丈夫さ＋", "器用さ＋", "素早さ +"};
+    for (int i = 0; i < 6; ++i) {
+        make_button(*raises[i], &pet_state_box, 10 + 116 * (i % 3), 32 + 34 * (i / 3), 108, 28,
+                    kRaises[i]);
+        raises[i]->font.pixel_size = platform::points_to_pixels(10);
     }
+    make_text(pet_state_l2, &pet_state_box, 10, 108, 340, 22, "....", 11);
+    pet_name_box.parent = &pet_box;
+    pet_name_box.set_bounds(272, 320, 360, 150);
+    pet_name_box.color = kPetBox;
+    make_text(Label17, &pet_name_box, 10, 8, 340, 22, "名前を決めてあげてね", 12);
+    make_text(Label11, &pet_name_box, 10, 52, 50, 22, "名前", 11);
+    pet_name_l.parent = &pet_name_box;
+    pet_name_l.set_bounds(62, 48, 190, 26);
+    make_button(l_btn60, &pet_name_box, 262, 47, 86, 28, "決定");
 }
 
 std::vector<platform::Widget*> Form::all() {
@@ -219,12 +250,15 @@ std::vector<platform::Widget*> Form::all() {
     w.push_back(&Label15);
     for (auto& b : race_buttons) w.push_back(&b);
     for (platform::Widget* x : std::initializer_list<platform::Widget*>{
-             &bp_box_cg, &l_btn8,     &item_box,    &item_l2, &gold_l,  &item_list, &item_l,
-             &l_btn9,    &l_btn10,    &l_btn11,     &l_btn22, &l_btn40, &l_btn41,   &item_l3,
-             &item_l4,   &battle_box, &battle_list, &Button1, &net_box, &Label6,    &rank_l,
-             &net_list,  &net_l,      &rank_Cg,     &l_btn71, &l_btn69, &world_box, &Label12,
-             &world_l,   &world_cg,   &l_btn70,     &l_btn68, &pet_box, &pet_l,     &pet_bp_l,
-             &l_btn61,   &l_btn62,    &l_btn63,     &l_btn65, &l_btn66, &l_btn67}) {
+             &bp_box_cg,    &l_btn8,  &item_box,  &item_l2,       &gold_l,       &item_list,
+             &item_l,       &l_btn9,  &l_btn10,   &l_btn11,       &l_btn22,      &l_btn40,
+             &l_btn41,      &item_l3, &item_l4,   &battle_box,    &battle_list,  &Button1,
+             &net_box,      &Label6,  &rank_l,    &net_list,      &net_l,        &rank_Cg,
+             &l_btn71,      &l_btn69, &world_box, &Label12,       &world_l,      &world_cg,
+             &l_btn70,      &l_btn68, &pet_box,   &Label9,        &pet_bp_l,     &pet_cg,
+             &pet_l,        &l_btn72, &l_btn64,   &pet_state_box, &pet_state_tl, &l_btn62,
+             &l_btn63,      &l_btn65, &l_btn66,   &l_btn67,       &l_btn61,      &pet_state_l2,
+             &pet_name_box, &Label17, &Label11,   &pet_name_l,    &l_btn60}) {
         w.push_back(x);
     }
     return w;

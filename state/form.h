@@ -123,16 +123,29 @@ struct Form {
     platform::Label l_btn70{"l_btn70"};      // ">ランキング"
     platform::Label l_btn68{"l_btn68"};      // ">CLOSE"
 
-    // The pet panel.
+    // The pet panel: the picture and the values on the left, the raising or the naming on
+    // the right.
     platform::Panel pet_box{"pet_box"};
-    platform::Label pet_l{"pet_l"};
-    platform::Label pet_bp_l{"pet_bp_l"};
-    platform::Label l_btn61{"l_btn61"};
-    platform::Label l_btn62{"l_btn62"};
-    platform::Label l_btn63{"l_btn63"};
-    platform::Label l_btn65{"l_btn65"};
-    platform::Label l_btn66{"l_btn66"};
-    platform::Label l_btn67{"l_btn67"};
+    platform::Label Label9{"Label9"};      // "ねこちゃん"
+    platform::Label pet_bp_l{"pet_bp_l"};  // BP and money
+    platform::Picture pet_cg{"pet_cg"};
+    platform::Label pet_l{"pet_l"};      // the pet's values
+    platform::Label l_btn72{"l_btn72"};  // "外見を変える"
+    platform::Label l_btn64{"l_btn64"};  // ">CLOSE"
+    platform::Panel pet_state_box{"pet_state_box"};
+    platform::Label pet_state_tl{"pet_state_tl"};  // "ステータス"
+    platform::Label l_btn62{"l_btn62"};            // MAX MP
+    platform::Label l_btn63{"l_btn63"};            // 強さ
+    platform::Label l_btn65{"l_btn65"};            // 賢さ
+    platform::Label l_btn66{"l_btn66"};            // 丈夫さ
+    platform::Label l_btn67{"l_btn67"};            // 器用さ
+    platform::Label l_btn61{"l_btn61"};            // 素早さ
+    platform::Label pet_state_l2{"pet_state_l2"};  // what the last press said
+    platform::Panel pet_name_box{"pet_name_box"};
+    platform::Label Label17{"Label17"};  // "名前を決めてあげてね"
+    platform::Label Label11{"Label11"};  // "名前"
+    platform::EditBox pet_name_l{"pet_name_l"};
+    platform::Label l_btn60{"l_btn60"};  // "決定"
 };
 
 }  // namespace quill

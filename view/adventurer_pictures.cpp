@@ -15,13 +15,15 @@ std::string AdventurerPictureFile(int32_t race_sex, int32_t level) {
     return "char" + std::to_string(race_sex) + suffix + ".bmp";
 }
 
+bool LoadPetPicture(const Game& g, int32_t look, platform::Bitmap& into) {
+    return into.load(g.folders.cg_file("pet" + std::to_string(look) + ".bmp")) ||
+           into.load(g.folders.cg_file("pet0.bmp"));
+}
+
 void LoadAdventurerPictures(Game& g) {
     g.sprites[kSpriteAdventurer].load(
         g.folders.cg_file(AdventurerPictureFile(g.state.race_sex, g.adventurer().level)));
-    if (has_pet(g)) {
-        g.sprites[kSpritePet].load(
-            g.folders.cg_file("pet" + std::to_string(g.pet().look) + ".bmp"));
-    }
+    if (has_pet(g)) LoadPetPicture(g, g.pet().look, g.sprites[kSpritePet]);
 }
 
 }  // namespace quill
