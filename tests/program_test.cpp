@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include "platform/text_codec.h"
+#include "shell/startup.h"
+#include "state/save_files.h"
 #include "test_support.h"
 
 namespace quill {
@@ -354,6 +356,52 @@ TEST(Program, AnAdventurerFightsLevelsUpDiesAndComesBackToTheTitle) {
     const auto after = save_lines(read_all(program.dat("my.dat")));
     EXPECT_EQ(after.size(), 7601u);
     EXPECT_EQ(after[5431 - 1], "99");
+}
+
+TEST(Program, APetIsMetNamedRaisedAndSaved) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    {  // A level-22 adventurer's save, with BP to spend.
+        auto owned = std::make_unique<Game>();
+        Game& g = *owned;
+        g.folders = platform::Folders(program.path());
+        testing_support::RecordingDialogs quiet;
+        g.dialogs = &quiet;
+        FormCreate(g, 2);
+        g.state.event_flags[0] = g.state.event_flags[1] = 1;
+        for (int flag = 30; flag <= 39; ++flag) g.state.event_flags[flag] = 1;
+        g.adventurer().name = "ルカ";
+        g.adventurer().level = 22;
+        g.state.bonus_points = 3;
+        save_game(g);
+    }
+    const auto dir = folder.path().string();
+    const std::string script =
+        "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 3\npress map_b20\nwait 2\n"
+        "click 320 200\nrelease\nwait 2\ntype pet_name_l モコ\nanswer yes\npress l_btn60\n"
+        "wait 2\npress l_btn72\npress l_btn63\nwait 2\ndump " +
+        dir + "/named.json\npress l_btn64\nwait 2\ndump " + dir + "/back.json\nquit\n";
+    std::string out;
+    ASSERT_EQ(run_command(game("--folder " + program.path().string() + " --script " +
+                               write_script(folder, script).string()),
+                          &out),
+              0)
+        << out;
+    EXPECT_NE(out.find("良いですか？"), std::string::npos) << out;
+    const QJsonObject named =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/named.json"))).object();
+    const QJsonObject pet = named["combatants"].toArray()[2].toObject();
+    EXPECT_EQ(pet["name"].toString(), QStringLiteral("モコ"));
+    EXPECT_EQ(pet["level"].toInt(), 1);
+    EXPECT_EQ(pet["look"].toInt(), 1);
+    EXPECT_EQ(pet["attack"].toInt(), 1);
+    EXPECT_EQ(named["game_state"].toObject()["bonus_points"].toInt(), 2);
+    const QJsonObject back =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/back.json"))).object();
+    EXPECT_EQ(back["run"].toObject()["map_shown"].toInt(), 1);
+    // The naming saved the pet (the raise after it waits for the next save).
+    const std::string saved = read_all(program.dat("my.dat"));
+    EXPECT_NE(saved.find(platform::to_cp932_lossy("モコ")), std::string::npos);
 }
 
 TEST(Program, ScriptMistakesFoundWhileRunningStopTheRun) {

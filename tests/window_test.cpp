@@ -16,6 +16,7 @@
 #include <deque>
 
 #include "character/creation.h"
+#include "character/pet_panel.h"
 #include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
 #include "items/item_panel.h"
@@ -297,6 +298,45 @@ TEST(Window, TheRankingListIsChosenByClickAndKey) {
     EXPECT_EQ(g.rank_selected, 1);
     EXPECT_TRUE(details->text().startsWith(QStringLiteral("ソラ(ver0) Lv8")));
     EXPECT_TRUE(details->text().contains(QStringLiteral("ペット: タマ Lv0")));
+}
+
+TEST(Window, ThePetIsNamedInTheRealBoxAndAnsweredInTheRealQuestion) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.sequence_step = 60;
+    g.scene_steps[60](g);  // the pet house's panel
+    f.window->sync();
+    QApplication::processEvents();
+    auto* edit = f.window->findChild<QLineEdit*>(QStringLiteral("pet_name_l"));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->isVisible());
+    // Typed in the real box: cut to sixteen bytes as it is typed.
+    edit->setFocus();
+    edit->insert(QStringLiteral("モコモコモコモコモコ"));
+    f.window->sync();
+    EXPECT_EQ(g.form.pet_name_l.text, "モコモコモコモコ");
+    EXPECT_EQ(edit->text(), QStringLiteral("モコモコモコモコ"));
+    // "決定", and the real question answered "はい".
+    BoxAnswerer answerer({QMessageBox::Yes});
+    auto* ok = f.window->findChild<QWidget*>(QStringLiteral("l_btn60"));
+    ASSERT_NE(ok, nullptr);
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, ok->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ok, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, ok->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(ok, &release);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0], "良いですか？");
+    EXPECT_EQ(g.pet().name, "モコモコモコモコ");
+    f.window->sync();
+    EXPECT_FALSE(edit->isVisible());
+    auto* status = f.window->findChild<QLabel*>(QStringLiteral("pet_l"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("モコモコモコモコ Lv1")));
 }
 
 }  // namespace
