@@ -187,9 +187,12 @@ void Bitmap::draw(const Bitmap& src, int x, int y) {
 }
 
 void Bitmap::draw_transparent(const Bitmap& src, int x, int y) {
+    draw_transparent_part(src, 0, 0, src.width(), src.height(), x, y);
+}
+
+void Bitmap::draw_transparent_part(const Bitmap& src, int sx, int sy, int w, int h, int x, int y) {
     if (empty() || src.empty()) return;
     const Color key = src.transparent_color();
-    int w = src.width(), h = src.height(), sx = 0, sy = 0;
     if (!clip(x, y, w, h, sx, sy, width(), height(), src.width(), src.height())) return;
     for (int row = 0; row < h; ++row) {
         const uint8_t* s = src.scan_line(sy + row) + sx * 3;

@@ -50,6 +50,9 @@ class Bitmap {
     void draw(const Bitmap& src, int x, int y);
     // As draw, but the pixels of src's transparent colour (its lower-left pixel) are skipped.
     void draw_transparent(const Bitmap& src, int x, int y);
+    // As draw_transparent, for the w x h part of `src` at (sx, sy) only (one cell of a sheet
+    // of sprites; the transparent colour is still src's lower-left pixel).
+    void draw_transparent_part(const Bitmap& src, int sx, int sy, int w, int h, int x, int y);
     // Copies the w x h rectangle of `src` at (sx, sy) to (x, y).
     void copy_rect(int x, int y, int w, int h, const Bitmap& src, int sx, int sy);
     // Combines the upper-left w x h of `src` into this picture at (x, y) with a bitwise OR
