@@ -1,4 +1,5 @@
 #include "frontend/main_window.h"
+#include "view/popups.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -390,6 +391,9 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             break;
         case ScriptOp::Select:
             if (!select_row(c)) return false;
+            break;
+        case ScriptOp::Popup:
+            AddPopup(game_, c.x, c.y, c.text, c.type);
             break;
         case ScriptOp::Quit:
             scripted_ = false;

@@ -19,7 +19,7 @@ const char* const kUsage =
     "  --script FILE    play the inputs written in FILE, one command a line:\n"
     "                   wait N, click X Y, rclick X Y, release, move X Y, key NAME,\n"
     "                   press WIDGET, type WIDGET TEXT, select LIST ROW, answer yes|no,\n"
-    "                   shot FILE.png, log FILE, dump FILE, quit\n"
+    "                   shot FILE.png, log FILE, dump FILE, popup TYPE X Y [TEXT], quit\n"
     "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n"
     "  --server URL     the ranking server (else dat/server.txt's first line, else\n"
     "                   http://127.0.0.1:8229)\n";

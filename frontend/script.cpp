@@ -81,6 +81,16 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
                 return fail("select needs a list name and a row number");
             c.op = ScriptOp::Select;
             c.widget = w[1];
+        } else if (op == "popup") {
+            if (w.size() < 4 || !parse_int(w[1], c.type) || !parse_int(w[2], c.x) ||
+                !parse_int(w[3], c.y)) {
+                return fail("popup needs a type, X and Y (and a text if it shows one)");
+            }
+            c.op = ScriptOp::Popup;
+            // The text is the rest of the line after Y, spaces included.
+            size_t at = 0;
+            for (int i = 0; i < 4; ++i) at = raw.find(w[i], at) + w[i].size();
+            c.text = at < raw.size() ? raw.substr(at + 1) : std::string();
         } else if (op == "quit") {
             if (w.size() != 1) return fail("quit takes nothing");
             c.op = ScriptOp::Quit;

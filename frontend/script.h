@@ -22,15 +22,18 @@ enum class ScriptOp {
     Log,
     Dump,
     Select,
+    Popup,
     Quit
 };
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Quit;
     int line = 0;        // 1-based line of the script
-    int x = 0, y = 0;    // Click, RightClick, Move; x is the tick count of Wait, the row of Select
+    int x = 0, y = 0;    // Click, RightClick, Move, Popup; x is the tick count of Wait, the row
+                         // of Select
+    int type = 0;        // Popup's type
     std::string text;    // the key of Key, "yes"/"no" of Answer, the file of Shot, Log and
-                         // Dump, Type's text
+                         // Dump, Type's text, Popup's text
     std::string widget;  // the widget of Press, Type and Select
 };
 
