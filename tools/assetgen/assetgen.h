@@ -173,6 +173,8 @@ QImage drawCredit();
 QImage drawIslandMap(bool afterTheChange);
 std::vector<Picture> drawMapMarks();
 QImage drawStarStrip(int frameSize, int frames);
+// 00.bmp (640 x 480): the battle effects, 24 kinds of 8 frames in 40 x 40 cells.
+QImage drawEffectSheet();
 // char0.bmp ... char9f.bmp: the ten adventurer forms in all their level bands.
 std::vector<Picture> drawAdventurers();
 // pet0.bmp ... pet19.bmp: the creatures an adventurer can raise.

@@ -25,7 +25,7 @@ std::vector<Picture> paintEverything() {
     for (Picture& mark : drawMapMarks()) out.push_back(std::move(mark));
     out.push_back({QStringLiteral("star1.bmp"), drawStarStrip(20, 6), FileKind::Bmp});
     out.push_back({QStringLiteral("star2.bmp"), drawStarStrip(10, 6), FileKind::Bmp});
-    out.push_back({QStringLiteral("00.bmp"), newOpaque(640, 480, Qt::black), FileKind::Bmp});
+    out.push_back({QStringLiteral("00.bmp"), drawEffectSheet(), FileKind::Bmp});
     for (Picture& adventurer : drawAdventurers()) out.push_back(std::move(adventurer));
     for (Picture& pet : drawPets()) out.push_back(std::move(pet));
     out.push_back({QStringLiteral("man0.bmp"), drawWispSpirit(), FileKind::Bmp});
