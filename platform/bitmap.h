@@ -71,7 +71,8 @@ class Bitmap {
     Color transparent_color() const;
 
     // Raw access to one row of pixels (r, g, b bytes) for the few effects that work per
-    // pixel. The row is width() * 3 bytes long.
+    // pixel. The row is width() * 3 bytes long; write to it before the next call that draws
+    // on or copies the picture.
     uint8_t* scan_line(int y);
     const uint8_t* scan_line(int y) const;
 
@@ -79,7 +80,41 @@ class Bitmap {
     const QImage& qimage() const;
 
   private:
+    struct OpaqueRuns;
+
+    // Every change of pixels goes through these: the part x1..x2, y1..y2 may have changed
+    // (clipped to the picture), or any part of it, or the whole picture is now one colour.
+    void changed(int x1, int y1, int x2, int y2);
+    void changed_anywhere();
+    void now_plain(Color color);
+    // An ellipse with a one-pixel pen from the pixels kept for its size, when they can be
+    // used there; false when Qt has to draw it.
+    bool draw_kept_ellipse(int x1, int y1, int x2, int y2, Color pen, const Color* brush,
+                           int pen_width);
+    // The runs of pixels of every row that are not the transparent colour, as pairs of
+    // columns (the first of a run, the one after its last); worked out once and kept until
+    // the picture changes.
+    const OpaqueRuns& opaque_runs() const;
+
+    // What is known of the pixels, so that work on parts nothing changed can be skipped.
+    struct Known {
+        // When `plain`, every pixel outside the box `drawn` is `plain_color`. An overlay
+        // cleared every frame and drawn on in a few places is cleared and combined by its
+        // drawn box alone.
+        bool plain = false;
+        Color plain_color;
+        struct Box {
+            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        } drawn;
+        // For pictures drawn with a transparent colour again and again (portraits, sprite
+        // sheets), worked out when one is drawn so a second time without a change between.
+        // Shared by copies, which have the same pixels until one of them changes.
+        mutable std::shared_ptr<OpaqueRuns> runs;
+        mutable bool drawn_transparent = false;
+    };
+
     std::unique_ptr<QImage> image_;
+    Known known_;
 };
 
 }  // namespace platform

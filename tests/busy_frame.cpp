@@ -1,9 +1,13 @@
 #include "busy_frame.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "platform/bitmap.h"
 #include "state/command_table.h"
 #include "state/skill_table.h"
 #include "view/command_cards.h"
+#include "view/effect_animations.h"
 #include "view/message_log.h"
 #include "view/popups.h"
 
@@ -15,6 +19,7 @@ void MakeBusyBattleFrame(Game& g) {
     g.in_battle = 1;
     g.scene_kind = 1;
     g.tick_count = 7;
+    g.popup_position = 0;  // the scene's pop-ups always take slots 1 to 4
     g.cg().resize(kBoardWidth, kBoardHeight);
     g.bak.resize(kBoardWidth, kBoardHeight);
     // A night-blue background with a lighter horizon.
@@ -60,6 +65,43 @@ void MakeBusyBattleFrame(Game& g) {
     AddPopup(g, 320, 200, "CRITICAL", 0);
     AddPopup(g, 420, 260, "GUARD", 301);
     g.awaiting_click = 1;
+}
+
+namespace {
+
+// Twenty effects, one or two of every family: sprites, scatters, rains, orbits, rings,
+// rays, grand bursts, rising and glowing words, a spirit, a stream and a flash.
+constexpr int32_t kBusyEffects[20] = {1,   2,   28,  31,  57,  4,  193, 19,  303, 70,
+                                      113, 262, 140, 395, 107, 64, 175, 189, 255, 12};
+constexpr int kFirstEffectSlot = 20;
+
+void start_effect(Game& g, int k) {
+    Popup& p = g.popups[kFirstEffectSlot + k];
+    p = Popup{};
+    p.type = kBusyEffects[k];
+    p.age = 1 + (k * 3) % std::max(EffectLifetime(p.type) - 1, 1);  // each at its own age
+    p.x = p.start_x = 80 + (k % 5) * 110;
+    p.y = p.start_y = 90 + (k / 5) * 90;
+    p.x3 = 600;
+    p.y3 = 40;
+    p.text = p.type == 19 ? "exp +12" : p.type == 303 ? "ＧＵＡＲＤ" : "";
+}
+
+}  // namespace
+
+void MakeBusyBattleFrameWithEffects(Game& g) {
+    MakeBusyBattleFrame(g);
+    g.sprites[kSpriteEffects].load(std::filesystem::path(QUILLMOOR_BUILD_DIR) / "cg" / "00.bmp");
+    g.sprites[7].load(std::filesystem::path(QUILLMOOR_BUILD_DIR) / "cg" / "man0.bmp");
+    g.jitter_x = 2;
+    g.jitter_y = -1;
+    for (int k = 0; k < 20; ++k) start_effect(g, k);
+}
+
+void KeepEffectsAlive(Game& g) {
+    for (int k = 0; k < 20; ++k) {
+        if (g.popups[kFirstEffectSlot + k].age == 0) start_effect(g, k);
+    }
 }
 
 void MakeBusyBattleFrameWithCards(Game& g) {

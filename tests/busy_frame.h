@@ -13,4 +13,10 @@ void MakeBusyBattleFrame(Game& g);
 // the first, so its info box shows too.
 void MakeBusyBattleFrameWithCards(Game& g);
 
+// The busy battle frame with twenty live effect animations of different families (the
+// effects sheet is loaded from the build's cg/ folder), each at its own age.
+void MakeBusyBattleFrameWithEffects(Game& g);
+// Starts again every one of the twenty effects that ended, so the frame stays as busy.
+void KeepEffectsAlive(Game& g);
+
 }  // namespace quill::testing_support

@@ -435,9 +435,16 @@ void draw_rising_text(Frame& f) {
 }
 
 void draw_glow_text(Frame& f) {
-    const platform::Font font = effect_font(f.e.count, scaled(f.colour(), f.fade(), 256));
+    // The words in the colour of their kind of log line, with a halo of the same light.
+    const Color c = scaled(f.colour(), f.fade(), 256);
+    const platform::Font font = effect_font(f.e.count, c);
     const int w = Bitmap::text_width(f.slot.text, font);
-    f.g.bak.text(f.cx - w / 2, f.cy - Bitmap::text_height(font) / 2 - f.age / 2, f.slot.text, font);
+    const int x = f.cx - w / 2, y = f.cy - Bitmap::text_height(font) / 2 - f.age / 2;
+    f.g.cg().text(x + 1, y + 1, f.slot.text, effect_font(f.e.count, platform::colors::kBlack));
+    f.g.cg().text(x, y, f.slot.text, font);
+    const platform::Font halo = effect_font(f.e.count, scaled(f.colour(), f.fade(), 640));
+    f.g.bak.text(x - 1, y, f.slot.text, halo);
+    f.g.bak.text(x + 1, y, f.slot.text, halo);
 }
 
 void draw_spirit(Frame& f) {

@@ -89,12 +89,12 @@ int main(int argc, char** argv) {
             std::vector<int> wanted;
             for (int i = 0; i < kStrip; ++i) wanted.push_back(1 + (life - 1) * i / (kStrip - 1));
             size_t next = 0;
-            for (int age = 1; age <= life + 1 && next < wanted.size(); ++age) {
+            for (int step = 1; step <= life + 1 && next < wanted.size(); ++step) {
                 g.tick_count += 1;
                 g.tick_count |= 1;  // the slowly ageing types age on odd ticks only
                 const QImage f = frame_of(g, ground);
-                if (g.popups[1].age == wanted[next] ||
-                    (g.popups[1].age == 0 && next < wanted.size())) {
+                const int age = g.popups[1].age;
+                if (age >= wanted[next] || age == 0) {
                     p.drawImage(kLabel + static_cast<int>(next) * kCropW, r * kCropH, f);
                     ++next;
                 }
