@@ -16,21 +16,13 @@ constexpr std::string_view kDuplicateRefusal =
     "\x93\xF1\x8F\x64\x93\x8A\x8D\x65\x82\xCD\x8B\xD6\x8E\x7E\x82\xB5\x82\xC4\x82\xA2\x82\xDC"
     "\x82\xB7";
 
-// A number as the game writes one, forgiving leading zeros: an optional "-" and 1 to 10
-// digits within 32 bits.
+// A number as the game writes one (the codec's rule), forgiving leading zeros.
 std::optional<int32_t> read_number(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
+    const bool negative = text.starts_with('-');
     if (negative) text.remove_prefix(1);
     while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (negative) value = -value;
-    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(value);
+    if (text == "0") return 0;
+    return parse_rank_integer(negative ? "-" + std::string(text) : std::string(text));
 }
 
 // A text field in UTF-8; nothing when it is too long or not code page 932.

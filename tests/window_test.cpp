@@ -57,6 +57,16 @@ struct WindowFixture : GameFixture {
         if (QApplication::focusWidget()) target = QApplication::focusWidget();
         QApplication::sendEvent(target, &release);
     }
+
+    // A left click (press and release) at a point of the widget, as the mouse gives it.
+    static void click(QWidget* target, QPointF at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
 };
 
 // Answers the message boxes as they open, one answer each, with the keyboard: the button
@@ -242,12 +252,7 @@ TEST(Window, ALongShopListScrollsChoosesByKeyAndBuysWithItsBox) {
     ASSERT_NE(buy, nullptr);
     ASSERT_TRUE(buy->isVisible());
     const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, buy->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(buy, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, buy->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(buy, &release);
+    WindowFixture::click(buy, at);
     ASSERT_EQ(answerer.seen.size(), 1u);
     EXPECT_EQ(answerer.seen[0], "最大HPが 1上昇!! → 21");
     EXPECT_EQ(g.state.money, 20000 - 100);
@@ -282,12 +287,7 @@ TEST(Window, TheRankingListIsChosenByClickAndKey) {
 
     // A click on the first row, as the mouse gives it.
     const QPoint at = list->visualItemRect(list->item(0)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, list->viewport()->mapToGlobal(at),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &release);
+    WindowFixture::click(list->viewport(), at);
     f.window->sync();
     EXPECT_EQ(g.rank_selected, 0);
     EXPECT_TRUE(details->text().startsWith(QStringLiteral("ハル(ver0) Lv30")));
@@ -322,12 +322,7 @@ TEST(Window, ThePetIsNamedInTheRealBoxAndAnsweredInTheRealQuestion) {
     auto* ok = f.window->findChild<QWidget*>(QStringLiteral("l_btn60"));
     ASSERT_NE(ok, nullptr);
     const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, ok->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(ok, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, ok->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(ok, &release);
+    WindowFixture::click(ok, at);
     ASSERT_EQ(answerer.seen.size(), 1u);
     EXPECT_EQ(answerer.seen[0], "良いですか？");
     EXPECT_EQ(g.pet().name, "モコモコモコモコ");

@@ -25,9 +25,7 @@ using namespace quill;
 using namespace quill::net;
 
 void check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "answer fuzzer: %s\n", what);
-    std::abort();
+    quill::fuzz::check(ok, "answer", what);
 }
 
 std::string sj(std::string_view utf8) {

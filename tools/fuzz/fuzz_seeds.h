@@ -1,5 +1,6 @@
 // What every fuzz target of the project shares: "--write-seeds DIR" writes the target's
-// seeds (good inputs to start mutating from) into DIR, one file each, and ends the program.
+// seeds (good inputs to start mutating from) into DIR, one file each, and ends the program;
+// a broken promise stops the run with its reason, so libFuzzer keeps the input.
 #pragma once
 
 #include <cstdio>
@@ -10,6 +11,12 @@
 #include <vector>
 
 namespace quill::fuzz {
+
+inline void check(bool ok, const char* target, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "%s fuzzer: %s\n", target, what);
+    std::abort();
+}
 
 inline int write_seeds(const char* dir, const std::vector<std::string>& seeds) {
     int n = 0;

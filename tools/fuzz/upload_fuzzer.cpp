@@ -23,9 +23,7 @@ namespace {
 using namespace quill::net;
 
 void check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "upload fuzzer: %s\n", what);
-    std::abort();
+    quill::fuzz::check(ok, "upload", what);
 }
 
 std::string sj(std::string_view utf8) {
