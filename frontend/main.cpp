@@ -1,14 +1,19 @@
 // Quillmoor: the program entry.
 #include <QApplication>
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
+#include "frontend/desktop_settings.h"
+#include "frontend/input_recorder.h"
 #include "frontend/main_window.h"
 #include "frontend/options.h"
 #include "frontend/qt_dialogs.h"
+#include "frontend/scaled_window.h"
 #include "frontend/script.h"
 #include "frontend/script_dialogs.h"
+#include "frontend/settings.h"
 #include "net/server_address.h"
 #include "platform/file_io.h"
 #include "shell/startup.h"
@@ -47,6 +52,19 @@ int main(int argc, char** argv) {
     }
     if (options->offscreen) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
+    // The seed: the command line's, else the script's (a recording's), else one from the
+    // clock; a recording notes it so that the run plays back the same.
+    std::optional<uint64_t> seed = options->seed;
+    if (!seed && !script.empty() && script.front().op == frontend::ScriptOp::Seed)
+        seed = script.front().seed;
+    if (!seed && options->record)
+        seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    frontend::InputRecorder recorder;
+    if (options->record && !recorder.open(*options->record, *seed)) {
+        std::cerr << "quillmoor: cannot write the recording " << *options->record << '\n';
+        return 2;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Q.R."));
 
@@ -61,15 +79,37 @@ int main(int argc, char** argv) {
     } else if (!options->offscreen) {
         game->dialogs = &window_dialogs;
     }
+    frontend::RecordingDialogs recording_dialogs(*game->dialogs, recorder);
+    if (recorder.recording()) game->dialogs = &recording_dialogs;
     WireHandlers(*game);
-    FormCreate(*game, options->seed);
+    if (recorder.recording()) recorder.watch(game->form);
+    FormCreate(*game, seed);
+
+    // The desktop settings: the remembered ones, this run's command line over them.
+    frontend::SettingsStore store(frontend::default_settings_file());
+    frontend::Settings settings = store.settings();
+    if (options->scale) settings.scale = *options->scale;
+    if (options->fullscreen) settings.fullscreen = true;
+    if (options->music_volume) settings.music_volume = *options->music_volume;
+    if (options->effects_volume) settings.effects_volume = *options->effects_volume;
+    if (options->mute) settings.mute = true;
 
     int code = 0;
     {
         frontend::MainWindow window(*game, options->turbo);
-        window_dialogs.set_parent(&window);
+        frontend::ScaledWindow shown(&window);
+        frontend::DesktopSettings desktop(store, settings, shown, game->audio);
+        desktop.apply();
+        window.set_host(&shown);
+        window_dialogs.set_parent(&shown);
+        if (recorder.recording()) window.set_recorder(&recorder);
         if (options->script) window.set_script(std::move(script), &script_dialogs);
-        window.show();
+        shown.show();
+        if (store.damaged()) {
+            game->dialogs->message(
+                "設定ファイルが壊れていたので、読めなかった設定は初めの値で始めます。"
+                "設定（F2）を変えると、新しいファイルに書き直します。");
+        }
         window.start();
         if (!game->quit_requested) app.exec();
         code = window.exit_code();

@@ -13,6 +13,8 @@
 #include <iostream>
 
 #include "audio/sound.h"
+#include "frontend/input_recorder.h"
+#include "frontend/scaled_window.h"
 #include "frontend/widget_views.h"
 #include "platform/file_io.h"
 #include "shell/input.h"
@@ -56,7 +58,11 @@ MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), 
     // painted as it stands, without running anything else (no events, no ticks).
     game_.repaint_window = [this] {
         sync();
-        if (isVisible()) repaint();
+        if (host_ && host_->isVisible()) {
+            host_->repaint_now();
+        } else if (isVisible()) {
+            repaint();
+        }
     };
     sync();
 }
@@ -171,6 +177,7 @@ void MainWindow::on_tick() {
     if (QApplication::activeModalWidget()) return;
     if (scripted_ && !run_script()) return;
     Timer1Timer(game_);
+    if (recorder_) recorder_->tick();
     DeliverMusicNotices(game_);
     if (wait_ticks_ > 0) --wait_ticks_;
     if (!turbo_ && timer_.interval() != game_.timer_interval)
@@ -181,6 +188,7 @@ void MainWindow::on_tick() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     timer_.stop();
     FormClose(game_);
+    if (recorder_) recorder_->finish();
     event->accept();
 }
 
@@ -191,8 +199,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return false;
     if (static_cast<QWidget*>(watched)->window() != this) return false;
     // Every key press reaches the game once, before the widget that has the focus.
-    QWidget* focus = QApplication::focusWidget();
-    if (watched != (focus ? focus : static_cast<QObject*>(this))) return false;
+    if (watched != key_receiver()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     platform::Key k = platform::Key::Other;
     switch (key->key()) {
@@ -215,9 +222,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    FormKeyDown(game_, k);
+    const char* name = k == platform::Key::Enter ? "Enter"
+                       : k == platform::Key::F1  ? "F1"
+                       : k == platform::Key::F10 ? "F10"
+                                                 : nullptr;
+    if (recorder_ && name) {
+        recorder_->input(std::string("key ") + name, [&] { FormKeyDown(game_, k); });
+    } else {
+        FormKeyDown(game_, k);
+    }
     after_event();
     return false;
+}
+
+QWidget* MainWindow::key_receiver() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == this) return focus;
+    focus = focusWidget();
+    return focus ? focus : const_cast<MainWindow*>(this);
 }
 
 // ---- scripts ----
@@ -285,7 +307,12 @@ bool MainWindow::run_script() {
 
 void MainWindow::send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y) {
     QWidget* target = cg_view_;
-    const QPointF local(x, y);
+    QPointF local(x, y);
+    // Through the window's own mapping when the board is shown enlarged: the window pixel
+    // of the point, taken back to the board.
+    if (host_) {
+        if (auto back = host_->to_board(host_->from_board(QPoint(x, y)))) local = QPointF(*back);
+    }
     const QPointF global = target->mapToGlobal(local);
     Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -309,8 +336,7 @@ void MainWindow::send_key(const std::string& name) {
     if (name == "Down") key = Qt::Key_Down;
     if (name == "Escape") key = Qt::Key_Escape;
     if (name == "Space") key = Qt::Key_Space;
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* target = focus ? focus : this;
+    QWidget* target = key_receiver();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
@@ -328,6 +354,12 @@ bool MainWindow::run_command(const ScriptCommand& c) {
         case ScriptOp::RightClick:
             send_mouse(QEvent::MouseButtonPress, Qt::RightButton, c.x, c.y);
             send_mouse(QEvent::MouseButtonRelease, Qt::RightButton, c.x, c.y);
+            break;
+        case ScriptOp::MiddleClick:
+            send_mouse(QEvent::MouseButtonPress, Qt::MiddleButton, c.x, c.y);
+            send_mouse(QEvent::MouseButtonRelease, Qt::MiddleButton, c.x, c.y);
+            break;
+        case ScriptOp::Seed:  // taken before the game started
             break;
         case ScriptOp::Release:
             send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x,
@@ -373,7 +405,8 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             break;
         case ScriptOp::Shot: {
             sync();
-            QPixmap shot = grab();
+            // The window as the player sees it, enlarged when it is.
+            const QImage shot = host_ ? host_->shot() : grab().toImage();
             if (!shot.save(QString::fromStdString(c.text), "PNG")) {
                 script_error("script line " + std::to_string(c.line) + ": cannot write " + c.text);
                 return false;

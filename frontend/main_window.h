@@ -18,6 +18,9 @@
 
 namespace quill::frontend {
 
+class InputRecorder;
+class ScaledWindow;
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -30,6 +33,12 @@ class MainWindow : public QWidget {
     void set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs);
     // Exit code for a script that failed (0 while all is well).
     int exit_code() const { return exit_code_; }
+
+    // The window the board is shown in, enlarged: scripts take their shots of it and put
+    // their clicks through its mapping.
+    void set_host(ScaledWindow* host) { host_ = host; }
+    // Records the run's inputs and ticks.
+    void set_recorder(InputRecorder* recorder) { recorder_ = recorder; }
 
     // Copies every widget model to its widget.
     void sync();
@@ -66,6 +75,11 @@ class MainWindow : public QWidget {
     bool check_unanswered();
     int wait_ticks_ = 0;
     int exit_code_ = 0;
+    ScaledWindow* host_ = nullptr;
+    InputRecorder* recorder_ = nullptr;
+    // The widget that has the keys: the focused one, also while the board is shown inside
+    // the scaled window (which holds the desktop's focus itself).
+    QWidget* key_receiver() const;
 };
 
 }  // namespace quill::frontend

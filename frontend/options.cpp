@@ -22,7 +22,15 @@ const char* const kUsage =
     "                   shot FILE.png, log FILE, dump FILE, popup TYPE X Y [TEXT], quit\n"
     "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n"
     "  --server URL     the ranking server (else dat/server.txt's first line, else\n"
-    "                   http://127.0.0.1:8229)\n";
+    "                   http://127.0.0.1:8229)\n"
+    "  --scale N        show the 640x480 picture N times as large (1 to 4)\n"
+    "  --fullscreen     play full screen (F11 switches while playing)\n"
+    "  --music-volume N, --effects-volume N\n"
+    "                   volumes from 0 to 100\n"
+    "  --mute           no sound\n"
+    "                   (these five are for this run; F2 changes them for good)\n"
+    "  --record FILE    write the seed and every input of this run to FILE as a script\n"
+    "                   that --script plays back\n";
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options o;
@@ -61,6 +69,29 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             const std::string* v = value("a folder");
             if (!v) return std::nullopt;
             o.folder = *v;
+        } else if (a == "--scale" || a == "--music-volume" || a == "--effects-volume") {
+            const std::string* v = value("a number");
+            if (!v) return std::nullopt;
+            const int high = a == "--scale" ? 4 : 100;
+            int n = 0;
+            auto [ptr, ec] = std::from_chars(v->data(), v->data() + v->size(), n);
+            if (ec != std::errc() || ptr != v->data() + v->size() || v->empty() ||
+                n < (a == "--scale" ? 1 : 0) || n > high) {
+                error = a + " needs a whole number from " + (a == "--scale" ? "1" : "0") + " to " +
+                        std::to_string(high) + ", not '" + *v + "'";
+                return std::nullopt;
+            }
+            (a == "--scale"          ? o.scale
+             : a == "--music-volume" ? o.music_volume
+                                     : o.effects_volume) = n;
+        } else if (a == "--fullscreen") {
+            o.fullscreen = true;
+        } else if (a == "--mute") {
+            o.mute = true;
+        } else if (a == "--record") {
+            const std::string* v = value("a file");
+            if (!v) return std::nullopt;
+            o.record = *v;
         } else if (a == "--server") {
             const std::string* v = value("an address");
             if (!v) return std::nullopt;

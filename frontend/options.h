@@ -18,6 +18,13 @@ struct Options {
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> folder;  // instead of the executable's folder
     std::optional<std::string> server;            // the ranking server's address
+    // Desktop settings for this run only, over the remembered ones.
+    std::optional<int> scale;  // 1..4
+    bool fullscreen = false;
+    std::optional<int> music_volume;    // 0..100
+    std::optional<int> effects_volume;  // 0..100
+    bool mute = false;
+    std::optional<std::filesystem::path> record;  // write the run's inputs as a script
 };
 
 // Parses the arguments after the program name. On a mistake returns nothing and sets

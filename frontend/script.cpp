@@ -11,6 +11,11 @@ bool parse_int(const std::string& s, int& out) {
     return ec == std::errc() && ptr == s.data() + s.size() && !s.empty();
 }
 
+bool parse_seed(const std::string& s, uint64_t& out) {
+    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && ptr == s.data() + s.size() && !s.empty();
+}
+
 }  // namespace
 
 bool is_known_key(const std::string& name) {
@@ -42,11 +47,17 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
             if (w.size() != 2 || !parse_int(w[1], c.x) || c.x < 0)
                 return fail("wait needs a number of ticks");
             c.op = ScriptOp::Wait;
-        } else if (op == "click" || op == "rclick" || op == "move") {
+        } else if (op == "seed") {
+            if (w.size() != 2 || !parse_seed(w[1], c.seed))
+                return fail("seed needs a non-negative whole number");
+            if (!commands.empty()) return fail("seed must come before every other command");
+            c.op = ScriptOp::Seed;
+        } else if (op == "click" || op == "rclick" || op == "mclick" || op == "move") {
             if (w.size() != 3 || !parse_int(w[1], c.x) || !parse_int(w[2], c.y))
                 return fail(op + " needs X and Y");
             c.op = op == "click"    ? ScriptOp::Click
                    : op == "rclick" ? ScriptOp::RightClick
+                   : op == "mclick" ? ScriptOp::MiddleClick
                                     : ScriptOp::Move;
         } else if (op == "release") {
             if (w.size() != 1) return fail("release takes nothing");
@@ -61,10 +72,11 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
             c.op = ScriptOp::Press;
             c.widget = w[1];
         } else if (op == "type") {
-            if (w.size() < 3) return fail("type needs a widget name and a text");
+            if (w.size() < 2) return fail("type needs a widget name (and the text)");
             c.op = ScriptOp::Type;
             c.widget = w[1];
-            // The text is the rest of the line after the widget's name, spaces included.
+            // The text is the rest of the line after the widget's name and one space, spaces
+            // included; nothing there empties the box.
             const size_t at = raw.find(w[1], raw.find("type") + 4) + w[1].size() + 1;
             c.text = raw.substr(std::min(at, raw.size()));
         } else if (op == "answer") {

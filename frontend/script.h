@@ -2,6 +2,7 @@
 // with '#' ignored.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ enum class ScriptOp {
     Dump,
     Select,
     Popup,
-    Quit
+    Quit,
+    MiddleClick,
+    Seed
 };
 
 struct ScriptCommand {
@@ -32,6 +35,7 @@ struct ScriptCommand {
     int x = 0, y = 0;    // Click, RightClick, Move, Popup; x is the tick count of Wait, the row
                          // of Select
     int type = 0;        // Popup's type
+    uint64_t seed = 0;   // Seed's number
     std::string text;    // the key of Key, "yes"/"no" of Answer, the file of Shot, Log and
                          // Dump, Type's text, Popup's text
     std::string widget;  // the widget of Press, Type and Select

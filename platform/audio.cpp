@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace platform {
@@ -54,6 +55,7 @@ bool Audio::ready() {
     Mix_AllocateChannels(kEffectChannels);
     Mix_HookMusicFinished(on_music_finished);
     open_ = true;
+    apply_volumes();
     return true;
 }
 
@@ -101,6 +103,36 @@ void Audio::stop_music() {
 
 bool Audio::music_playing() const {
     return open_ && Mix_PlayingMusic() != 0;
+}
+
+namespace {
+
+int mixer_level(int percent, bool muted) {
+    if (muted) return 0;
+    return (std::clamp(percent, 0, 100) * MIX_MAX_VOLUME + 50) / 100;
+}
+
+}  // namespace
+
+void Audio::set_volumes(int music, int effects, bool muted) {
+    music_volume_ = std::clamp(music, 0, 100);
+    effects_volume_ = std::clamp(effects, 0, 100);
+    muted_ = muted;
+    apply_volumes();
+}
+
+void Audio::apply_volumes() {
+    if (!open_) return;
+    Mix_VolumeMusic(mixer_level(music_volume_, muted_));
+    Mix_Volume(-1, mixer_level(effects_volume_, muted_));
+}
+
+int Audio::mixer_music_volume() const {
+    return open_ ? Mix_VolumeMusic(-1) : -1;
+}
+
+int Audio::mixer_effects_volume() const {
+    return open_ ? Mix_Volume(-1, -1) : -1;
 }
 
 bool Audio::take_music_finished() {

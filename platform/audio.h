@@ -44,7 +44,22 @@ class Audio {
     // own thread; the game collects it here, on the game's thread.
     bool take_music_finished();
 
+    // Volumes 0..100 for the music and for the effects, and mute over both; applied to the
+    // mixer at once (and when the device opens later).
+    void set_volumes(int music, int effects, bool muted);
+    int music_volume() const { return music_volume_; }
+    int effects_volume() const { return effects_volume_; }
+    bool muted() const { return muted_; }
+    // What the mixer itself holds now, 0..128 (-1 without a device).
+    int mixer_music_volume() const;
+    int mixer_effects_volume() const;
+
   private:
+    void apply_volumes();
+
+    int music_volume_ = 100;
+    int effects_volume_ = 100;
+    bool muted_ = false;
     int effect_requests_ = 0;
     std::string last_effect_;
     bool tried_ = false;

@@ -404,6 +404,131 @@ TEST(Program, APetIsMetNamedRaisedAndSaved) {
     EXPECT_NE(saved.find(platform::to_cp932_lossy("モコ")), std::string::npos);
 }
 
+// Each square of s × s window pixels holds one colour, the board's pixel at ×1.
+void ExpectEnlargedPixelForPixel(const QImage& one, const QImage& enlarged, int s) {
+    ASSERT_EQ(enlarged.width(), one.width() * s);
+    ASSERT_EQ(enlarged.height(), one.height() * s);
+    const QImage a = one.convertToFormat(QImage::Format_RGB32);
+    const QImage b = enlarged.convertToFormat(QImage::Format_RGB32);
+    int wrong = 0;
+    for (int y = 0; y < b.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        const auto* small = reinterpret_cast<const QRgb*>(a.constScanLine(y / s));
+        for (int x = 0; x < b.width(); ++x) wrong += row[x] != small[x / s];
+    }
+    EXPECT_EQ(wrong, 0) << "at ×" << s;
+}
+
+TEST(Program, EnlargedRunsShowTheSamePicturePixelForPixelAndSaveTheSame) {
+    TempFolder folder;
+    const auto dir = folder.path().string();
+    std::string saves[3];
+    QImage creation[3], island[3];
+    for (int s = 1; s <= 3; ++s) {
+        testing_support::ProgramFolder program;
+        const std::string tag = std::to_string(s);
+        std::string script =
+            "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 2\ntype name_l ルカ\npress "
+            "l_btn33\nshot " +
+            dir + "/creation" + tag + ".png\npress l_btn8\nwait 2\n";
+        for (int i = 0; i < 40; ++i) script += "click 639 479\nrelease\nwait 1\n";
+        script += "move 0 0\nwait 2\nshot " + dir + "/island" + tag + ".png\nquit\n";
+        std::string out;
+        ASSERT_EQ(run_command(game("--scale " + tag + " --folder " + program.path().string() +
+                                   " --script " + write_script(folder, script).string()),
+                              &out),
+                  0)
+            << out;
+        saves[s - 1] = read_all(program.dat("my.dat"));
+        creation[s - 1] = QImage(QString::fromStdString(dir + "/creation" + tag + ".png"));
+        island[s - 1] = QImage(QString::fromStdString(dir + "/island" + tag + ".png"));
+    }
+    ASSERT_FALSE(saves[0].empty());
+    for (int s = 2; s <= 3; ++s) {
+        ExpectEnlargedPixelForPixel(creation[0], creation[s - 1], s);
+        ExpectEnlargedPixelForPixel(island[0], island[s - 1], s);
+        EXPECT_TRUE(saves[s - 1] == saves[0]) << "the save of the run at ×" << s;
+    }
+    // The name typed into the edit box is in the picture: black strokes, not the grey hint.
+    int black = 0;
+    for (int y = 54; y < 72; ++y)
+        for (int x = 98; x < 140; ++x) black += qGray(creation[0].pixel(x, y)) < 60;
+    EXPECT_GT(black, 20);
+}
+
+// The game run without a fixed seed (a replay takes the script's).
+std::string unseeded_game(const std::string& args) {
+    return std::string(QUILLMOOR_BINARY) + " --offscreen --turbo --server http://127.0.0.1:1 " +
+           args;
+}
+
+TEST(Program, ARecordedRunPlaysBackToTheSameSaves) {
+    TempFolder folder;
+    const auto dir = folder.path().string();
+    // The three reset questions, a new adventurer, the landing, a purchase in the tool
+    // shop, the pointer moved, a right click, and a walk's first steps.
+    std::string script = "wait 2\nanswer yes\nanswer yes\nanswer no\nkey F1\nwait 2\n" +
+                         landed_script() +
+                         "wait 2\npress Image6\nwait 2\nclick 320 200\nrelease\nwait 2\n"
+                         "select item_list 1\nwait 1\npress l_btn10\nwait 2\npress l_btn9\n"
+                         "wait 2\nmove 200 150\nmove 210 160\nrclick 5 5\nwait 3\n"
+                         "press map_b1\nwait 5\nclick 300 300\nwait 4\nrelease\nwait 6\n"
+                         "dump " +
+                         dir + "/recorded.json\nquit\n";
+    testing_support::ProgramFolder first, second;
+    const std::string recording = dir + "/recording.txt";
+    std::string out;
+    ASSERT_EQ(
+        run_command(unseeded_game("--record " + recording + " --folder " + first.path().string() +
+                                  " --script " + write_script(folder, script).string()),
+                    &out),
+        0)
+        << out;
+    const std::string recorded = read_all(recording);
+    EXPECT_EQ(recorded.find("dump"), std::string::npos);
+    for (const char* line : {"\nseed ", "\nanswer yes\nanswer yes\nanswer no\nkey F1\n",
+                             "\ntype name_l ルカ\npress l_btn8\n", "\nselect item_list 1\n",
+                             "\npress l_btn10\n", "\nmove 210 160\nrclick 5 5\n", "\nquit\n"}) {
+        EXPECT_NE(recorded.find(line), std::string::npos) << line << " in\n" << recorded;
+    }
+    EXPECT_EQ(recorded.find("move 200 150"), std::string::npos) << "a move nothing read";
+
+    // Played back in a folder as the first one was at the start, with the seed it wrote.
+    ASSERT_EQ(
+        run_command(unseeded_game("--folder " + second.path().string() + " --script " + recording),
+                    &out),
+        0)
+        << out;
+    for (const char* file : {"my.dat", "kousin.dat"}) {
+        const std::string a = read_all(first.dat(file)), b = read_all(second.dat(file));
+        ASSERT_FALSE(a.empty()) << file;
+        EXPECT_TRUE(a == b) << file << " differs after the replay";
+    }
+}
+
+TEST(Program, DesktopOptionsAreCheckedAndADamagedSettingsFileIsToldAndKept) {
+    std::string out;
+    for (const char* bad : {"--scale 0", "--scale 5", "--music-volume 101", "--effects-volume -1",
+                            "--scale x", "--record"}) {
+        EXPECT_EQ(run_command(game(bad), &out), 2) << bad;
+        EXPECT_NE(out.find("quillmoor: "), std::string::npos) << bad;
+    }
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    const auto config = folder.path() / "config";
+    std::filesystem::create_directories(config / "Quillmoor");
+    const std::string damaged = "[display]\nscale=\x01\xff\xfe garbage\n";
+    std::ofstream(config / "Quillmoor" / "quillmoor.ini", std::ios::binary) << damaged;
+    ASSERT_EQ(run_command("XDG_CONFIG_HOME=" + config.string() + " " +
+                              game("--mute --scale 2 --folder " + program.path().string() +
+                                   " --script " + write_script(folder, "wait 2\nquit\n").string()),
+                          &out),
+              0)
+        << out;
+    EXPECT_NE(out.find("設定ファイルが壊れていたので"), std::string::npos) << out;
+    EXPECT_EQ(read_all(config / "Quillmoor" / "quillmoor.ini"), damaged);
+}
+
 TEST(Program, ScriptMistakesFoundWhileRunningStopTheRun) {
     TempFolder folder;
     testing_support::ProgramFolder program;

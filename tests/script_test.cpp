@@ -41,6 +41,26 @@ TEST(Script, ParsesEveryCommand) {
     EXPECT_EQ((*s)[5].text, "b.json");
 }
 
+TEST(Script, ARecordingsSeedMiddleClicksAndEmptiedBoxes) {
+    std::string error;
+    auto s = parse_script(
+        "# recorded\nseed 18446744073709551615\nmclick 3 4\ntype name_l\n"
+        "type name_l  　two spaces \n",
+        error);
+    ASSERT_TRUE(s) << error;
+    ASSERT_EQ(s->size(), 4u);
+    EXPECT_EQ((*s)[0].op, ScriptOp::Seed);
+    EXPECT_EQ((*s)[0].seed, 18446744073709551615u);
+    EXPECT_EQ((*s)[1].op, ScriptOp::MiddleClick);
+    EXPECT_EQ((*s)[1].y, 4);
+    EXPECT_EQ((*s)[2].text, "");
+    EXPECT_EQ((*s)[3].text, " 　two spaces ");
+    for (const char* bad : {"wait 1\nseed 3\n", "seed\n", "seed -1\n", "seed 1 2\n",
+                            "seed 18446744073709551616\n", "type\n"}) {
+        EXPECT_FALSE(parse_script(bad, error)) << bad;
+    }
+}
+
 TEST(Script, MistakesNameTheirLine) {
     const char* bad[] = {"wait\n",
                          "wait -1\n",
@@ -76,6 +96,25 @@ TEST(Options, ParsesTheCommandLine) {
     EXPECT_FALSE(parse_options({"--seed", "x1"}, error));
     EXPECT_FALSE(parse_options({"--bogus"}, error));
     EXPECT_NE(error.find("--bogus"), std::string::npos);
+
+    o = parse_options({"--scale", "3", "--fullscreen", "--music-volume", "0", "--effects-volume",
+                       "100", "--mute", "--record", "run.txt"},
+                      error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->scale, 3);
+    EXPECT_TRUE(o->fullscreen);
+    EXPECT_EQ(o->music_volume, 0);
+    EXPECT_EQ(o->effects_volume, 100);
+    EXPECT_TRUE(o->mute);
+    EXPECT_EQ(o->record->string(), "run.txt");
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--scale", "0"},
+                                         {"--scale", "5"},
+                                         {"--scale", "2x"},
+                                         {"--music-volume", "101"},
+                                         {"--effects-volume", "-1"},
+                                         {"--record"}}) {
+        EXPECT_FALSE(parse_options(bad, error)) << bad[0];
+    }
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+// The settings dialog (F2): the window's scale, full screen, the music's and the effects'
+// volumes and mute. Every change takes effect at once.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+#include "frontend/settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QSlider;
+class QLabel;
+
+namespace quill::frontend {
+
+class SettingsDialog : public QDialog {
+  public:
+    SettingsDialog(const Settings& settings, QWidget* parent);
+
+    const Settings& settings() const { return settings_; }
+    // Called with the whole settings after each change the player makes.
+    std::function<void(const Settings&)> on_change;
+
+    QComboBox* scale_box = nullptr;
+    QCheckBox* fullscreen_box = nullptr;
+    QSlider* music_slider = nullptr;
+    QSlider* effects_slider = nullptr;
+    QCheckBox* mute_box = nullptr;
+
+  private:
+    void changed();
+    void show_values();
+
+    Settings settings_;
+    QLabel* music_value_ = nullptr;
+    QLabel* effects_value_ = nullptr;
+};
+
+}  // namespace quill::frontend
