@@ -81,6 +81,18 @@ int main(int argc, char** argv) {
     }
     frontend::RecordingDialogs recording_dialogs(*game->dialogs, recorder);
     if (recorder.recording()) game->dialogs = &recording_dialogs;
+    // Answers at the head of a script are for questions asked while the game starts (the
+    // offer to restore a damaged save), before the first tick runs the script.
+    for (auto c = script.begin(); c != script.end();) {
+        if (c->op == frontend::ScriptOp::Seed) {
+            ++c;
+        } else if (c->op == frontend::ScriptOp::Answer) {
+            script_dialogs.prepare_answer(c->text == "yes");
+            c = script.erase(c);
+        } else {
+            break;
+        }
+    }
     WireHandlers(*game);
     if (recorder.recording()) recorder.watch(game->form);
     FormCreate(*game, seed);

@@ -1,12 +1,13 @@
 #include "frontend/settings.h"
 
-#include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <filesystem>
 #include <optional>
+
+#include "platform/file_io.h"
 
 namespace quill::frontend {
 namespace {
@@ -78,9 +79,8 @@ SettingsStore::SettingsStore(QString file) : file_(std::move(file)) {
 bool SettingsStore::save(const Settings& settings) {
     if (damaged_ && QFileInfo::exists(file_)) {
         // The unreadable file is kept under a dated name, in case somebody wants it back.
-        const QString aside =
-            file_ + ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
-        if (!QFile::rename(file_, aside)) return false;
+        const std::filesystem::path path = file_.toStdString();
+        if (!platform::keep_aside(path, path.parent_path())) return false;
     }
     damaged_ = false;
     QSettings s(file_, QSettings::IniFormat);

@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 
 namespace platform {
@@ -46,6 +48,49 @@ bool write_file_atomically(const std::filesystem::path& path, std::string_view b
         std::filesystem::remove(temp, ec);
     }
     return ok;
+}
+
+namespace {
+
+std::string local_time(std::time_t t, const char* format) {
+    std::tm parts{};
+    if (!localtime_r(&t, &parts)) return {};
+    char text[64];
+    const size_t n = std::strftime(text, sizeof text, format, &parts);
+    return std::string(text, n);
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> keep_aside(const std::filesystem::path& file,
+                                                const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    const std::string stamp = local_time(std::time(nullptr), "%Y%m%d-%H%M%S");
+    const std::string base = file.filename().string() + ".damaged-" + stamp;
+    for (int n = 1; n < 1000; ++n) {
+        const auto target = folder / (n == 1 ? base : base + "-" + std::to_string(n));
+        if (std::filesystem::exists(target, ec)) continue;
+        std::filesystem::rename(file, target, ec);
+        if (ec) return std::nullopt;
+        return target;
+    }
+    return std::nullopt;
+}
+
+std::string file_time_text(const std::filesystem::path& file) {
+    std::error_code ec;
+    const auto when = std::filesystem::last_write_time(file, ec);
+    if (ec) return {};
+    const auto system = std::chrono::file_clock::to_sys(when);
+    std::string text = local_time(std::chrono::system_clock::to_time_t(system), "%m月%d日 %H:%M");
+    // "03月05日" reads "3月5日".
+    if (text.size() > 1 && text[0] == '0') text.erase(0, 1);
+    const size_t month = text.find("月");
+    if (month == std::string::npos) return text;
+    const size_t day = month + std::string("月").size();
+    if (day < text.size() && text[day] == '0') text.erase(day, 1);
+    return text;
 }
 
 }  // namespace platform

@@ -18,4 +18,14 @@ std::optional<std::string> read_file(const std::filesystem::path& path,
 // old file is then untouched).
 bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Moves a file that could not be read into `folder` under a dated name
+// ("my.dat.damaged-20261210-221503", with "-2", "-3" … when that name is taken), so nothing
+// is ever written over it. The new path, or nothing when it could not be moved.
+std::optional<std::filesystem::path> keep_aside(const std::filesystem::path& file,
+                                                const std::filesystem::path& folder);
+
+// When the file was last written, as the player reads it ("12月10日 22:15"); empty when
+// that cannot be told.
+std::string file_time_text(const std::filesystem::path& file);
+
 }  // namespace platform

@@ -91,6 +91,9 @@ struct Game {
     platform::Dialogs* dialogs = &platform::headless_dialogs();
 
     GameState state;
+    // my.dat as it was last read or written whole; kept as a backup when the next save
+    // replaces it.
+    std::string saved_bytes;
     std::array<Combatant, 3> combatants;
     Combatant& adventurer() { return combatants[0]; }
     Combatant& enemy() { return combatants[1]; }

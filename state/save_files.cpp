@@ -5,13 +5,13 @@
 #include "platform/file_io.h"
 #include "platform/text_file.h"
 #include "state/record_export.h"
+#include "state/save_backups.h"
 #include "state/state_ops.h"
 #include "state/static_tables.h"
 
 namespace quill {
 namespace {
 
-constexpr size_t kMaxSaveBytes = 4u << 20;  // a real save is about 20 KB
 const char kDamagedMessage[] = "データが壊れています。初期化してプレーしなおしてください";
 
 // Visits every line of my.dat in file order; the readers and the writer share this map.
@@ -148,12 +148,50 @@ void rebuild_skill_order(Game& g) {
     }
 }
 
-void mark_damaged(Game& g, const std::string& message) {
-    g.dialogs->message(message);
-    g.state.save_damaged = 1;
+// Offers the newest good backup in place of a damaged my.dat; true when the player took it
+// and it is now my.dat (the damaged file kept aside). Without a backup the problem is only
+// told.
+bool restore_offered(Game& g, const std::string& problem) {
+    auto backup = newest_good_backup(g);
+    if (!backup) {
+        g.dialogs->message(problem);
+        return false;
+    }
+    const std::string when = platform::file_time_text(backup->file);
+    const std::string question = problem + "\n\nひとつ前の正しいセーブ" +
+                                 (when.empty() ? "" : "（" + when + "）") +
+                                 "がバックアップに残っています。復元しますか？";
+    if (!g.dialogs->ask_yes_no(question)) return false;
+    const auto path = g.folders.dat_file("my.dat");
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !platform::keep_aside(path, backup_folder(g))) {
+        g.dialogs->message("壊れたセーブを残しておけなかったので、復元をやめました。" +
+                           g.folders.dat().string() + " に書き込めるか確かめてください");
+        return false;
+    }
+    if (!platform::write_file_atomically(path, backup->bytes)) {
+        g.dialogs->message("復元できませんでした。" + g.folders.dat().string() +
+                           " に書き込めるか確かめてください");
+        return false;
+    }
+    g.dialogs->message("バックアップから復元しました。壊れていたセーブは " +
+                       backup_folder(g).string() + " に残してあります");
+    return true;
 }
 
 }  // namespace
+
+SaveReading read_save_bytes(Game& g, std::string bytes) {
+    SaveReader reader{g, platform::TextReader(std::move(bytes))};
+    walk_save_lines(g, reader);
+    SaveReading result;
+    if (reader.failed) {
+        result.failed_line = reader.failed_line > 0 ? reader.failed_line : 1;
+    } else {
+        result.checksum_ok = reader.checksum_ok;
+    }
+    return result;
+}
 
 int32_t save_checksum(const Game& g) {
     const GameState& s = g.state;
@@ -178,35 +216,66 @@ void save_game(Game& g) {
     if (g.state.save_damaged == 1) return;
     std::error_code ec;
     std::filesystem::create_directories(g.folders.dat(), ec);
-    if (!platform::write_file_atomically(g.folders.dat_file("my.dat"), save_file_bytes(g))) {
+    std::string bytes = save_file_bytes(g);
+    if (!platform::write_file_atomically(g.folders.dat_file("my.dat"), bytes)) {
         g.dialogs->message("セーブできませんでした。" + g.folders.dat().string() +
                            " に書き込めるか確かめてください");
         return;
     }
+    // The save just replaced becomes the newest backup (a save written again unchanged
+    // pushes no older one out).
+    if (!g.saved_bytes.empty() && g.saved_bytes != bytes && !keep_backup(g, g.saved_bytes)) {
+        std::cerr << "Quillmoor: the backup of the save could not be written to "
+                  << backup_folder(g) << '\n';
+    }
+    g.saved_bytes = std::move(bytes);
     export_record(g);
 }
 
-void load_game(Game& g) {
+namespace {
+
+void load_save(Game& g, bool may_restore);
+
+// A damaged save: restored from a backup and loaded again when the player says so (once),
+// else marked, so nothing is written over it.
+bool restored(Game& g, const std::string& problem, bool may_restore) {
+    if (may_restore && restore_offered(g, problem)) {
+        load_save(g, false);
+        return true;
+    }
+    if (!may_restore) g.dialogs->message(problem);
+    g.state.save_damaged = 1;
+    return false;
+}
+
+void load_save(Game& g, bool may_restore) {
     const auto path = g.folders.dat_file("my.dat");
     std::error_code ec;
+    g.saved_bytes.clear();
     if (!std::filesystem::exists(path, ec)) {
         new_game(g);
         save_game(g);
     }
     auto bytes = platform::read_file(path, kMaxSaveBytes);
     if (!bytes) {
-        mark_damaged(
-            g, "セーブデータ (my.dat) を読み込めませんでした。" + std::string(kDamagedMessage));
+        restored(g, "セーブデータ (my.dat) を読み込めませんでした。" + std::string(kDamagedMessage),
+                 may_restore);
         return;
     }
-    SaveReader reader{g, platform::TextReader(std::move(*bytes))};
-    walk_save_lines(g, reader);
-    if (reader.failed) {
-        mark_damaged(g, "セーブデータ (my.dat) の " + std::to_string(reader.failed_line) +
-                            " 行目が数字ではありません。" + kDamagedMessage);
+    const SaveReading reading = read_save_bytes(g, *bytes);
+    if (reading.failed_line > 0) {
+        restored(g,
+                 "セーブデータ (my.dat) の " + std::to_string(reading.failed_line) +
+                     " 行目が数字ではありません。" + kDamagedMessage,
+                 may_restore);
         return;
     }
-    if (!reader.checksum_ok) mark_damaged(g, kDamagedMessage);
+    if (!reading.checksum_ok) {
+        // A save whose checksum fails is still read on (as it always was), only never saved.
+        if (restored(g, kDamagedMessage, may_restore)) return;
+    } else {
+        g.saved_bytes = std::move(*bytes);
+    }
 
     read_names(g);
     g.state.load_count += 1;
@@ -217,6 +286,12 @@ void load_game(Game& g) {
         g.state.format_upgrade_done = 1;
         for (int id = 680; id <= 688; ++id) g.state.item_count[id] = 0;
     }
+}
+
+}  // namespace
+
+void load_game(Game& g) {
+    load_save(g, true);
 }
 
 void load_net_bookkeeping(Game& g) {
@@ -233,7 +308,12 @@ void load_net_bookkeeping(Game& g) {
     GameState& s = g.state;
     for (int32_t* x : {&s.last_rank_send_minute, &s.last_report_minute, &s.last_rank, &s.net_off}) {
         int32_t value = 0;
-        if (!in.read_int(value)) return;  // a damaged line leaves the rest as it was
+        if (!in.read_int(value)) {
+            // A damaged line leaves the rest as it was; the file is kept aside and written
+            // again whole.
+            if (platform::keep_aside(path, backup_folder(g))) save_net_bookkeeping(g);
+            return;
+        }
         *x = value;
     }
 }

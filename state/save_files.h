@@ -11,12 +11,25 @@ namespace quill {
 
 constexpr int kSaveLines = 7601;
 constexpr int kChecksumLine = 5465;
+constexpr size_t kMaxSaveBytes = 4u << 20;  // a real save is about 20 KB
+
+// What reading my.dat's bytes found.
+struct SaveReading {
+    int failed_line = 0;  // the first line that is not a number where one belongs, else 0
+    bool checksum_ok = true;
+    bool ok() const { return failed_line == 0 && checksum_ok; }
+};
+// Reads my.dat's bytes into the game's state (the tables are not filled, nothing is written).
+SaveReading read_save_bytes(Game& g, std::string bytes);
 
 // The load at start-up (and after a death): a missing save becomes a new game; a save that
-// fails its checksum, or holds a line that is not a number where one belongs, is reported
-// and marks the save damaged, so nothing is written over it in this run.
+// cannot be read, fails its checksum, or holds a line that is not a number where one belongs
+// is reported; when a good backup exists the report asks whether to restore it (the damaged
+// file is then kept aside and the backup loaded), else the save is marked damaged, so
+// nothing is written over it in this run.
 void load_game(Game& g);
-// Writes my.dat whole (or not at all) and then the record; nothing while the save is damaged.
+// Writes my.dat whole (or not at all), keeps the save it replaced as a backup, and writes
+// the record; nothing while the save is damaged.
 void save_game(Game& g);
 void load_net_bookkeeping(Game& g);
 void save_net_bookkeeping(Game& g);

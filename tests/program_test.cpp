@@ -189,14 +189,36 @@ TEST(Program, ADamagedSaveIsReportedAndLeftAlone) {
     save.replace(money_at, save.find("\r\n", money_at) - money_at, "19999");
     std::ofstream(program.dat("my.dat"), std::ios::binary) << save;
 
-    auto script = write_script(folder, "wait 3\nclick 100 100\nwait 3\nshot " +
+    // The first run's start left a backup: the report offers it, and "no" keeps today's way.
+    auto script = write_script(folder, "answer no\nwait 3\nclick 100 100\nwait 3\nshot " +
                                            (folder.path() / "never.png").string() + "\n");
     EXPECT_EQ(run_command(game(run + script.string()), &out), 0);
     EXPECT_NE(out.find("データが壊れています。初期化してプレーしなおしてください"),
               std::string::npos)
         << out;
+    EXPECT_NE(out.find("復元しますか？\n-> いいえ"), std::string::npos) << out;
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "never.png"));  // the click ended it
     EXPECT_TRUE(read_all(program.dat("my.dat")) == save);
+
+    // Without an answer the question is a mistake of the script.
+    EXPECT_EQ(run_command(game(run + write_script(folder, "wait 3\nquit\n").string()), &out), 2);
+    EXPECT_NE(out.find("no answer prepared"), std::string::npos) << out;
+
+    // "yes": the backup is restored, the damaged save kept aside, and the game goes on.
+    script = write_script(folder, "answer yes\nwait 3\nkey Enter\nwait 3\ndump " +
+                                      (folder.path() / "restored.json").string() + "\nquit\n");
+    EXPECT_EQ(run_command(game(run + script.string()), &out), 0) << out;
+    EXPECT_NE(out.find("バックアップから復元しました"), std::string::npos) << out;
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "restored.json"));
+    int kept = 0;
+    for (const auto& e : std::filesystem::directory_iterator(program.dat("backup"))) {
+        if (e.path().filename().string().rfind("my.dat.damaged-", 0) == 0) {
+            ++kept;
+            EXPECT_TRUE(read_all(e.path()) == save);
+        }
+    }
+    EXPECT_EQ(kept, 1);
+    EXPECT_NE(read_all(program.dat("my.dat")), save);
 }
 
 // A script that makes the adventurer "ルカ" and clicks through the landing to the map.

@@ -7,6 +7,7 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
+#include "state/save_backups.h"
 #include "state/state_ops.h"
 #include "state/static_tables.h"
 #include "test_support.h"
@@ -204,9 +205,11 @@ TEST(SaveFile, TheChecksumCatchesChangedInputsOnly) {
         load_game(f.game);
         EXPECT_EQ(f.game.state.save_damaged, c.detected ? 1 : 0) << c.line;
         if (c.detected) {
-            ASSERT_EQ(f.dialogs.messages.size(), 1u);
-            EXPECT_EQ(f.dialogs.messages[0],
-                      "データが壊れています。初期化してプレーしなおしてください");
+            // The start's backup is offered; "no" leaves the damaged save as it is.
+            ASSERT_EQ(f.dialogs.questions.size(), 1u);
+            EXPECT_EQ(f.dialogs.questions[0].rfind(
+                          "データが壊れています。初期化してプレーしなおしてください", 0),
+                      0u);
             EXPECT_EQ(f.file(), before);  // nothing written over it
         }
     }
@@ -311,8 +314,125 @@ TEST(SaveFile, AWordWhereANumberBelongsNamesTheLine) {
     restore_all(f.game);
     load_game(f.game);
     EXPECT_EQ(f.game.state.save_damaged, 1);
-    ASSERT_EQ(f.dialogs.messages.size(), 1u);
-    EXPECT_NE(f.dialogs.messages[0].find("1313 行目"), std::string::npos) << f.dialogs.messages[0];
+    // The start left a backup, so the report comes as the offer to restore it.
+    ASSERT_EQ(f.dialogs.questions.size(), 1u);
+    EXPECT_NE(f.dialogs.questions[0].find("1313 行目"), std::string::npos)
+        << f.dialogs.questions[0];
+}
+
+std::vector<std::filesystem::path> damaged_files_in(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+        if (e.path().filename().string().find(".damaged-") != std::string::npos)
+            found.push_back(e.path());
+    }
+    return found;
+}
+
+TEST(SaveBackup, ThreeGenerationsRollAfterEverySave) {
+    SaveFixture f;
+    f.start();  // the fresh save, then the start's own save: the fresh one is backup 1
+    std::vector<std::string> saved{f.file()};
+    for (int money : {100, 200, 300, 400}) {
+        f.game.state.money = money;
+        save_game(f.game);
+        EXPECT_EQ(platform::read_file(backup_file(f.game, 1)).value_or(""), saved.back())
+            << "after the save of " << money;
+        saved.push_back(f.file());
+    }
+    // The last three saves before the newest, newest first; the older ones are gone.
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_TRUE(platform::read_file(backup_file(f.game, n)).value_or("") ==
+                    saved[saved.size() - 1 - n])
+            << n;
+    }
+    EXPECT_FALSE(std::filesystem::exists(backup_file(f.game, 4)));
+    // A save that changes nothing pushes no backup out.
+    const std::string oldest = platform::read_file(backup_file(f.game, 3)).value_or("");
+    save_game(f.game);
+    EXPECT_EQ(platform::read_file(backup_file(f.game, 3)).value_or(""), oldest);
+    EXPECT_EQ(platform::read_file(backup_file(f.game, 1)).value_or(""), saved[saved.size() - 2]);
+}
+
+TEST(SaveBackup, ADamagedSaveOffersTheNewestGoodBackup) {
+    for (bool yes : {true, false}) {
+        SaveFixture f;
+        f.start();
+        f.game.state.money = 777;
+        save_game(f.game);
+        f.game.state.money = 888;
+        save_game(f.game);  // backup 1 now holds the save with 777
+        auto lines = f.file_lines();
+        lines[1300] = "たくさん";
+        f.write_lines(lines);
+        const std::string damaged = f.file();
+
+        f.dialogs.answers = {yes};
+        restore_all(f.game);
+        load_game(f.game);
+        ASSERT_EQ(f.dialogs.questions.size(), 1u) << yes;
+        const std::string& question = f.dialogs.questions[0];
+        EXPECT_NE(question.find("1301 行目が数字ではありません。"), std::string::npos) << question;
+        EXPECT_NE(question.find("がバックアップに残っています。復元しますか？"), std::string::npos)
+            << question;
+        const auto aside = damaged_files_in(backup_folder(f.game));
+        if (yes) {
+            EXPECT_EQ(f.game.state.save_damaged, 0);
+            EXPECT_EQ(f.game.state.money, 777);
+            ASSERT_EQ(f.dialogs.messages.size(), 1u);
+            EXPECT_EQ(f.dialogs.messages[0].rfind("バックアップから復元しました。", 0), 0u);
+            ASSERT_EQ(aside.size(), 1u);  // the damaged file is kept, byte for byte
+            EXPECT_TRUE(platform::read_file(aside[0]).value_or("") == damaged);
+            // The game plays on from the backup: the start's save is good and is saved again.
+            SaveFixture check;
+            std::filesystem::copy_file(f.my_dat(), check.my_dat());
+            check.start();
+            EXPECT_EQ(check.game.state.save_damaged, 0);
+            EXPECT_EQ(check.game.state.money, 777);
+        } else {
+            EXPECT_EQ(f.game.state.save_damaged, 1);
+            EXPECT_TRUE(f.dialogs.messages.empty());
+            EXPECT_TRUE(aside.empty());
+            EXPECT_TRUE(f.file() == damaged) << "nothing written over the damaged save";
+        }
+    }
+}
+
+TEST(SaveBackup, OnlyAGoodBackupIsOfferedAndWithoutOneTheDamageIsOnlyTold) {
+    SaveFixture f;
+    f.start();
+    for (int money : {10, 20, 30}) {
+        f.game.state.money = money;
+        save_game(f.game);
+    }
+    // Backup 1 (money 20) damaged: backup 2 (money 10) is offered.
+    std::ofstream(backup_file(f.game, 1), std::ios::binary) << "1\r\nzwei\r\n";
+    std::ofstream(f.my_dat(), std::ios::binary) << "\xff\xfe garbage";
+    f.dialogs.answers = {true};
+    restore_all(f.game);
+    load_game(f.game);
+    EXPECT_EQ(f.dialogs.questions.size(), 1u);
+    EXPECT_EQ(f.game.state.save_damaged, 0);
+    EXPECT_EQ(f.game.state.money, 10);
+
+    // Every backup damaged (or gone): the damage is told, nothing asked, nothing written.
+    SaveFixture g;
+    g.start();
+    g.game.state.money = 5;
+    save_game(g.game);
+    for (int n = 1; n <= kBackupGenerations; ++n) {
+        std::error_code ec;
+        if (std::filesystem::exists(backup_file(g.game, n)))
+            std::ofstream(backup_file(g.game, n), std::ios::binary) << "x";
+    }
+    std::ofstream(g.my_dat(), std::ios::binary) << "1\r\nzwei\r\n";
+    restore_all(g.game);
+    load_game(g.game);
+    EXPECT_TRUE(g.dialogs.questions.empty());
+    EXPECT_EQ(g.dialogs.messages.size(), 1u);
+    EXPECT_EQ(g.game.state.save_damaged, 1);
+    EXPECT_EQ(g.file(), "1\r\nzwei\r\n");
 }
 
 TEST(NetBookkeeping, FourLinesWrittenAndReadBack) {
@@ -329,6 +449,21 @@ TEST(NetBookkeeping, FourLinesWrittenAndReadBack) {
     load_net_bookkeeping(f.game);
     EXPECT_EQ(f.game.state.net_off, 1);
     EXPECT_EQ(f.game.state.last_rank, 56);
+}
+
+TEST(NetBookkeeping, ADamagedFileIsKeptAsideAndWrittenAgainWhole) {
+    SaveFixture f;
+    f.start();
+    const auto path = f.game.folders.dat_file("kousin.dat");
+    std::ofstream(path, std::ios::binary) << "12\r\nmany\r\n";
+    f.game.state.last_rank = 9;
+    load_net_bookkeeping(f.game);
+    EXPECT_EQ(f.game.state.last_rank_send_minute, 12);
+    EXPECT_EQ(f.game.state.last_rank, 9);
+    const auto aside = damaged_files_in(backup_folder(f.game));
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(platform::read_file(aside[0]).value_or(""), "12\r\nmany\r\n");
+    EXPECT_EQ(lines_of(platform::read_file(path).value_or("")).size(), 4u);
 }
 
 TEST(NetBookkeeping, AMissingFileDoesNotCostAnAdventurer) {
