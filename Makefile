@@ -3,6 +3,8 @@
 #   make test   install what is missing, build with the sanitizers, run every test
 #   make build  the release build and the assets into build/, nothing started
 #   make bench  the benchmarks of the release build, and the ranking server's load figures
+#   make soak   a million tick steps of unattended play in the release build (about 2.5 min)
+#   make fuzz   every fuzz target for FUZZ_SECONDS each (default 600), one after the other
 
 SHELL := /bin/bash
 BUILD := build
@@ -11,7 +13,7 @@ CMAKE_FLAGS := -G Ninja -Wno-dev
 
 SERVER_PORT := 8229
 
-.PHONY: play test build bench deps format clean local-server
+.PHONY: play test build bench soak fuzz deps format clean local-server
 
 deps:
 	@./scripts/install-deps.sh
@@ -45,6 +47,16 @@ bench: build
 	@cmake --build $(BUILD)
 	./$(BUILD)/bench/quillmoor-bench
 	./bench/server-load.sh $(BUILD)
+
+soak: build
+	@dir=$$(mktemp -d); mkdir -p $$dir/dat; cp $(BUILD)/dat/name.dat $$dir/dat/; \
+	  QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BUILD)/quillmoor-soak $$dir 1000000 5; \
+	  status=$$?; rm -rf $$dir; exit $$status
+
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@for target in saves scripts answers uploads requests; do \
+	  ./scripts/fuzz.sh $$target $(FUZZ_SECONDS) || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

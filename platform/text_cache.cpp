@@ -14,9 +14,10 @@ namespace platform {
 namespace {
 
 // Enough for every text of many frames; the cache starts over when it holds this many
-// texts or this many bytes of coverage.
-constexpr size_t kMaxEntries = 2048;
-constexpr size_t kMaxBytes = size_t{16} << 20;
+// texts or this many bytes of coverage. Kept small: a long game shows ever new texts (numbers,
+// names), and what the cache held stays with the process even after it starts over.
+constexpr size_t kMaxEntries = 1024;
+constexpr size_t kMaxBytes = size_t{2} << 20;
 
 // Face, weight and size: the parts of a font that change how a text is rendered.
 uint64_t font_code(const Font& font) {

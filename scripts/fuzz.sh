@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes one family of readers for SECONDS seconds (default 60):
-#   uploads  the ranking server's decoders of the game's uploads
-#   answers  the game's readers of the server's ranking and report answers
+#   uploads   the protocol's decoders of the game's uploads (both sides share them)
+#   requests  the ranking server's checks of every upload body it is sent
+#   answers   the game's readers of the server's ranking and report answers
+#   saves     the game's readers of my.dat, kousin.dat and name.dat
+#   scripts   the reader of --script files and --record recordings
 # Needs clang with libFuzzer; not part of the default build. The corpus stays in
 # build-fuzz/TARGET/corpus between runs, and a crash leaves its input in build-fuzz/TARGET/.
 #   scripts/fuzz.sh TARGET [SECONDS]
@@ -16,10 +19,18 @@ case "$target" in
   answers) max_len=65536
            sources=(tools/fuzz/answer_fuzzer.cpp net/answer_parsers.cpp net/protocol_codec.cpp
                     platform/text_codec.cpp) ;;
+  requests) max_len=8192
+           sources=(tools/fuzz/request_fuzzer.cpp server/uploads.cpp net/protocol_codec.cpp
+                    platform/text_codec.cpp) ;;
+  scripts) max_len=16384
+           sources=(tools/fuzz/script_fuzzer.cpp frontend/script.cpp) ;;
+  # The save readers need the game's libraries: built with CMake in build-fuzz/cmake.
+  saves)   max_len=65536
+           sources=(tools/fuzz/save_fuzzer.cpp) ;;
   *) target="" ;;
 esac
 if [ -z "$target" ] || ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
-  echo "usage: $0 uploads|answers [SECONDS]" >&2
+  echo "usage: $0 uploads|requests|answers|saves|scripts [SECONDS]" >&2
   exit 2
 fi
 
@@ -30,10 +41,20 @@ mkdir -p "$work/corpus" "$work/seeds"
 fuzzer="$work/fuzzer"
 rebuild=0
 [ -x "$fuzzer" ] || rebuild=1
-for f in "${sources[@]}" tools/fuzz/*.h net/*.h platform/text_codec.h state/net_records.h; do
+for f in "${sources[@]}" tools/fuzz/*.h net/*.h platform/text_codec.h state/net_records.h \
+         frontend/script.h server/uploads.h; do
   [ "$f" -nt "$fuzzer" ] && rebuild=1
 done
-if [ "$rebuild" -eq 1 ]; then
+if [ "$target" = saves ]; then
+  # CMake knows whether anything of the game changed.
+  if [ ! -f build-fuzz/cmake/build.ninja ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz/cmake -G Ninja -Wno-dev \
+      -DCMAKE_BUILD_TYPE=Debug -DQUILLMOOR_FUZZ=ON -DQUILLMOOR_TESTS=OFF -DQUILLMOOR_BENCH=OFF \
+      > /dev/null
+  fi
+  cmake --build build-fuzz/cmake --target quillmoor-save-fuzzer
+  ln -sf "$PWD/build-fuzz/cmake/quillmoor-save-fuzzer" "$fuzzer"
+elif [ "$rebuild" -eq 1 ]; then
   echo "Building $fuzzer"
   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. "${sources[@]}" -o "$fuzzer"
 fi

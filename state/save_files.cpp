@@ -131,8 +131,7 @@ void read_names(Game& g) {
                   << " could not be read; the island's strangers stay nameless\n";
         return;
     }
-    platform::TextReader in(std::move(*bytes));
-    for (auto& name : g.encounter_names) name = in.read_text();
+    read_name_list(g, std::move(*bytes));
 }
 
 // A save from before the technique list kept its order: list the learned, named ones.
@@ -180,6 +179,21 @@ bool restore_offered(Game& g, const std::string& problem) {
 }
 
 }  // namespace
+
+void read_name_list(Game& g, std::string bytes) {
+    platform::TextReader in(std::move(bytes));
+    for (auto& name : g.encounter_names) name = in.read_text();
+}
+
+bool read_net_bookkeeping_bytes(GameState& s, std::string bytes) {
+    platform::TextReader in(std::move(bytes));
+    for (int32_t* x : {&s.last_rank_send_minute, &s.last_report_minute, &s.last_rank, &s.net_off}) {
+        int32_t value = 0;
+        if (!in.read_int(value)) return false;
+        *x = value;
+    }
+    return true;
+}
 
 SaveReading read_save_bytes(Game& g, std::string bytes) {
     SaveReader reader{g, platform::TextReader(std::move(bytes))};
@@ -304,17 +318,10 @@ void load_net_bookkeeping(Game& g) {
         bytes = platform::read_file(path, 1u << 16);
         if (!bytes) return;
     }
-    platform::TextReader in(std::move(*bytes));
-    GameState& s = g.state;
-    for (int32_t* x : {&s.last_rank_send_minute, &s.last_report_minute, &s.last_rank, &s.net_off}) {
-        int32_t value = 0;
-        if (!in.read_int(value)) {
-            // A damaged line leaves the rest as it was; the file is kept aside and written
-            // again whole.
-            if (platform::keep_aside(path, backup_folder(g))) save_net_bookkeeping(g);
-            return;
-        }
-        *x = value;
+    // A damaged line leaves the rest as it was; the file is kept aside and written again whole.
+    if (!read_net_bookkeeping_bytes(g.state, std::move(*bytes)) &&
+        platform::keep_aside(path, backup_folder(g))) {
+        save_net_bookkeeping(g);
     }
 }
 

@@ -21,6 +21,11 @@ struct SaveReading {
 };
 // Reads my.dat's bytes into the game's state (the tables are not filled, nothing is written).
 SaveReading read_save_bytes(Game& g, std::string bytes);
+// Reads kousin.dat's four numbers in order; false at the first line that is not one (the
+// ones before it are taken, the rest stay as they were).
+bool read_net_bookkeeping_bytes(GameState& s, std::string bytes);
+// Reads name.dat's lines into the strangers' names (missing lines are empty names).
+void read_name_list(Game& g, std::string bytes);
 
 // The load at start-up (and after a death): a missing save becomes a new game; a save that
 // cannot be read, fails its checksum, or holds a line that is not a number where one belongs
