@@ -18,8 +18,10 @@ packages=(
   libcpp-httplib-dev libsqlite3-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # the fuzz targets of the uploads and the answers (scripts/fuzz.sh)
+  # the fuzz targets (scripts/fuzz.sh)
   clang libclang-rt-14-dev
+  # the host's page tested in a real browser
+  chromium chromium-driver
 )
 
 missing=()

@@ -20,6 +20,8 @@ h2 { border-left: 6px solid #6a6acf; padding-left: 0.5em; margin-top: 1.6em; }
 table { border-collapse: collapse; width: 100%; font-size: 0.92em; }
 th, td { padding: 0.3em 0.6em; border-bottom: 1px solid #2a2a44; text-align: left;
   white-space: nowrap; }
+td.text { white-space: normal; overflow-wrap: anywhere; min-width: 8em; }
+.scroll { overflow-x: auto; }
 th { background: #20203a; color: #c0c0e0; position: sticky; top: 0; }
 td.num { text-align: right; font-variant-numeric: tabular-nums; }
 tr:nth-child(even) td { background: #15152a; }
@@ -27,6 +29,10 @@ tr:nth-child(even) td { background: #15152a; }
 .female { color: #ff00ff; font-weight: bold; }
 .empty { color: #808090; font-style: italic; }
 .time { color: #a0a0c0; }
+@media (max-width: 40em) {
+  header, main { padding-left: 0.8em; padding-right: 0.8em; }
+  th, td { padding: 0.25em 0.4em; }
+}
 )";
 
 std::string text(std::string_view cp932) {
@@ -50,7 +56,9 @@ void ranking_table(std::string& out, const std::vector<StoredRank>& ranks) {
         return;
     }
     out +=
-        "<table>\n<tr><th>順位</th><th>名前</th><th>得点</th><th>Lv</th><th>称号</th>"
+        "<div "
+        "class=\"scroll\"><table>\n<tr><th>順位</th><th>名前</th><th>得点</th><th>Lv</th><th>称号</"
+        "th>"
         "<th>最高距離</th><th>戦闘</th><th>ペット</th><th>更新</th><th>ver</th></tr>\n";
     int place = 0;
     for (const StoredRank& rank : ranks) {
@@ -59,7 +67,7 @@ void ranking_table(std::string& out, const std::vector<StoredRank>& ranks) {
         if (!parsed) continue;
         const net::RankFields& f = *parsed;
         out += "<tr><td class=\"num\">" + std::to_string(place) + "位</td>";
-        out += std::string("<td class=\"") + (is_odd(field(f, 4)) ? "female" : "male") + "\">" +
+        out += std::string("<td class=\"") + (is_odd(field(f, 4)) ? "female" : "male") + " text\">" +
                text(field(f, 1)) + "</td>";
         out += "<td class=\"num\">" + text(field(f, 3)) + "点</td>";
         out += "<td class=\"num\">" + text(field(f, 8)) + "</td>";
@@ -72,7 +80,7 @@ void ranking_table(std::string& out, const std::vector<StoredRank>& ranks) {
         out += "<td class=\"time\">" + text(field(f, 7)) + "</td>";
         out += "<td class=\"num\">" + text(field(f, 28)) + "</td></tr>\n";
     }
-    out += "</table>\n";
+    out += "</table></div>\n";
 }
 
 void report_table(std::string& out, const std::vector<StoredReport>& reports) {
@@ -80,15 +88,15 @@ void report_table(std::string& out, const std::vector<StoredReport>& reports) {
         out += "<p class=\"empty\">レポートはまだありません。</p>\n";
         return;
     }
-    out += "<table>\n<tr><th>時刻</th><th>名前</th><th>できごと</th></tr>\n";
+    out += "<div class=\"scroll\"><table>\n<tr><th>時刻</th><th>名前</th><th>できごと</th></tr>\n";
     for (const StoredReport& stored : reports) {
         const net::Report& r = stored.report;
         out += "<tr><td class=\"time\">" + text(r.time) + "</td>";
-        out += std::string("<td class=\"") + (r.race_sex % 2 != 0 ? "female" : "male") + "\">" +
+        out += std::string("<td class=\"") + (r.race_sex % 2 != 0 ? "female" : "male") + " text\">" +
                text(r.name) + "</td>";
-        out += "<td>" + text(r.message) + "</td></tr>\n";
+        out += "<td class=\"text\">" + text(r.message) + "</td></tr>\n";
     }
-    out += "</table>\n";
+    out += "</table></div>\n";
 }
 
 }  // namespace

@@ -156,6 +156,9 @@ int main(int argc, char** argv) {
     server.set_read_timeout(5, 0);
     server.set_write_timeout(5, 0);
     server.set_keep_alive_timeout(5);
+    // A game or a browser that keeps its connection is served on it for a good while (the
+    // library's own default closes it after five requests).
+    server.set_keep_alive_max_count(1000);
     // Each open connection holds a worker while it is kept alive (5 s at most).
     server.new_task_queue = [] { return new httplib::ThreadPool(16); };
     // Answers go out at once, not held back waiting for the client's acknowledgement.

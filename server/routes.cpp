@@ -21,6 +21,17 @@ void refuse(httplib::Response& res, int status, std::string_view reason) {
     res.set_content(std::string(reason) + "\r\n", kGameText);
 }
 
+// Sends an answer kept in memory as it is: the response holds a share of it, no copy.
+void send_shared(httplib::Response& res, std::shared_ptr<const std::string> text) {
+    const size_t size = text->size();
+    if (size == 0) return res.set_content(std::string(), kGameText);  // a provider needs bytes
+    res.set_content_provider(
+        size, kGameText,
+        [text = std::move(text)](size_t offset, size_t length, httplib::DataSink& sink) {
+            return sink.write(text->data() + offset, length);
+        });
+}
+
 std::tm local_now() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -97,7 +108,7 @@ bool Routes::admit_write(const httplib::Request& req, httplib::Response& res) {
 }
 
 void Routes::fetch_rank(const httplib::Request&, httplib::Response& res) {
-    res.set_content(ranking_text(), kGameText);
+    send_shared(res, answer(ranking_, &Routes::build_ranking));
 }
 
 void Routes::write_rank(const httplib::Request& req, httplib::Response& res) {
@@ -111,11 +122,12 @@ void Routes::write_rank(const httplib::Request& req, httplib::Response& res) {
                          net::build_rank_line(fields), *wire)) {
         return refuse(res, 500, "the ranking could not be stored");
     }
-    res.set_content(ranking_text(), kGameText);
+    written();
+    send_shared(res, answer(ranking_, &Routes::build_ranking));
 }
 
 void Routes::fetch_reports(const httplib::Request&, httplib::Response& res) {
-    res.set_content(reports_text(), kGameText);
+    send_shared(res, answer(reports_, &Routes::build_reports));
 }
 
 void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
@@ -135,7 +147,8 @@ void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
         case Store::PostResult::kStored:
             break;
     }
-    res.set_content(reports_text(), kGameText);
+    written();
+    send_shared(res, answer(reports_, &Routes::build_reports));
 }
 
 void Routes::page(const httplib::Request&, httplib::Response& res) {
@@ -148,33 +161,57 @@ void Routes::page(const httplib::Request&, httplib::Response& res) {
     res.set_content(render_page(content), "text/html; charset=utf-8");
 }
 
-std::string Routes::ranking_text() {
-    const uint64_t generation = store_.generation();
+void Routes::written() {
+    // The next fetch asks the database at once.
     std::lock_guard lock(cache_mutex_);
-    if (ranking_.generation != generation) {
-        std::vector<std::string> lines;
-        if (!settings_.notice_cp932.empty()) lines.push_back(notice_line(settings_.notice_cp932));
-        for (StoredRank& rank : store_.top_ranks(kRankingShown)) {
-            lines.push_back(std::move(rank.wire));
-        }
-        ranking_.text = join_lines(lines);
-        ranking_.generation = generation;
-    }
-    return ranking_.text;
+    ranking_.checked = {};
+    reports_.checked = {};
 }
 
-std::string Routes::reports_text() {
-    const uint64_t generation = store_.generation();
-    std::lock_guard lock(cache_mutex_);
-    if (reports_.generation != generation) {
-        std::vector<std::string> lines;
-        for (StoredReport& report : store_.newest_reports(kReportsShown)) {
-            lines.push_back(std::move(report.wire));
-        }
-        reports_.text = join_lines(lines);
-        reports_.generation = generation;
+std::shared_ptr<const std::string> Routes::answer(Cached& cached, Build build) {
+    using namespace std::chrono_literals;
+    const auto now = std::chrono::steady_clock::now();
+    {
+        std::lock_guard lock(cache_mutex_);
+        if (cached.text && now - cached.checked < 1s) return cached.text;
     }
-    return reports_.text;
+    // One request at a time asks the database; the others wait and take its answer.
+    std::lock_guard rebuild(rebuild_mutex_);
+    {
+        std::lock_guard lock(cache_mutex_);
+        if (cached.text && std::chrono::steady_clock::now() - cached.checked < 1s)
+            return cached.text;
+    }
+    const uint64_t generation = store_.generation();
+    std::shared_ptr<const std::string> text;
+    {
+        std::lock_guard lock(cache_mutex_);
+        if (cached.text && cached.generation == generation) {
+            cached.checked = now;
+            return cached.text;
+        }
+    }
+    text = std::make_shared<const std::string>((this->*build)());
+    std::lock_guard lock(cache_mutex_);
+    cached.text = text;
+    cached.generation = generation;
+    cached.checked = now;
+    return text;
+}
+
+std::string Routes::build_ranking() {
+    std::vector<std::string> lines;
+    if (!settings_.notice_cp932.empty()) lines.push_back(notice_line(settings_.notice_cp932));
+    for (StoredRank& rank : store_.top_ranks(kRankingShown)) lines.push_back(std::move(rank.wire));
+    return join_lines(lines);
+}
+
+std::string Routes::build_reports() {
+    std::vector<std::string> lines;
+    for (StoredReport& report : store_.newest_reports(kReportsShown)) {
+        lines.push_back(std::move(report.wire));
+    }
+    return join_lines(lines);
 }
 
 }  // namespace quill::server

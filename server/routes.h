@@ -4,8 +4,10 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -38,19 +40,26 @@ class Routes {
     // Whether a write may go on; answers the refusal itself when not.
     bool admit_write(const httplib::Request& req, httplib::Response& res);
 
-    // The answers, rebuilt only after the stored data changed.
-    std::string ranking_text();
-    std::string reports_text();
-
     struct Cached {
         uint64_t generation = UINT64_MAX;
-        std::string text;
+        std::shared_ptr<const std::string> text;
+        std::chrono::steady_clock::time_point checked;  // when the database was last asked
     };
+    using Build = std::string (Routes::*)();
+
+    // The answers, kept in memory and rebuilt only after the stored data changed: after this
+    // server's own writes at once, after another program's (a second look with the sqlite3
+    // tool) within a second. Served without copying.
+    std::shared_ptr<const std::string> answer(Cached& cached, Build build);
+    std::string build_ranking();
+    std::string build_reports();
+    void written();
 
     Store& store_;
     const ServerSettings settings_;
     WriteRateLimit rate_limit_;
-    std::mutex cache_mutex_;
+    std::mutex cache_mutex_;    // the cached answers
+    std::mutex rebuild_mutex_;  // one rebuild at a time
     Cached ranking_;
     Cached reports_;
 };

@@ -127,6 +127,17 @@ TEST_F(ServerTest, RankingIsOrderedByScoreAndTiesByUploadOrder) {
     EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"A", "C", "E", "B", "D"}));
 }
 
+TEST_F(ServerTest, AnswersKeptInMemoryFollowEveryWriteAtOnce) {
+    start();
+    const std::string after_first = upload(adventurer("ハル", 1, 300));
+    EXPECT_EQ(fetch(kRank), after_first);
+    EXPECT_EQ(fetch(kRank), after_first);  // the same bytes from memory
+    const std::string after_second = upload(adventurer("ルカ", 2, 400));
+    EXPECT_NE(after_second, after_first);
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"ルカ", "ハル"}));
+    EXPECT_EQ(fetch(kRank), after_second);
+}
+
 TEST_F(ServerTest, RankingAnswersTheBestThousandAndKeepsEveryEntry) {
     start();
     constexpr int kAdventurers = 1003;
