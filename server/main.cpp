@@ -9,6 +9,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include <thread>
 
 #include "platform/text_codec.h"
+#include "server/connection_guard.h"
 #include "server/routes.h"
 #include "server/store.h"
 
@@ -29,7 +31,9 @@ to look at both in a browser (http://HOST:PORT/).
                             0.0.0.0:8229 lets other computers in)
   --db FILE                 the database file (default quillmoor-server.db)
   --notice TEXT             a notice line every player sees in the game's log
-  --max-body BYTES          the largest upload accepted (default 16384)
+  --max-body BYTES          the largest upload accepted (default 16384, at most 1048576)
+  --max-connections N       connections open at once (default 512); beyond, the longest
+                            idle ones are closed
   --writes-per-minute N     uploads and reports one address may send per minute
                             (default 30; 0: no limit)
   --help                    this text
@@ -43,6 +47,7 @@ struct Options {
     std::string db = "quillmoor-server.db";
     std::string notice;
     long long max_body = 16384;
+    long long max_connections = 512;
     long long writes_per_minute = 30;
 };
 
@@ -91,8 +96,12 @@ std::optional<Options> parse_options(int argc, char** argv, bool& help) {
             options.notice = std::string(value);
         } else if (arg == "--max-body") {
             const auto n = parse_count(value);
-            ok = n && *n > 0;
+            ok = n && *n > 0 && *n <= 1048576;
             if (ok) options.max_body = *n;
+        } else if (arg == "--max-connections") {
+            const auto n = parse_count(value);
+            ok = n && *n >= 1 && *n <= 100000;
+            if (ok) options.max_connections = *n;
         } else if (arg == "--writes-per-minute") {
             const auto n = parse_count(value);
             ok = n && *n <= 1000000;
@@ -152,17 +161,26 @@ int main(int argc, char** argv) {
     // A client that goes away mid-answer must not end the server.
     signal(SIGPIPE, SIG_IGN);
 
-    httplib::Server server;
-    server.set_read_timeout(5, 0);
-    server.set_write_timeout(5, 0);
+    // Requests are gathered in a waiting room and answered by the workers only once complete,
+    // so a slow or silent client holds no worker; what one client can make the server keep
+    // is bounded (see connection_guard.h).
+    quill::server::ConnectionLimits limits;
+    limits.max_body = settings.max_body;
+    limits.max_connections = static_cast<size_t>(options->max_connections);
+    quill::server::GuardedServer server(limits);
+    // The answers' Keep-Alive header says what the waiting room keeps to.
     server.set_keep_alive_timeout(5);
-    // A game or a browser that keeps its connection is served on it for a good while (the
-    // library's own default closes it after five requests).
-    server.set_keep_alive_max_count(1000);
-    // Each open connection holds a worker while it is kept alive (5 s at most).
-    server.new_task_queue = [] { return new httplib::ThreadPool(16); };
-    // Answers go out at once, not held back waiting for the client's acknowledgement.
-    server.set_tcp_nodelay(true);
+    server.set_keep_alive_max_count(limits.requests_per_connection);
+    server.set_refusal_log([](const std::string& address, int status, std::string_view reason) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
+        std::string line = std::string(stamp) + ' ' + address + " - - " + std::to_string(status) +
+                           ' ' + std::string(reason) + '\n';
+        std::cerr << line;
+    });
     quill::server::Routes routes(*store, settings);
     routes.install(server);
 
@@ -178,6 +196,8 @@ int main(int argc, char** argv) {
                   << '\n';
         return 1;
     }
+    // Many players connecting at once wait in the queue instead of being turned away.
+    server.widen_backlog(511);
     const bool v6 = options->host.find(':') != std::string::npos;
     std::cout << "listening on " << (v6 ? "[" : "") << options->host << (v6 ? "]" : "") << ':'
               << port << std::endl;

@@ -21,12 +21,15 @@ void refuse(httplib::Response& res, int status, std::string_view reason) {
     res.set_content(std::string(reason) + "\r\n", kGameText);
 }
 
+constexpr const char* kPageType = "text/html; charset=utf-8";
+
 // Sends an answer kept in memory as it is: the response holds a share of it, no copy.
-void send_shared(httplib::Response& res, std::shared_ptr<const std::string> text) {
+void send_shared(httplib::Response& res, std::shared_ptr<const std::string> text,
+                 const char* type = kGameText) {
     const size_t size = text->size();
-    if (size == 0) return res.set_content(std::string(), kGameText);  // a provider needs bytes
+    if (size == 0) return res.set_content(std::string(), type);  // a provider needs bytes
     res.set_content_provider(
-        size, kGameText,
+        size, type,
         [text = std::move(text)](size_t offset, size_t length, httplib::DataSink& sink) {
             return sink.write(text->data() + offset, length);
         });
@@ -64,6 +67,10 @@ void Routes::install(httplib::Server& server) {
                [this](const httplib::Request& req, httplib::Response& res) { page(req, res); });
 
     server.set_payload_max_length(settings_.max_body);
+    // The answers are ready before the first player asks.
+    answer(ranking_, &Routes::build_ranking);
+    answer(reports_, &Routes::build_reports);
+    answer(page_, &Routes::build_page);
     // Answers without a text of their own (unknown paths, bodies over the limit, requests
     // that do not parse) still say in one line what happened.
     server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
@@ -122,7 +129,6 @@ void Routes::write_rank(const httplib::Request& req, httplib::Response& res) {
                          net::build_rank_line(fields), *wire)) {
         return refuse(res, 500, "the ranking could not be stored");
     }
-    written();
     send_shared(res, answer(ranking_, &Routes::build_ranking));
 }
 
@@ -147,55 +153,51 @@ void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
         case Store::PostResult::kStored:
             break;
     }
-    written();
     send_shared(res, answer(reports_, &Routes::build_reports));
 }
 
 void Routes::page(const httplib::Request&, httplib::Response& res) {
-    PageContent content;
-    content.notice_utf8 = settings_.notice_utf8;
-    content.ranks = store_.top_ranks(kRankingShown);
-    content.reports = store_.newest_reports(kReportsShown);
-    content.adventurers = store_.rank_count();
-    content.all_reports = store_.report_count();
-    res.set_content(render_page(content), "text/html; charset=utf-8");
-}
-
-void Routes::written() {
-    // The next fetch asks the database at once.
-    std::lock_guard lock(cache_mutex_);
-    ranking_.checked = {};
-    reports_.checked = {};
+    send_shared(res, answer(page_, &Routes::build_page), kPageType);
 }
 
 std::shared_ptr<const std::string> Routes::answer(Cached& cached, Build build) {
     using namespace std::chrono_literals;
+    // This server's own writes are seen at once: the count is read before anything is built, so
+    // an answer built while a write goes on is taken for older than that write.
+    const uint64_t own = store_.own_writes();
     const auto now = std::chrono::steady_clock::now();
     {
         std::lock_guard lock(cache_mutex_);
-        if (cached.text && now - cached.checked < 1s) return cached.text;
-    }
-    // One request at a time asks the database; the others wait and take its answer.
-    std::lock_guard rebuild(rebuild_mutex_);
-    {
-        std::lock_guard lock(cache_mutex_);
-        if (cached.text && std::chrono::steady_clock::now() - cached.checked < 1s)
-            return cached.text;
-    }
-    const uint64_t generation = store_.generation();
-    std::shared_ptr<const std::string> text;
-    {
-        std::lock_guard lock(cache_mutex_);
-        if (cached.text && cached.generation == generation) {
-            cached.checked = now;
+        if (cached.text && cached.own_writes == own && now - cached.checked < 1s) {
             return cached.text;
         }
     }
-    text = std::make_shared<const std::string>((this->*build)());
+    // One request at a time asks the database; the others wait and take its answer.
+    std::lock_guard rebuild(rebuild_mutex_);
+    const uint64_t own_now = store_.own_writes();
+    const auto asked = std::chrono::steady_clock::now();
+    {
+        std::lock_guard lock(cache_mutex_);
+        if (cached.text && cached.own_writes == own_now && asked - cached.checked < 1s) {
+            return cached.text;
+        }
+    }
+    // Another program's writes (a second look with the sqlite3 tool) show within a second.
+    const uint64_t generation = store_.generation();
+    {
+        std::lock_guard lock(cache_mutex_);
+        if (cached.text && cached.generation == generation) {
+            cached.own_writes = own_now;
+            cached.checked = asked;
+            return cached.text;
+        }
+    }
+    auto text = std::make_shared<const std::string>((this->*build)());
     std::lock_guard lock(cache_mutex_);
     cached.text = text;
     cached.generation = generation;
-    cached.checked = now;
+    cached.own_writes = own_now;
+    cached.checked = asked;
     return text;
 }
 
@@ -204,6 +206,16 @@ std::string Routes::build_ranking() {
     if (!settings_.notice_cp932.empty()) lines.push_back(notice_line(settings_.notice_cp932));
     for (StoredRank& rank : store_.top_ranks(kRankingShown)) lines.push_back(std::move(rank.wire));
     return join_lines(lines);
+}
+
+std::string Routes::build_page() {
+    PageContent content;
+    content.notice_utf8 = settings_.notice_utf8;
+    content.ranks = store_.top_ranks(kRankingShown);
+    content.reports = store_.newest_reports(kReportsShown);
+    content.adventurers = store_.rank_count();
+    content.all_reports = store_.report_count();
+    return render_page(content);
 }
 
 std::string Routes::build_reports() {

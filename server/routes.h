@@ -41,19 +41,20 @@ class Routes {
     bool admit_write(const httplib::Request& req, httplib::Response& res);
 
     struct Cached {
-        uint64_t generation = UINT64_MAX;
-        std::shared_ptr<const std::string> text;
+        uint64_t generation = UINT64_MAX;  // the store's, when the text was built
+        uint64_t own_writes = UINT64_MAX;  // this server's writes, when built or last confirmed
         std::chrono::steady_clock::time_point checked;  // when the database was last asked
+        std::shared_ptr<const std::string> text;
     };
     using Build = std::string (Routes::*)();
 
-    // The answers, kept in memory and rebuilt only after the stored data changed: after this
+    // The answers, built once and kept in memory until the stored data changes: after this
     // server's own writes at once, after another program's (a second look with the sqlite3
-    // tool) within a second. Served without copying.
+    // tool) within a second. Served without copying, to any number of readers at once.
     std::shared_ptr<const std::string> answer(Cached& cached, Build build);
     std::string build_ranking();
     std::string build_reports();
-    void written();
+    std::string build_page();
 
     Store& store_;
     const ServerSettings settings_;
@@ -62,6 +63,7 @@ class Routes {
     std::mutex rebuild_mutex_;  // one rebuild at a time
     Cached ranking_;
     Cached reports_;
+    Cached page_;
 };
 
 }  // namespace quill::server

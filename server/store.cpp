@@ -211,7 +211,7 @@ bool Store::put_rank(std::string_view name, int64_t player_id, int64_t score,
         ok = put_rank_->step() == SQLITE_DONE;
     }
     if (ok && exec_step(*commit_)) {
-        ++own_writes_;
+        own_writes_.fetch_add(1, std::memory_order_release);
         return true;
     }
     exec_step(*rollback_);
@@ -261,7 +261,7 @@ Store::PostResult Store::add_report(const net::Report& report, std::string_view 
         if (add_report_->step() != SQLITE_DONE) result = PostResult::kFailed;
     }
     if (result == PostResult::kStored && exec_step(*commit_)) {
-        ++own_writes_;
+        own_writes_.fetch_add(1, std::memory_order_release);
         return result;
     }
     exec_step(*rollback_);
@@ -298,7 +298,7 @@ uint64_t Store::generation() {
     const uint64_t outside = data_version_->step() == SQLITE_ROW
                                  ? static_cast<uint64_t>(data_version_->column_int(0))
                                  : 0;
-    return (own_writes_ << 32) ^ outside;
+    return (own_writes() << 32) ^ outside;
 }
 
 }  // namespace quill::server

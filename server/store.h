@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -54,7 +55,10 @@ class Store {
 
     // Changes whenever the stored data may have changed, by this server or by anyone else
     // writing the same database file; answers built from the data can be kept until then.
+    // Asks the database (it has to, for the other writers).
     uint64_t generation();
+    // The writes this server made: changes at each of them, without asking the database.
+    uint64_t own_writes() const { return own_writes_.load(std::memory_order_acquire); }
 
   private:
     class Statement;
@@ -64,7 +68,7 @@ class Store {
 
     sqlite3* db_;
     std::mutex mutex_;
-    uint64_t own_writes_ = 0;
+    std::atomic<uint64_t> own_writes_{0};
     std::unique_ptr<Statement> begin_, commit_, rollback_;
     std::unique_ptr<Statement> put_rank_, top_ranks_, rank_count_;
     std::unique_ptr<Statement> double_send_, add_report_, newest_reports_, report_count_;

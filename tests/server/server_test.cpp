@@ -2,11 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "server_process.h"
@@ -20,6 +29,105 @@ constexpr const char* kRankWrite = "/zkv/zkv_rank.exe?write";
 constexpr const char* kReport = "/zkv/zkv_report.exe";
 constexpr const char* kReportWrite = "/zkv/zkv_report.exe?write";
 constexpr const char* kGameText = "text/plain; charset=Shift_JIS";
+
+using Clock = std::chrono::steady_clock;
+
+// A connection that sends whatever a test says, as no well-behaved client would.
+class RawConnection {
+  public:
+    explicit RawConnection(int port) {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(static_cast<uint16_t>(port));
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~RawConnection() {
+        if (fd_ >= 0) close(fd_);
+    }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    bool connected() const { return fd_ >= 0; }
+    bool answer_waiting() const {
+        pollfd p{fd_, POLLIN, 0};
+        return poll(&p, 1, 0) > 0;
+    }
+    bool send_bytes(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const ssize_t n = send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+            if (n <= 0) return false;
+            bytes.remove_prefix(static_cast<size_t>(n));
+        }
+        return true;
+    }
+
+    struct Answer {
+        int status = 0;  // 0: the server closed without answering; -1: no answer in time
+        std::string head;
+        std::string body;
+    };
+    // The next answer.
+    Answer answer(int timeout_ms = 15000) {
+        Answer a;
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+        size_t head_end;
+        while ((head_end = in_.find("\r\n\r\n")) == std::string::npos) {
+            if (!fill(deadline)) {
+                a.status = timed_out_ ? -1 : 0;
+                return a;
+            }
+        }
+        a.head = in_.substr(0, head_end + 4);
+        std::sscanf(a.head.c_str(), "HTTP/1.1 %d", &a.status);
+        size_t length = 0;
+        const size_t at = a.head.find("Content-Length: ");
+        if (at != std::string::npos) length = std::stoul(a.head.substr(at + 16));
+        while (in_.size() < head_end + 4 + length && fill(deadline)) {
+        }
+        a.body = in_.substr(head_end + 4, length);
+        in_.erase(0, std::min(in_.size(), head_end + 4 + length));
+        return a;
+    }
+    // Whether the server closes the connection within the time (all it sends is dropped).
+    bool closed_by_server(int timeout_ms) {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+        while (fill(deadline)) in_.clear();
+        return !timed_out_;
+    }
+
+  private:
+    // More bytes; false at the end of the connection or of the time.
+    bool fill(Clock::time_point deadline) {
+        timed_out_ = false;
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd p{fd_, POLLIN, 0};
+        if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0) {
+            timed_out_ = true;
+            return false;
+        }
+        char buffer[65536];
+        const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
+        if (n <= 0) return false;
+        in_.append(buffer, static_cast<size_t>(n));
+        return true;
+    }
+
+    int fd_ = -1;
+    std::string in_;
+    bool timed_out_ = false;
+};
+
+std::string raw_post(const char* path, const std::string& body) {
+    return std::string("POST ") + path +
+           " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\n\r\n" + body;
+}
 
 class ServerTest : public ::testing::Test {
   protected:
@@ -409,6 +517,197 @@ TEST_F(ServerTest, FormEncodedUploadsAreReadTheSame) {
     ASSERT_TRUE(res);
     EXPECT_EQ(res->status, 200);
     EXPECT_EQ(ranking_names(res->body), std::vector<std::string>{"ミナト"});
+}
+
+TEST_F(ServerTest, FetchAfterAnUploadShowsItAndRepeatedFetchesAreTheSameBytes) {
+    start();
+    for (int i = 0; i < 20; ++i) upload(adventurer("冒険者" + std::to_string(i), i, 100 + i));
+    // Readers keep fetching while the uploads go on: an answer built during a write must not
+    // be served as if it were newer than that write.
+    std::atomic<bool> stop{false};
+    std::vector<std::thread> readers;
+    for (int r = 0; r < 3; ++r) {
+        readers.emplace_back([&] {
+            httplib::Client client = server_->client();
+            client.set_keep_alive(true);
+            while (!stop) client.Get(kRank);
+        });
+    }
+    httplib::Client reader = server_->client();
+    reader.set_keep_alive(true);
+    for (int i = 0; i < 30; ++i) {
+        const std::string name = "新顔" + std::to_string(i);
+        const std::string answer = upload(adventurer(name, 1000 + i, 5000 + i));
+        ASSERT_EQ(ranking_names(answer).at(0), name);
+        auto first = reader.Get(kRank);
+        auto second = reader.Get(kRank);
+        ASSERT_TRUE(first);
+        ASSERT_TRUE(second);
+        EXPECT_EQ(ranking_names(first->body).at(0), name) << "fetch " << i;
+        EXPECT_EQ(first->body, answer);
+        EXPECT_EQ(second->body, first->body);
+    }
+    stop = true;
+    for (std::thread& t : readers) t.join();
+    // The host's page is kept too, and follows the writes as well.
+    EXPECT_NE(fetch("/").find("登録された冒険者 50人"), std::string::npos);
+    EXPECT_EQ(fetch("/"), fetch("/"));
+    upload(adventurer("最後", 9999, 1));
+    EXPECT_NE(fetch("/").find("登録された冒険者 51人"), std::string::npos);
+    post_report("最後", "<入島>最後がワールドに降り立った....");
+    const std::string reports = fetch(kReport);
+    EXPECT_EQ(report_entries(reports).size(), 1u);
+    EXPECT_EQ(fetch(kReport), reports);
+}
+
+TEST_F(ServerTest, UploadsWithoutALengthOrPackedAreRefusedUnread) {
+    start();
+    const std::string body = rank_body(adventurer("ミナト", 1, 10));
+    {
+        // Without a length the body would run until the client stops sending.
+        RawConnection c(server_->port());
+        ASSERT_TRUE(c.send_bytes("POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nHost: x\r\n\r\n" + body +
+                                 std::string(1 << 20, 'A')));
+        const auto a = c.answer();
+        EXPECT_EQ(a.status, 411);
+        EXPECT_EQ(answer_lines(a.body)->size(), 1u);
+        EXPECT_TRUE(c.closed_by_server(5000));
+    }
+    {
+        RawConnection c(server_->port());
+        ASSERT_TRUE(c.send_bytes(
+            "POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n"
+            "\r\n10\r\n0123456789abcdef\r\n0\r\n\r\n"));
+        EXPECT_EQ(c.answer().status, 411);
+    }
+    {
+        // A packed body could unpack to far more than the limit.
+        RawConnection c(server_->port());
+        ASSERT_TRUE(c.send_bytes(
+            "POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nHost: x\r\nContent-Encoding: gzip\r\n"
+            "Content-Length: 4\r\n\r\nabcd"));
+        EXPECT_EQ(c.answer().status, 415);
+    }
+    {
+        // A length far over the limit is refused at once, not read to its end.
+        RawConnection c(server_->port());
+        const auto started = Clock::now();
+        ASSERT_TRUE(
+            c.send_bytes("POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nHost: x\r\n"
+                         "Content-Length: 1000000000000\r\n\r\n" +
+                         std::string(65536, 'A')));
+        EXPECT_EQ(c.answer().status, 413);
+        EXPECT_LT(Clock::now() - started, std::chrono::seconds(3));
+    }
+    EXPECT_EQ(fetch(kRank), "");
+}
+
+TEST_F(ServerTest, HeadsOverTheLimitsAndGarbageAreRefused) {
+    start();
+    struct Case {
+        std::string bytes;
+        int status;
+    };
+    std::string many_headers = "GET /zkv/zkv_rank.exe HTTP/1.1\r\n";
+    for (int i = 0; i < 300; ++i) many_headers += "X-" + std::to_string(i) + ": y\r\n";
+    const Case cases[] = {
+        {"GET /" + std::string(20000, 'a') + " HTTP/1.1\r\n\r\n", 414},
+        {"GET /" + std::string(1 << 20, 'a'), 414},  // a line that never ends
+        {"GET / HTTP/1.1\r\nX: " + std::string(1 << 20, 'y'), 431},
+        {many_headers + "\r\n", 431},
+        {"HELLO\r\n\r\n", 400},
+        {std::string("\x16\x03\x01\x02\x00\x01\x00", 7), 400},  // another protocol
+        {"GET /zkv/zkv_rank.exe HTTP/2.0\r\n\r\n", 400},
+        {"GET /zkv/zkv_rank.exe HTTP/1.1\r\nno colon\r\n\r\n", 400},
+        {"POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nContent-Length: 12x\r\n\r\n", 400},
+    };
+    for (const Case& c : cases) {
+        RawConnection raw(server_->port());
+        raw.send_bytes(c.bytes);
+        const auto a = raw.answer();
+        EXPECT_EQ(a.status, c.status) << c.bytes.substr(0, 40);
+        EXPECT_EQ(answer_lines(a.body).value_or(std::vector<std::string>{}).size(), 1u);
+        EXPECT_TRUE(raw.closed_by_server(5000)) << c.bytes.substr(0, 40);
+    }
+    EXPECT_EQ(fetch(kRank), "");
+}
+
+TEST_F(ServerTest, RequestsSentTogetherAreAnsweredInOrder) {
+    start();
+    RawConnection c(server_->port());
+    const std::string get = "GET /zkv/zkv_rank.exe HTTP/1.1\r\nHost: x\r\n\r\n";
+    ASSERT_TRUE(c.send_bytes(raw_post(kRankWrite, rank_body(adventurer("ミナト", 1, 10))) + get +
+                             raw_post(kRankWrite, rank_body(adventurer("ハル", 2, 20))) + get));
+    const auto first = c.answer();
+    const auto second = c.answer();
+    const auto third = c.answer();
+    const auto fourth = c.answer();
+    EXPECT_EQ(first.status, 200);
+    EXPECT_EQ(second.body, first.body);
+    EXPECT_EQ(ranking_names(third.body), (std::vector<std::string>{"ハル", "ミナト"}));
+    EXPECT_EQ(fourth.body, third.body);
+    EXPECT_EQ(fourth.head.find("Connection: close"), std::string::npos);
+}
+
+TEST_F(ServerTest, SlowAndSilentClientsAreCutOffWithoutHoldingTheOthers) {
+    start();
+    upload(adventurer("ミナト", 1, 10));
+    const std::string expected = fetch(kRank);
+    // More silent, half-sent requests than the server has workers.
+    std::vector<std::unique_ptr<RawConnection>> silent;
+    for (int i = 0; i < 40; ++i) {
+        silent.push_back(std::make_unique<RawConnection>(server_->port()));
+        silent.back()->send_bytes("POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nContent-Le");
+    }
+    std::vector<std::unique_ptr<RawConnection>> idle;
+    for (int i = 0; i < 40; ++i) idle.push_back(std::make_unique<RawConnection>(server_->port()));
+
+    // Meanwhile a trickle of a byte a second: each within the read timeout, all of them far
+    // beyond the time a request may take.
+    std::atomic<int> trickle_status{-2};
+    std::thread trickle([&] {
+        RawConnection c(server_->port());
+        const std::string get = "GET /zkv/zkv_rank.exe HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+        for (char ch : get) {
+            if (c.answer_waiting() || !c.send_bytes(std::string_view(&ch, 1))) break;
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        trickle_status = c.answer(15000).status;
+    });
+
+    // The others are answered as usual, at once.
+    for (int i = 0; i < 20; ++i) {
+        const auto started = Clock::now();
+        EXPECT_EQ(fetch(kRank), expected);
+        EXPECT_LT(Clock::now() - started, std::chrono::seconds(1));
+    }
+    // After the read timeout the half-sent requests are told so and closed; the idle
+    // connections are closed.
+    for (auto& c : silent) {
+        const auto a = c->answer(15000);
+        EXPECT_EQ(a.status, 408);
+        EXPECT_TRUE(c->closed_by_server(3000));
+    }
+    for (auto& c : idle) EXPECT_TRUE(c->closed_by_server(15000));
+    trickle.join();
+    EXPECT_EQ(trickle_status, 408);
+    EXPECT_EQ(ranking_names(fetch(kRank)), std::vector<std::string>{"ミナト"});
+}
+
+TEST_F(ServerTest, ClientWaitingToSendItsBodyIsToldToGoOnOnce) {
+    start();
+    const std::string body = rank_body(adventurer("ミナト", 1, 10));
+    RawConnection c(server_->port());
+    ASSERT_TRUE(
+        c.send_bytes("POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\n"
+                     "Content-Length: " +
+                     std::to_string(body.size()) + "\r\n\r\n"));
+    EXPECT_EQ(c.answer(5000).status, 100);
+    ASSERT_TRUE(c.send_bytes(body));
+    const auto a = c.answer();
+    EXPECT_EQ(a.status, 200);
+    EXPECT_EQ(ranking_names(a.body), std::vector<std::string>{"ミナト"});
+    EXPECT_FALSE(c.answer_waiting());
 }
 
 }  // namespace
