@@ -33,6 +33,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
+#include "server/load_fields.h"
 
 namespace {
 
@@ -88,34 +89,9 @@ std::string visitor_name(long n) {
 }
 
 net::RankFields visitor(long n) {
-    return {visitor_name(n),
-            std::to_string(200000 + n),
-            std::to_string(n * 7 % 4999),
-            std::to_string(n % 10),
-            "1",
-            "3",
-            "5/12 9:7",
-            "30",
-            "55",
-            "12",
-            "4",
-            "20",
-            "40",
-            "35",
-            "20",
-            "18",
-            "25",
-            "22",
-            "3",
-            "4",
-            "300",
-            "0",
-            cp932("放浪の来訪者"),
-            cp932("ポチ"),
-            "10",
-            "12",
-            "2",
-            "229"};
+    return quill::server::plausible_adventurer(visitor_name(n), 200000 + n, n * 7 % 4999,
+                                               static_cast<int>(n % 10), cp932("放浪の来訪者"),
+                                               cp932("ポチ"));
 }
 
 std::string rank_body(long n) {
@@ -278,7 +254,7 @@ int read_answer(int fd, int patience_ms) {
 
 // One raw exchange: send it all, read the answer. A send the server cut short (it refuses
 // before reading everything) still counts the answer it had sent.
-int exchange(int port, std::string_view bytes, int patience_ms = 15000) {
+int raw_exchange(int port, std::string_view bytes, int patience_ms = 15000) {
     const int fd = connect_to(port);
     if (fd < 0) return kReset;
     const bool sent = send_bytes(fd, bytes);
@@ -675,7 +651,7 @@ int run_hostile(const HostileSettings& s) {
                         continue;
                     }
                     const Malformed request = malformed_request(kind, m / 12, m);
-                    malformed[kind].add(exchange(s.port, request.bytes), request.expected);
+                    malformed[kind].add(raw_exchange(s.port, request.bytes), request.expected);
                     continue;
                 }
                 const int what = static_cast<int>(i % 10);

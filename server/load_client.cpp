@@ -16,6 +16,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
+#include "server/load_fields.h"
 
 namespace {
 
@@ -40,34 +41,9 @@ std::string cp932(std::string_view utf8) {
 
 // A plausible adventurer; `n` makes the name and the score.
 std::string upload_body(int n, int64_t score) {
-    quill::net::RankFields f = {cp932("冒険者") + std::to_string(n),
-                                std::to_string(100000 + n),
-                                std::to_string(score),
-                                std::to_string(n % 10),
-                                "1",
-                                "3",
-                                "5/12 9:7",
-                                "30",
-                                "55",
-                                "12",
-                                "4",
-                                "20",
-                                "40",
-                                "35",
-                                "20",
-                                "18",
-                                "25",
-                                "22",
-                                "3",
-                                "4",
-                                "300",
-                                "0",
-                                cp932("熟練の冒険者"),
-                                cp932("ポチ"),
-                                "10",
-                                "12",
-                                "2",
-                                "229"};
+    const quill::net::RankFields f =
+        quill::server::plausible_adventurer(cp932("冒険者") + std::to_string(n), 100000 + n, score,
+                                            n % 10, cp932("熟練の冒険者"), cp932("ポチ"));
     return quill::net::rank_upload_body(quill::net::build_rank_line(f), n % 99).value();
 }
 
