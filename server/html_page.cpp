@@ -31,7 +31,17 @@ tr:nth-child(even) td { background: #15152a; }
 .time { color: #a0a0c0; }
 @media (max-width: 40em) {
   header, main { padding-left: 0.8em; padding-right: 0.8em; }
+  header h1 { font-size: 1.35em; }
+  h2 { font-size: 1.2em; }
   th, td { padding: 0.25em 0.4em; }
+  /* Each report as a block: time and name on one line, the text under them in full width. */
+  #reports table, #reports tbody, #reports tr, #reports td { display: block; }
+  #reports tr:first-child { display: none; }
+  #reports tr { padding: 0.3em 0; border-bottom: 1px solid #2a2a44; }
+  #reports tr:nth-child(even) { background: #15152a; }
+  #reports td { border: 0; padding: 0.1em 0.4em; }
+  #reports td.time { display: inline-block; }
+  #reports td.male, #reports td.female { display: inline-block; min-width: 0; }
 }
 )";
 
@@ -56,9 +66,8 @@ void ranking_table(std::string& out, const std::vector<StoredRank>& ranks) {
         return;
     }
     out +=
-        "<div "
-        "class=\"scroll\"><table>\n<tr><th>順位</th><th>名前</th><th>得点</th><th>Lv</th><th>称号</"
-        "th>"
+        "<div class=\"scroll\" id=\"ranking\"><table>\n"
+        "<tr><th>順位</th><th>名前</th><th>得点</th><th>Lv</th><th>称号</th>"
         "<th>最高距離</th><th>戦闘</th><th>ペット</th><th>更新</th><th>ver</th></tr>\n";
     int place = 0;
     for (const StoredRank& rank : ranks) {
@@ -67,8 +76,8 @@ void ranking_table(std::string& out, const std::vector<StoredRank>& ranks) {
         if (!parsed) continue;
         const net::RankFields& f = *parsed;
         out += "<tr><td class=\"num\">" + std::to_string(place) + "位</td>";
-        out += std::string("<td class=\"") + (is_odd(field(f, 4)) ? "female" : "male") + " text\">" +
-               text(field(f, 1)) + "</td>";
+        out += std::string("<td class=\"") + (is_odd(field(f, 4)) ? "female" : "male") +
+               " text\">" + text(field(f, 1)) + "</td>";
         out += "<td class=\"num\">" + text(field(f, 3)) + "点</td>";
         out += "<td class=\"num\">" + text(field(f, 8)) + "</td>";
         out += "<td>" + text(field(f, 23)) + "</td>";
@@ -88,12 +97,14 @@ void report_table(std::string& out, const std::vector<StoredReport>& reports) {
         out += "<p class=\"empty\">レポートはまだありません。</p>\n";
         return;
     }
-    out += "<div class=\"scroll\"><table>\n<tr><th>時刻</th><th>名前</th><th>できごと</th></tr>\n";
+    out +=
+        "<div class=\"scroll\" id=\"reports\"><table>\n"
+        "<tr><th>時刻</th><th>名前</th><th>できごと</th></tr>\n";
     for (const StoredReport& stored : reports) {
         const net::Report& r = stored.report;
         out += "<tr><td class=\"time\">" + text(r.time) + "</td>";
-        out += std::string("<td class=\"") + (r.race_sex % 2 != 0 ? "female" : "male") + " text\">" +
-               text(r.name) + "</td>";
+        out += std::string("<td class=\"") + (r.race_sex % 2 != 0 ? "female" : "male") +
+               " text\">" + text(r.name) + "</td>";
         out += "<td class=\"text\">" + text(r.message) + "</td></tr>\n";
     }
     out += "</table></div>\n";
