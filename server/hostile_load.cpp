@@ -33,7 +33,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
-#include "server/load_fields.h"
+#include "server/load_tools.h"
 
 namespace {
 
@@ -742,17 +742,6 @@ int run_hostile(const HostileSettings& s) {
     return ok ? 0 : 1;
 }
 
-template <class T>
-bool parse(std::string_view text, T low, T high, T& out) {
-    T value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-        return false;
-    }
-    out = value;
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -761,12 +750,15 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         const std::string_view value = i + 1 < argc ? argv[i + 1] : "";
         bool ok = false;
-        if (arg == "--port") ok = parse(value, 1, 65535, s.port);
-        if (arg == "--requests") ok = parse(value, 10L, 100000000L, s.requests);
-        if (arg == "--connections") ok = parse(value, 1, 64, s.connections);
-        if (arg == "--slow-connections") ok = parse(value, 1, 400, s.slow_connections);
-        if (arg == "--server-pid") ok = parse(value, 1, 1 << 30, s.server_pid);
-        if (arg == "--gap-ms") ok = parse(value, 100, 60000, s.gap_ms);
+        if (arg == "--port") ok = quill::server::parse_bounded(value, 1, 65535, s.port);
+        if (arg == "--requests")
+            ok = quill::server::parse_bounded(value, 10L, 100000000L, s.requests);
+        if (arg == "--connections") ok = quill::server::parse_bounded(value, 1, 64, s.connections);
+        if (arg == "--slow-connections")
+            ok = quill::server::parse_bounded(value, 1, 400, s.slow_connections);
+        if (arg == "--server-pid")
+            ok = quill::server::parse_bounded(value, 1, 1 << 30, s.server_pid);
+        if (arg == "--gap-ms") ok = quill::server::parse_bounded(value, 100, 60000, s.gap_ms);
         if (!ok) {
             std::cerr << kUsage;
             return arg == "--help" ? 0 : 2;

@@ -16,7 +16,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
-#include "server/load_fields.h"
+#include "server/load_tools.h"
 
 namespace {
 
@@ -93,16 +93,6 @@ void report(const char* what, const Outcome& o, const Settings& s) {
                 o.ok > 0 ? static_cast<double>(o.bytes) / o.ok / 1024.0 : 0.0);
 }
 
-bool parse(std::string_view text, int low, int high, int& out) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-        return false;
-    }
-    out = value;
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,10 +101,10 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         const std::string_view value = i + 1 < argc ? argv[i + 1] : "";
         bool ok = false;
-        if (arg == "--port") ok = parse(value, 1, 65535, s.port);
-        if (arg == "--fill") ok = parse(value, 0, 100000, s.fill);
-        if (arg == "--seconds") ok = parse(value, 1, 60, s.seconds);
-        if (arg == "--connections") ok = parse(value, 1, 64, s.connections);
+        if (arg == "--port") ok = quill::server::parse_bounded(value, 1, 65535, s.port);
+        if (arg == "--fill") ok = quill::server::parse_bounded(value, 0, 100000, s.fill);
+        if (arg == "--seconds") ok = quill::server::parse_bounded(value, 1, 60, s.seconds);
+        if (arg == "--connections") ok = quill::server::parse_bounded(value, 1, 64, s.connections);
         if (!ok) {
             std::cerr << kUsage;
             return arg == "--help" ? 0 : 2;

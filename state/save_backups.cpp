@@ -1,7 +1,5 @@
 #include "state/save_backups.h"
 
-#include <memory>
-
 #include "platform/file_io.h"
 #include "state/save_files.h"
 
@@ -31,11 +29,10 @@ bool keep_backup(const Game& g, const std::string& previous) {
 std::optional<GoodBackup> newest_good_backup(const Game& g) {
     for (int n = 1; n <= kBackupGenerations; ++n) {
         const auto file = backup_file(g, n);
-        auto bytes = platform::read_file(file, kMaxSaveBytes);
-        if (!bytes) continue;
         // Read into a game of its own: the one being loaded keeps its state.
-        auto scratch = std::make_unique<Game>();
-        if (read_save_bytes(*scratch, *bytes).ok()) return GoodBackup{file, std::move(*bytes)};
+        if (!read_whole_save(file)) continue;
+        if (auto bytes = platform::read_file(file, kMaxSaveBytes))
+            return GoodBackup{file, std::move(*bytes)};
     }
     return std::nullopt;
 }

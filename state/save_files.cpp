@@ -195,6 +195,14 @@ bool read_net_bookkeeping_bytes(GameState& s, std::string bytes) {
     return true;
 }
 
+std::unique_ptr<Game> read_whole_save(const std::filesystem::path& file) {
+    auto bytes = platform::read_file(file, kMaxSaveBytes);
+    if (!bytes) return nullptr;
+    auto g = std::make_unique<Game>();
+    if (!read_save_bytes(*g, std::move(*bytes)).ok()) return nullptr;
+    return g;
+}
+
 SaveReading read_save_bytes(Game& g, std::string bytes) {
     SaveReader reader{g, platform::TextReader(std::move(bytes))};
     walk_save_lines(g, reader);

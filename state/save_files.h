@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "state/game.h"
@@ -21,6 +23,9 @@ struct SaveReading {
 };
 // Reads my.dat's bytes into the game's state (the tables are not filled, nothing is written).
 SaveReading read_save_bytes(Game& g, std::string bytes);
+// A save file read into a game of its own, when it is a whole save with its checksum
+// (nothing is written); nothing otherwise.
+std::unique_ptr<Game> read_whole_save(const std::filesystem::path& file);
 // Reads kousin.dat's four numbers in order; false at the first line that is not one (the
 // ones before it are taken, the rest stay as they were).
 bool read_net_bookkeeping_bytes(GameState& s, std::string bytes);

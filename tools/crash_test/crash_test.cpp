@@ -67,11 +67,9 @@ std::unique_ptr<Game> started_game(const std::filesystem::path& dir, platform::D
 
 // The money of a whole save in the file, or nothing when the file is not one.
 std::optional<int32_t> money_of(const std::filesystem::path& file) {
-    auto bytes = platform::read_file(file, kMaxSaveBytes);
-    if (!bytes) return std::nullopt;
-    auto scratch = std::make_unique<Game>();
-    if (!read_save_bytes(*scratch, std::move(*bytes)).ok()) return std::nullopt;
-    return scratch->state.money;
+    const auto g = read_whole_save(file);
+    if (!g) return std::nullopt;
+    return g->state.money;
 }
 
 }  // namespace

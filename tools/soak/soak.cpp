@@ -161,15 +161,12 @@ void play(Game& g, Tally& t) {
 
 // my.dat and every backup read as whole saves (read only: nothing is written).
 bool saves_whole(const std::string& dir) {
-    auto g = std::make_unique<Game>();
+    auto g = std::make_unique<Game>();  // only where its files are
     g->folders = platform::Folders(dir);
-    std::vector<std::filesystem::path> files{g->folders.dat_file("my.dat")};
+    if (!read_whole_save(g->folders.dat_file("my.dat"))) return false;
     for (int n = 1; n <= kBackupGenerations; ++n) {
-        if (std::filesystem::exists(backup_file(*g, n))) files.push_back(backup_file(*g, n));
-    }
-    for (const auto& file : files) {
-        auto bytes = platform::read_file(file, kMaxSaveBytes);
-        if (!bytes || !read_save_bytes(*g, std::move(*bytes)).ok()) return false;
+        const auto file = backup_file(*g, n);
+        if (std::filesystem::exists(file) && !read_whole_save(file)) return false;
     }
     return true;
 }
