@@ -51,7 +51,7 @@ void DesktopSettings::change(const Settings& next) {
 }
 
 void DesktopSettings::open_dialog() {
-    SettingsDialog dialog(current_, &window_);
+    SettingsDialog dialog(current_, window_.largest_windowed_scale(), &window_);
     dialog.on_change = [this](const Settings& next) { change(next); };
     dialog.exec();
 }

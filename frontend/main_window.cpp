@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <cstdio>
 #include <iostream>
@@ -343,6 +345,86 @@ void MainWindow::send_key(const std::string& name) {
     QApplication::sendEvent(target, &release);
 }
 
+namespace {
+
+// Hands an event to a widget as the desktop's own input arrives (sendEvent would mark it as
+// the program's, and Qt gives the focus by a click only for the desktop's).
+void deliver_as_from_desktop(QWidget* receiver, QEvent* event) {
+    QSpontaneKeyEvent::setSpontaneous(event);
+    QCoreApplication::instance()->notify(receiver, event);
+}
+
+}  // namespace
+
+// Types into an edit box the way a player does: a click in the box (through the enlarged
+// window, as the desktop's click arrives), select-all, then the text as key presses and, for
+// what a keyboard has no key for, as an input method's commit. A box that does not take the
+// keys from the click is a failure of the run, as it would stop a player.
+bool MainWindow::type_into(const ScriptCommand& c) {
+    auto* edit = dynamic_cast<QLineEdit*>(view_named(c.widget));
+    const std::string where = "script line " + std::to_string(c.line) + ": ";
+    if (!edit || !edit->isVisible()) {
+        script_error(where + "no visible edit box " + c.widget);
+        return false;
+    }
+    // A player's window has the keys when they click in it (the desktop gives them).
+    QWidget* top = host_ ? static_cast<QWidget*>(host_) : this;
+    if (!top->isActiveWindow()) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        QApplication::setActiveWindow(top);
+#else
+        top->activateWindow();
+#endif
+    }
+    const QPoint centre = edit->mapTo(this, edit->rect().center());
+    QWidget* surface = host_ ? host_->mouse_surface() : edit;
+    const QPointF at = host_ ? QPointF(host_->from_board(centre) - host_->board_origin())
+                             : QPointF(edit->rect().center());
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, surface->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        deliver_as_from_desktop(surface, &e);
+    }
+    if (key_receiver() != edit) {
+        script_error(where + "the edit box " + c.widget + " did not take the keys from a click");
+        return false;
+    }
+    // The keys go where the desktop sends them: the widget with the desktop's focus.
+    QWidget* keys = QApplication::focusWidget();
+    if (!keys || (keys->window() != this && (!host_ || keys->window() != host_))) {
+        keys = host_ ? host_->focusProxy() : edit;
+    }
+    auto press = [keys](int key, Qt::KeyboardModifiers mods, const QString& text) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(type, key, mods, text);
+            deliver_as_from_desktop(keys, &e);
+        }
+    };
+    press(Qt::Key_A, Qt::ControlModifier, QString());
+    press(Qt::Key_Delete, Qt::NoModifier, QString());
+    const QString text = QString::fromStdString(c.text);
+    QString composed;
+    auto commit = [&] {
+        if (composed.isEmpty()) return;
+        QInputMethodEvent e;
+        e.setCommitString(composed);
+        deliver_as_from_desktop(keys, &e);
+        composed.clear();
+    };
+    for (const QChar ch : text) {
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F) {
+            commit();
+            const int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
+            press(key, ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(ch));
+        } else {
+            composed += ch;
+        }
+    }
+    commit();
+    return true;
+}
+
 bool MainWindow::run_command(const ScriptCommand& c) {
     switch (c.op) {
         case ScriptOp::Wait:
@@ -388,18 +470,9 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             QApplication::sendEvent(view, &release);
             break;
         }
-        case ScriptOp::Type: {
-            auto* edit = dynamic_cast<QLineEdit*>(view_named(c.widget));
-            if (!edit || !edit->isVisible()) {
-                script_error("script line " + std::to_string(c.line) + ": no visible edit box " +
-                             c.widget);
-                return false;
-            }
-            edit->setFocus();
-            edit->selectAll();
-            edit->insert(QString::fromStdString(c.text));  // as typed: the game sees the edit
+        case ScriptOp::Type:
+            if (!type_into(c)) return false;
             break;
-        }
         case ScriptOp::Answer:
             if (script_dialogs_) script_dialogs_->prepare_answer(c.text == "yes");
             break;

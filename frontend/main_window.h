@@ -62,6 +62,7 @@ class MainWindow : public QWidget {
     void script_error(const std::string& message);
     bool write_script_file(const ScriptCommand& c, const std::string& text);
     bool select_row(const ScriptCommand& c);
+    bool type_into(const ScriptCommand& c);
 
     Game& game_;
     bool turbo_;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <algorithm>
 #include <cmath>
@@ -68,6 +69,11 @@ class BoardView : public QGraphicsView {
         const QPointF snapped(std::floor(p.x() / s) * s, std::floor(p.y() / s) * s);
         QMouseEvent copy(e->type(), snapped, e->globalPosition(), e->button(), e->buttons(),
                          e->modifiers(), e->pointingDevice());
+        copy.setTimestamp(e->timestamp());
+        // A click the player made stays the player's click: Qt gives the focus by a click
+        // (a text box's caret, its input method) only for events that came from the window
+        // system, so the copy keeps that mark.
+        if (e->spontaneous()) QSpontaneKeyEvent::setSpontaneous(&copy);
         handler(&copy);
         e->setAccepted(copy.isAccepted());
     }
@@ -119,27 +125,62 @@ int ScaledWindow::fitting_scale(QSize area) {
     return 1;
 }
 
+QSize ScaledWindow::frame_size() const {
+    // The desktop's frame around the window once it is shown; before that, room for a title bar.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (isVisible() && frame.height() > 0) return frame;
+    return QSize(0, kFrameAllowance);
+}
+
+int ScaledWindow::largest_windowed_scale() const {
+    // A window drawn off any screen (scripts, tests) has no screen to fit.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return kMaxScale;
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return kMaxScale;
+    return fitting_scale(s->availableGeometry().size() - frame_size());
+}
+
 void ScaledWindow::set_scale(int factor) {
-    windowed_scale_ = std::clamp(factor, 1, kMaxScale);
+    // A size that does not fit the screen is never taken: the window would lie partly out of
+    // sight (a remembered factor from a larger screen comes down to the largest that fits).
+    windowed_scale_ = std::clamp(factor, 1, std::min(kMaxScale, largest_windowed_scale()));
     if (fullscreen_) return;
     setFixedSize(kBoardWidth * windowed_scale_, kBoardHeight * windowed_scale_);
     lay_out();
     if (!isVisible()) {  // a new window opens in the middle of the screen
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
+    } else {
+        keep_on_screen();
     }
+}
+
+// Moves the window (frame and all) back inside the screen's free area where it reaches out.
+void ScaledWindow::keep_on_screen() {
+    if (fullscreen_) return;
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QSize frame = frame_size();
+    const QRect outer(frameGeometry().topLeft(), size() + frame);
+    QPoint at = outer.topLeft();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+    if (at != outer.topLeft()) move(at);
 }
 
 void ScaledWindow::set_fullscreen(bool on) {
     if (on == fullscreen_) return;
     fullscreen_ = on;
     if (on) {
+        // Where the window stood, to come back to it.
+        if (isVisible()) windowed_place_ = pos();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (QScreen* s = screen()) setGeometry(s->geometry());
         if (isVisible()) {
             showFullScreen();
         } else {
+            if (QScreen* s = screen()) setGeometry(s->geometry());
             setWindowState(windowState() | Qt::WindowFullScreen);
         }
     } else {
@@ -149,6 +190,14 @@ void ScaledWindow::set_fullscreen(bool on) {
             setWindowState(windowState() & ~Qt::WindowFullScreen);
         }
         set_scale(windowed_scale_);
+        if (isVisible()) {
+            if (windowed_place_) {
+                move(*windowed_place_);
+            } else if (QScreen* s = screen()) {  // started in full screen: the middle
+                move(s->availableGeometry().center() - rect().center());
+            }
+            keep_on_screen();
+        }
     }
     lay_out();
     if (on_fullscreen_changed) on_fullscreen_changed(on);

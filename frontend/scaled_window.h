@@ -54,6 +54,9 @@ class ScaledWindow : public QWidget {
     static int fitting_scale(QSize area);
     // The largest that fits the screen's free area with room for the window's frame.
     static int screen_scale();
+    // The largest windowed factor whose window, frame and all, fits the free area of the
+    // screen the window is on.
+    int largest_windowed_scale() const;
 
     // F2 and F11, whichever widget has the keys.
     std::function<void()> on_settings_key;
@@ -68,6 +71,8 @@ class ScaledWindow : public QWidget {
     bool host_key(int key);
     void take_in_board_changes();
     void lay_out();
+    void keep_on_screen();
+    QSize frame_size() const;
 
     QWidget* board_;
     QGraphicsScene* scene_ = nullptr;
@@ -76,6 +81,7 @@ class ScaledWindow : public QWidget {
     int windowed_scale_ = 1;
     bool fullscreen_ = false;
     bool closing_ = false;
+    std::optional<QPoint> windowed_place_;  // where the window stood before full screen
 };
 
 }  // namespace quill::frontend

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "state/game.h"
@@ -27,18 +28,29 @@ QSlider* volume_slider(int value, QWidget* parent) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(const Settings& settings, QWidget* parent)
+SettingsDialog::SettingsDialog(const Settings& settings, int largest_scale, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setWindowTitle(QStringLiteral("設定"));
     setModal(true);
 
     scale_box = new QComboBox(this);
     scale_box->addItem(QStringLiteral("画面に合わせる"), 0);
+    // Only the sizes that fit the screen can be chosen; the others are shown greyed, with
+    // their size, so the player sees why.
+    auto* items = qobject_cast<QStandardItemModel*>(scale_box->model());
     for (int s = 1; s <= kMaxScale; ++s) {
-        scale_box->addItem(
-            QStringLiteral("%1倍（%2×%3）").arg(s).arg(kBoardWidth * s).arg(kBoardHeight * s), s);
+        const bool fits = s <= largest_scale;
+        scale_box->addItem(QStringLiteral("%1倍（%2×%3）%4")
+                               .arg(s)
+                               .arg(kBoardWidth * s)
+                               .arg(kBoardHeight * s)
+                               .arg(fits ? QString() : QStringLiteral(" 画面に入りません")),
+                           s);
+        if (!fits && items) items->item(scale_box->count() - 1)->setEnabled(false);
     }
-    scale_box->setCurrentIndex(scale_box->findData(settings_.scale));
+    // A remembered size larger than the screen shows as the one the window has.
+    const int shown = settings_.scale > largest_scale ? largest_scale : settings_.scale;
+    scale_box->setCurrentIndex(scale_box->findData(shown));
 
     fullscreen_box = new QCheckBox(QStringLiteral("全画面で遊ぶ（F11）"), this);
     fullscreen_box->setChecked(settings_.fullscreen);

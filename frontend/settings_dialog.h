@@ -17,7 +17,9 @@ namespace quill::frontend {
 
 class SettingsDialog : public QDialog {
   public:
-    SettingsDialog(const Settings& settings, QWidget* parent);
+    // `largest_scale`: the largest window factor that fits the screen; larger ones are
+    // offered greyed.
+    SettingsDialog(const Settings& settings, int largest_scale, QWidget* parent);
 
     const Settings& settings() const { return settings_; }
     // Called with the whole settings after each change the player makes.

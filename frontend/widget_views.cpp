@@ -93,12 +93,21 @@ void LabelView::sync() {
         setText(caption);
         shown_caption_ = caption;
     }
-    QString style = "color: " + css_color(model_.font.color) + ";";
-    style += model_.transparent ? " background: transparent;"
-                                : " background-color: " + css_color(model_.color) + ";";
-    if (style != shown_style_) {
-        setStyleSheet(style);
-        shown_style_ = style;
+    // Colours through the palette, not a style sheet: setting a style sheet polishes the
+    // label again and puts the inherited font back over its own, so a caption whose colour
+    // changed on hover would come back small and thin.
+    const bool transparent = model_.transparent;
+    const uint32_t text_colour = model_.font.color.value();
+    const uint32_t back_colour = transparent ? 0xFFFFFFFFu : model_.color.value();
+    if (!shown_colours_ || shown_colours_->first != text_colour ||
+        shown_colours_->second != back_colour) {
+        QPalette pal = palette();
+        const platform::Color t = model_.font.color;
+        pal.setColor(QPalette::WindowText, QColor(t.r, t.g, t.b));
+        if (!transparent) pal.setColor(QPalette::Window, QColor(model_.color.r, model_.color.g, model_.color.b));
+        setPalette(pal);
+        setAutoFillBackground(!transparent);
+        shown_colours_ = std::make_pair(text_colour, back_colour);
     }
     if (shown_font_ != model_.font) {
         setFont(platform::to_qfont(model_.font));
@@ -212,11 +221,17 @@ EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)
 void EditView::sync() {
     const QString text = QString::fromStdString(model_.text);
     if (text != this->text()) setText(text);
-    setMaxLength(model_.max_length > 0 ? model_.max_length : 32767);
+    // Each of these puts the text in again (the caret to the end, the selection gone), so
+    // they are set only when they change: the box is synced on every tick while the player
+    // moves about in it.
+    const int max_length = model_.max_length > 0 ? model_.max_length : 32767;
+    if (maxLength() != max_length) setMaxLength(max_length);
     const QString placeholder = QString::fromStdString(model_.placeholder);
     if (placeholder != placeholderText()) setPlaceholderText(placeholder);
-    setEchoMode(model_.masked ? QLineEdit::Password : QLineEdit::Normal);
-    setFont(platform::to_qfont(model_.font));
+    const EchoMode echo = model_.masked ? QLineEdit::Password : QLineEdit::Normal;
+    if (echoMode() != echo) setEchoMode(echo);
+    const QFont font = platform::to_qfont(model_.font);
+    if (this->font() != font) setFont(font);
 }
 
 }  // namespace quill::frontend

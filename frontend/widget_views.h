@@ -70,7 +70,7 @@ class LabelView : public Routed<QLabel> {
   private:
     platform::Label& model_;
     QString shown_caption_;
-    QString shown_style_;
+    std::optional<std::pair<uint32_t, uint32_t>> shown_colours_;  // text, background
     std::optional<platform::Font> shown_font_;
 };
 

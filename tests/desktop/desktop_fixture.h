@@ -1,0 +1,51 @@
+// What the real-window tests share: a desktop, a program folder, a configuration folder of
+// their own, the game started on them, and the board places of the game's widgets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/widgets.h"
+#include "state/form.h"
+#include "temp_folder.h"
+#include "x_desktop.h"
+
+namespace quill::desktop {
+
+// A program folder like the one `make play` uses: the build's pictures, a dat/ of its own.
+struct DesktopProgramFolder {
+    DesktopProgramFolder();
+    testing_support::TempFolder folder;
+    std::filesystem::path path() const { return folder.path(); }
+    std::filesystem::path save() const { return folder.path() / "dat" / "my.dat"; }
+};
+
+class DesktopTest : public ::testing::Test {
+  protected:
+    // A screen of this size; the game starts with start().
+    explicit DesktopTest(int width = 1920, int height = 1080) : desktop(width, height) {}
+
+    void SetUp() override { ASSERT_TRUE(desktop.ok()) << "Xvfb or openbox did not start"; }
+    // Starts the game and waits for its window; the network goes nowhere unless `args` says.
+    void start(std::vector<std::string> args = {});
+    // Writes a save whose adventurer "ルカ" stands at `level` on the island, the story told.
+    void write_save(int level, int bonus_points = 0);
+    // The board rectangle of a widget of the form (its panels' places added).
+    static QRect board_rect(const platform::Widget& w, QPoint panel_origin = {});
+    // The credit picture and the title, passed as a player does: Enter twice.
+    void pass_title();
+    // Waits until the board's pixel has the colour.
+    bool wait_for_colour(QPoint board, QRgb colour, std::chrono::milliseconds limit = 20s);
+
+    XDesktop desktop;
+    DesktopProgramFolder program;
+    testing_support::TempFolder config;
+    std::unique_ptr<GameProcess> game;
+    Form form;  // the form as the game makes it: the widgets' places
+};
+
+}  // namespace quill::desktop

@@ -1,0 +1,74 @@
+// Names typed on the keyboard, as a player types them: a click in the box, then keys.
+#include <thread>
+
+#include "desktop_fixture.h"
+#include "state/game.h"
+#include "state/save_files.h"
+
+namespace quill::desktop {
+namespace {
+
+class Typing : public DesktopTest {};
+
+TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
+    start();
+    pass_title();
+    const QRect box = board_rect(form.name_l);
+    // The creation panel is up when the name box shows its white.
+    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
+                                qRgb(255, 255, 255)))
+        << game->output();
+    game->click_board(box.center());
+    std::this_thread::sleep_for(200ms);
+    // Typed, mistyped and mended: Backspace, Home, Delete, End, the arrows.
+    desktop.type("xAkz");
+    desktop.key("BackSpace");
+    desktop.type("i");
+    desktop.key("Home");
+    desktop.key("Delete");
+    desktop.key("End");
+    desktop.key("Left");
+    desktop.key("Left");
+    desktop.key("Left");
+    desktop.key("Right");
+    // Japanese through keys the keyboard map gives kana to (as a kana keyboard does).
+    desktop.type("\xE3\x83\xBB");  // "・" between "A" and "ki"
+    desktop.key("End");
+    desktop.type("\xE3\x82\xA2\xE3\x82\xAD");  // "アキ"
+    std::this_thread::sleep_for(200ms);
+    const QRect ok = board_rect(form.l_btn8);
+    game->click_board(ok.center());
+    ASSERT_TRUE(wait_until([&] { return std::filesystem::exists(program.save()); }, 20s))
+        << game->output();
+    std::this_thread::sleep_for(300ms);
+    auto saved = read_whole_save(program.save());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->adventurer().name, "A・kiアキ");
+}
+
+TEST_F(Typing, SelectAllAndPasteReplaceTheNameWithinSixteenCharacters) {
+    start();
+    pass_title();
+    const QRect box = board_rect(form.name_l);
+    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
+                                qRgb(255, 255, 255)));
+    game->click_board(box.center());
+    std::this_thread::sleep_for(200ms);
+    desktop.type("Old");
+    // Twenty characters: the box keeps the first sixteen.
+    std::string pasted;
+    for (int i = 0; i < 10; ++i) pasted += "モコ";
+    desktop.set_clipboard(pasted);
+    desktop.key("a", {"Control_L"});
+    desktop.key("v", {"Control_L"});
+    std::this_thread::sleep_for(300ms);
+    game->click_board(board_rect(form.l_btn8).center());
+    ASSERT_TRUE(wait_until([&] { return std::filesystem::exists(program.save()); }, 20s));
+    std::this_thread::sleep_for(300ms);
+    auto saved = read_whole_save(program.save());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->adventurer().name, "モコモコモコモコモコモコモコモコ");
+}
+
+}  // namespace
+}  // namespace quill::desktop
