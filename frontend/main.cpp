@@ -8,8 +8,10 @@
 #include "frontend/desktop_settings.h"
 #include "frontend/input_recorder.h"
 #include "frontend/main_window.h"
+#include "frontend/network_wait.h"
 #include "frontend/options.h"
 #include "frontend/qt_dialogs.h"
+#include "frontend/quit_signals.h"
 #include "frontend/scaled_window.h"
 #include "frontend/script.h"
 #include "frontend/script_dialogs.h"
@@ -113,6 +115,14 @@ int main(int argc, char** argv) {
         frontend::DesktopSettings desktop(store, settings, shown, game->audio);
         desktop.apply();
         window.set_host(&shown);
+        // While an exchange waits: painted, input dropped, a close kept for after it.
+        frontend::NetworkWait network_wait(shown, window);
+        network_wait.ending = [] { return frontend::QuitSignals::requested(); };
+        game->network_waiting = [&network_wait] { return network_wait.waiting(); };
+        game->network_wait_over = [&network_wait] { network_wait.over(); };
+        // SIGTERM, Ctrl+C and a closed terminal end the game as closing the window does.
+        frontend::QuitSignals quit_signals;
+        quit_signals.on_quit = [&shown] { frontend::close_when_free(&shown); };
         window_dialogs.set_parent(&shown);
         if (recorder.recording()) window.set_recorder(&recorder);
         if (options->script) window.set_script(std::move(script), &script_dialogs);
@@ -125,6 +135,8 @@ int main(int argc, char** argv) {
         window.start();
         if (!game->quit_requested) app.exec();
         code = window.exit_code();
+        game->network_waiting = nullptr;
+        game->network_wait_over = nullptr;
     }
     FormDestroy(*game);
     return code;

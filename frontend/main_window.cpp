@@ -132,7 +132,7 @@ void MainWindow::sync() {
         if (!m.visible) continue;
         switch (m.kind) {
             case platform::WidgetKind::Picture:
-                b->view->update();
+                static_cast<PictureView*>(b->view)->sync();
                 break;
             case platform::WidgetKind::Label:
                 static_cast<LabelView*>(b->view)->sync();
@@ -177,6 +177,8 @@ void MainWindow::on_tick() {
     // The game stands still while a message box waits for its answer: the box was opened
     // in the middle of a handler, which goes on only when the box is closed.
     if (QApplication::activeModalWidget()) return;
+    // Nor does it move while an exchange waits for the server (the window is painted then).
+    if (game_.net_busy) return;
     if (scripted_ && !run_script()) return;
     Timer1Timer(game_);
     if (recorder_) recorder_->tick();
@@ -203,6 +205,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Every key press reaches the game once, before the widget that has the focus.
     if (watched != key_receiver()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    // A key press of the desktop's that comes round again (an exchange ran inside its
+    // handler, and the press goes on to the board afterwards) is the same press: once only.
+    if (key->timestamp() != 0 && key == last_key_ && key->timestamp() == last_key_time_)
+        return false;
+    last_key_ = key;
+    last_key_time_ = key->timestamp();
     platform::Key k = platform::Key::Other;
     switch (key->key()) {
         case Qt::Key_Return:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -78,6 +79,8 @@ class MainWindow : public QWidget {
     int exit_code_ = 0;
     ScaledWindow* host_ = nullptr;
     InputRecorder* recorder_ = nullptr;
+    const QKeyEvent* last_key_ = nullptr;  // the last key press handed to the game
+    quint64 last_key_time_ = 0;
     // The widget that has the keys: the focused one, also while the board is shown inside
     // the scaled window (which holds the desktop's focus itself).
     QWidget* key_receiver() const;

@@ -174,7 +174,7 @@ void ScaledWindow::set_fullscreen(bool on) {
     fullscreen_ = on;
     if (on) {
         // Where the window stood, to come back to it.
-        if (isVisible()) windowed_place_ = pos();
+        if (isVisible()) windowed_place_ = geometry().topLeft();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (isVisible()) {
@@ -192,7 +192,9 @@ void ScaledWindow::set_fullscreen(bool on) {
         set_scale(windowed_scale_);
         if (isVisible()) {
             if (windowed_place_) {
-                move(*windowed_place_);
+                // The inside's place: the frame is not known again until the desktop has put
+                // it back, so placing by the frame would be off by its size.
+                setGeometry(QRect(*windowed_place_, size()));
             } else if (QScreen* s = screen()) {  // started in full screen: the middle
                 move(s->availableGeometry().center() - rect().center());
             }

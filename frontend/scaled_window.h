@@ -81,7 +81,7 @@ class ScaledWindow : public QWidget {
     int windowed_scale_ = 1;
     bool fullscreen_ = false;
     bool closing_ = false;
-    std::optional<QPoint> windowed_place_;  // where the window stood before full screen
+    std::optional<QPoint> windowed_place_;  // where the inside stood before full screen
 };
 
 }  // namespace quill::frontend

@@ -2,7 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstring>
 
 #include "platform/qt_font.h"
 
@@ -57,7 +61,81 @@ PictureView::PictureView(platform::Picture& model, AfterEvent after, QWidget* pa
     if (model.opaque) setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::paintEvent(QPaintEvent*) {
+namespace {
+
+// The parts where `now` differs from `before` (a picture of the same size and format, whole
+// bytes to a pixel): one rectangle for each run of rows that differ, as wide as the columns
+// that differ in them. `before` is brought up to `now` on the way.
+QRegion take_changes(QImage& before, const QImage& now) {
+    const int pixel_bytes = now.depth() / 8;
+    const size_t row_bytes = static_cast<size_t>(now.width()) * pixel_bytes;
+    QRegion changed;
+    int top = -1, x1 = 0, x2 = 0;  // the run of rows that differ, while there is one
+    for (int y = 0; y < now.height(); ++y) {
+        const uchar* n = now.constScanLine(y);
+        const uchar* b = before.constScanLine(y);
+        if (std::memcmp(n, b, row_bytes) == 0) {
+            if (top >= 0) changed += QRect(x1, top, x2 - x1, y - top);
+            top = -1;
+            continue;
+        }
+        size_t first = 0, last = row_bytes - 1;
+        while (n[first] == b[first]) ++first;
+        while (n[last] == b[last]) --last;
+        const int from = static_cast<int>(first) / pixel_bytes;
+        const int to = static_cast<int>(last) / pixel_bytes + 1;
+        std::memcpy(before.scanLine(y) + from * pixel_bytes, n + from * pixel_bytes,
+                    static_cast<size_t>(to - from) * pixel_bytes);
+        if (top < 0) {
+            top = y;
+            x1 = from;
+            x2 = to;
+        } else {
+            x1 = std::min(x1, from);
+            x2 = std::max(x2, to);
+        }
+    }
+    if (top >= 0) changed += QRect(x1, top, x2 - x1, now.height() - top);
+    return changed;
+}
+
+}  // namespace
+
+// Every change of a game picture goes through QImage's writing accessors (bits, scanLine, a
+// QPainter, assignment), and each of those gives the image a new cache key; a picture whose
+// key is the one the last sync saw is unchanged. One with a new key is compared with the
+// copy kept then, and only what differs is painted again: the tick draws the whole frame
+// anew even when nothing in it moves.
+void PictureView::sync() {
+    const QImage& image = model_.picture.qimage();
+    const bool keyed = model_.transparent_key;
+    QRegion dirty;
+    dirty.swap(painted_unsynced_);
+    if (image.cacheKey() != synced_key_ || keyed != synced_transparent_key_) {
+        const int h = image.height();
+        const bool comparable =
+            !image.isNull() && !synced_.isNull() && image.size() == synced_.size() &&
+            image.format() == synced_.format() && image.depth() % 8 == 0 &&
+            keyed == synced_transparent_key_ &&
+            // With a transparent colour, a new one changes every pixel of either colour.
+            (!keyed || image.pixel(0, h - 1) == synced_.pixel(0, h - 1));
+        if (comparable) {
+            dirty += take_changes(synced_, image);
+        } else {
+            if (!image.isNull() || !synced_.isNull()) dirty += rect();
+            synced_ = image.copy();
+        }
+        synced_key_ = image.cacheKey();
+        synced_transparent_key_ = keyed;
+    }
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void PictureView::paintEvent(QPaintEvent* event) {
+    if (model_.picture.qimage().cacheKey() != synced_key_ ||
+        model_.transparent_key != synced_transparent_key_) {
+        painted_unsynced_ += event->region();
+    }
     if (model_.picture.empty()) return;  // a click region: what lies below shows through
     QPainter p(this);
     if (!model_.transparent_key) {
@@ -175,18 +253,29 @@ void ListView::sync() {
         shown_colors_ = model_.item_colors;
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
-    setFont(platform::to_qfont(model_.font));
-    // The scroll bar in the panel's own dark tones, not the desktop's light ones.
-    const QString style =
-        "QListWidget { background-color: " + css_color(model_.color) +
-        "; color: " + css_color(model_.font.color) +
-        "; }"
-        "QScrollBar:vertical { background: #1A2229; width: 12px; margin: 0; }"
-        "QScrollBar::handle:vertical { background: #4A5865; min-height: 24px; border-radius: 4px; }"
-        "QScrollBar::handle:vertical:hover { background: #6A7A88; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
-    if (styleSheet() != style) setStyleSheet(style);
+    // The colours and the font are set again only when they change (the list is synced on
+    // every tick while it is shown), the font also when anything else put another in its
+    // place (a style sheet polishing the list again).
+    if (shown_color_ != model_.color || !shown_font_ || shown_font_->color != model_.font.color) {
+        // The scroll bar in the panel's own dark tones, not the desktop's light ones.
+        const QString style =
+            "QListWidget { background-color: " + css_color(model_.color) +
+            "; color: " + css_color(model_.font.color) +
+            "; }"
+            "QScrollBar:vertical { background: #1A2229; width: 12px; margin: 0; }"
+            "QScrollBar::handle:vertical { background: #4A5865; min-height: 24px; "
+            "border-radius: 4px; }"
+            "QScrollBar::handle:vertical:hover { background: #6A7A88; }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
+        if (styleSheet() != style) setStyleSheet(style);
+        shown_color_ = model_.color;
+    }
+    if (shown_font_ != model_.font || font() != applied_font_) {
+        setFont(platform::to_qfont(model_.font));
+        shown_font_ = model_.font;
+        applied_font_ = font();
+    }
 }
 
 ButtonView::ButtonView(platform::Button& model, AfterEvent after, QWidget* parent)
@@ -203,9 +292,18 @@ ButtonView::ButtonView(platform::Button& model, AfterEvent after, QWidget* paren
 }
 
 void ButtonView::sync() {
-    const QString caption = QString::fromStdString(model_.caption);
-    if (caption != text()) setText(caption);
-    if (font() != platform::to_qfont(model_.font)) setFont(platform::to_qfont(model_.font));
+    if (model_.caption != shown_caption_) {
+        const QString caption = QString::fromStdString(model_.caption);
+        if (caption != text()) setText(caption);
+        shown_caption_ = model_.caption;
+    }
+    // As the list's: again only when it changed, here or under the button.
+    if (shown_font_ != model_.font || font() != applied_font_) {
+        const QFont font = platform::to_qfont(model_.font);
+        if (this->font() != font) setFont(font);
+        shown_font_ = model_.font;
+        applied_font_ = this->font();
+    }
 }
 
 EditView::EditView(platform::EditBox& model, AfterEvent after, QWidget* parent)

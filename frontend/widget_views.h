@@ -52,14 +52,25 @@ class Routed : public Base {
 class PictureView : public Routed<QWidget> {
   public:
     PictureView(platform::Picture& model, AfterEvent after, QWidget* parent);
+    // Asks for a repaint of the parts whose pixels are not what the last sync saw; a
+    // picture drawn again just as it was costs one comparison and no painting.
+    void sync();
 
   protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     platform::Picture& model_;
     QImage masked_;
     qint64 masked_key_ = 0;
+    // The picture as the last sync saw it (a copy of its own), the picture's cache key then
+    // (any access that may write to a QImage gives it a new one) and how it was to be drawn.
+    QImage synced_;
+    qint64 synced_key_ = 0;
+    bool synced_transparent_key_ = false;
+    // Parts painted while the picture was not as the last sync saw it (a handler that drew
+    // and then waited for a message box): the next sync has them painted again.
+    QRegion painted_unsynced_;
 };
 
 class LabelView : public Routed<QLabel> {
@@ -101,6 +112,9 @@ class ListView : public QListWidget {
     AfterEvent after_;
     std::vector<std::string> shown_items_;
     std::vector<platform::Color> shown_colors_;
+    std::optional<platform::Color> shown_color_;
+    std::optional<platform::Font> shown_font_;
+    QFont applied_font_;  // the widget's font once the model's was set
 };
 
 class ButtonView : public QPushButton {
@@ -111,6 +125,9 @@ class ButtonView : public QPushButton {
   private:
     platform::Button& model_;
     AfterEvent after_;
+    std::string shown_caption_;
+    std::optional<platform::Font> shown_font_;
+    QFont applied_font_;  // the widget's font once the model's was set
 };
 
 class EditView : public QLineEdit {

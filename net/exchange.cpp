@@ -62,8 +62,11 @@ std::optional<std::string> RunExchange(Game& g, Exchange kind, const std::string
     g.net_busy = true;
     SetNetStatus(g, k.starting);
     const std::string url = ExchangeUrl(g.server_url, kind);
-    platform::HttpAnswer answer = k.post ? platform::http_post(url, body, g.http_limits)
-                                         : platform::http_get(url, g.http_limits);
+    platform::HttpWaiting waiting;
+    if (g.network_waiting) waiting = [&g] { return g.network_waiting(); };
+    platform::HttpAnswer answer = k.post ? platform::http_post(url, body, g.http_limits, waiting)
+                                         : platform::http_get(url, g.http_limits, waiting);
+    if (g.network_wait_over) g.network_wait_over();
     g.net_busy = false;
     if (!answer.ok()) {
         SetNetStatus(g, "タイムアウトエラー しばらく待ってみましょう");

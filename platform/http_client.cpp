@@ -26,7 +26,37 @@ size_t collect(char* data, size_t size, size_t count, void* user) {
     return n;
 }
 
-HttpAnswer exchange(const std::string& url, const std::string* post_body, HttpLimits limits) {
+// Runs the transfer; with `waiting`, in slices of at most 20 ms with `waiting` asked between
+// them. The limits hold either way.
+CURLcode perform(CURL* c, const HttpWaiting& waiting, bool& cancelled) {
+    if (!waiting) return curl_easy_perform(c);
+    std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)> multi(curl_multi_init(),
+                                                                  curl_multi_cleanup);
+    if (!multi || curl_multi_add_handle(multi.get(), c) != CURLM_OK) return CURLE_FAILED_INIT;
+    CURLcode rc = CURLE_OK;
+    int running = 1;
+    while (running > 0) {
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK) {
+            rc = CURLE_FAILED_INIT;
+            break;
+        }
+        if (running == 0) break;
+        curl_multi_poll(multi.get(), nullptr, 0, 20, nullptr);
+        if (!waiting()) {
+            cancelled = true;
+            break;
+        }
+    }
+    int left = 0;
+    while (CURLMsg* m = curl_multi_info_read(multi.get(), &left)) {
+        if (m->msg == CURLMSG_DONE) rc = m->data.result;
+    }
+    curl_multi_remove_handle(multi.get(), c);
+    return rc;
+}
+
+HttpAnswer exchange(const std::string& url, const std::string* post_body, HttpLimits limits,
+                    const HttpWaiting& waiting) {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     HttpAnswer answer;
@@ -52,9 +82,12 @@ HttpAnswer exchange(const std::string& url, const std::string* post_body, HttpLi
         curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE,
                          static_cast<curl_off_t>(post_body->size()));
     }
-    const CURLcode rc = curl_easy_perform(c);
+    bool cancelled = false;
+    const CURLcode rc = perform(c, waiting, cancelled);
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &answer.status);
-    if (sink.too_large || rc == CURLE_FILESIZE_EXCEEDED) {
+    if (cancelled) {
+        answer.failure = HttpFailure::Cancelled;
+    } else if (sink.too_large || rc == CURLE_FILESIZE_EXCEEDED) {
         answer.failure = HttpFailure::TooLarge;
     } else if (rc == CURLE_OPERATION_TIMEDOUT) {
         answer.failure = HttpFailure::TimedOut;
@@ -74,12 +107,13 @@ HttpAnswer exchange(const std::string& url, const std::string* post_body, HttpLi
 
 }  // namespace
 
-HttpAnswer http_post(const std::string& url, const std::string& body, HttpLimits limits) {
-    return exchange(url, &body, limits);
+HttpAnswer http_post(const std::string& url, const std::string& body, HttpLimits limits,
+                     const HttpWaiting& waiting) {
+    return exchange(url, &body, limits, waiting);
 }
 
-HttpAnswer http_get(const std::string& url, HttpLimits limits) {
-    return exchange(url, nullptr, limits);
+HttpAnswer http_get(const std::string& url, HttpLimits limits, const HttpWaiting& waiting) {
+    return exchange(url, nullptr, limits, waiting);
 }
 
 }  // namespace platform

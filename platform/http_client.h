@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -21,7 +22,12 @@ enum class HttpFailure {
     BadStatus,    // answered, but not 200 (redirects are not followed)
     TooLarge,     // the answer passed max_bytes
     Other,        // anything else the transfer reports
+    Cancelled,    // the one waiting gave up (the program is ending)
 };
+
+// Called again and again (about fifty times a second) while an exchange waits for the
+// server, so the window can be kept painted; returning false gives the exchange up.
+using HttpWaiting = std::function<bool()>;
 
 struct HttpAnswer {
     HttpFailure failure = HttpFailure::Other;
@@ -31,8 +37,10 @@ struct HttpAnswer {
 };
 
 // POSTs `body` (application/x-www-form-urlencoded) to `url`.
-HttpAnswer http_post(const std::string& url, const std::string& body, HttpLimits limits = {});
+HttpAnswer http_post(const std::string& url, const std::string& body, HttpLimits limits = {},
+                     const HttpWaiting& waiting = {});
 // GETs `url`.
-HttpAnswer http_get(const std::string& url, HttpLimits limits = {});
+HttpAnswer http_get(const std::string& url, HttpLimits limits = {},
+                    const HttpWaiting& waiting = {});
 
 }  // namespace platform

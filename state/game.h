@@ -226,6 +226,11 @@ struct Game {
     // Shows the window as it stands now, while the game's thread is busy (an exchange); set
     // by the window, absent without one. Nothing else runs meanwhile.
     std::function<void()> repaint_window;
+    // Asked again and again while an exchange waits for the server (the window keeps itself
+    // painted and drops the player's input meanwhile); false gives the exchange up, as the
+    // program is ending. network_wait_over is called once the exchange is over.
+    std::function<bool()> network_waiting;
+    std::function<void()> network_wait_over;
 
     // taken when a game starts from the title
     int32_t run_start_score = 0;
