@@ -166,7 +166,11 @@ void l_btn60MouseDown(Game& g) {
     // A name the save could not give back is refused, whatever way it came in.
     if (!KeepSavableName(g, f.pet_name_l, kPetNameBytes)) return;
     const std::string name = f.pet_name_l.text;
-    if (name.empty() || name == "　" || name == " ") return;
+    if (name.empty() || name == "　" || name == " ") {
+        // Nothing is asked and nothing changes, but the player hears why.
+        g.dialogs->message(kPetNameMissing);
+        return;
+    }
     if (!g.dialogs->ask_yes_no("良いですか？")) return;
     PlaySound(g, "1.wav");
     Combatant& pet = g.combatants[2];

@@ -11,6 +11,8 @@ namespace quill {
 
 // The most a pet's name holds, in code page 932 bytes.
 constexpr int kPetNameBytes = 16;
+// Said when 決定 is pressed with no name in the box.
+constexpr const char* kPetNameMissing = "まだ名前がないみたい。名前の欄に名前を入れてから「決定」を押してね。";
 
 // The pet house's steps: 59 the greeting, 60 the panel.
 void RegisterPetHouseSteps(Game& g);

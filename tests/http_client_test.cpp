@@ -76,5 +76,43 @@ TEST(HttpClient, NobodyListeningAndBadAddressesAreUnreachable) {
     EXPECT_EQ(http_get("not a url at all").failure, HttpFailure::Unreachable);
 }
 
+
+TEST(HttpClient, AWaitIsAskedOftenKeepsItsLimitsAndCanBeGivenUp) {
+    LoopbackServer s;
+    s.server.Post("/echo", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content("got " + req.body, "text/plain");
+    });
+    s.server.Get("/silent", [](const httplib::Request&, httplib::Response& res) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        res.set_content("late", "text/plain");
+    });
+    s.start();
+    // Waited for in slices, the answer is the same.
+    int asked = 0;
+    const HttpAnswer echo = http_post(s.url("/echo"), "a=1", {}, [&] { return ++asked, true; });
+    EXPECT_TRUE(echo.ok());
+    EXPECT_EQ(echo.body, "got a=1");
+
+    // A silent server: the wait is asked many times a second, and the limit still holds.
+    HttpLimits quick;
+    quick.total_ms = 500;
+    asked = 0;
+    auto before = std::chrono::steady_clock::now();
+    const HttpAnswer silent = http_get(s.url("/silent"), quick, [&] { return ++asked, true; });
+    auto waited = std::chrono::steady_clock::now() - before;
+    EXPECT_EQ(silent.failure, HttpFailure::TimedOut);
+    EXPECT_LT(waited, std::chrono::milliseconds(1200));
+    EXPECT_GE(asked, 10) << "the window would stand unpainted between turns";
+
+    // Given up by the one waiting (the program ends): at once, and said so.
+    asked = 0;
+    before = std::chrono::steady_clock::now();
+    const HttpAnswer given_up = http_get(s.url("/silent"), {}, [&] { return ++asked < 3; });
+    waited = std::chrono::steady_clock::now() - before;
+    EXPECT_EQ(given_up.failure, HttpFailure::Cancelled);
+    EXPECT_TRUE(given_up.body.empty());
+    EXPECT_LT(waited, std::chrono::milliseconds(500));
+}
+
 }  // namespace
 }  // namespace platform

@@ -58,11 +58,13 @@ TEST(PetHouse, MeetingAndNamingThePet) {
     EXPECT_EQ(g.form.pet_state_box.left, 272);
     EXPECT_EQ(g.form.pet_name_box.top, 320);
 
-    // One space of either width is no name, and nothing is asked.
+    // One space of either width is no name: nothing is asked, and the player is told why.
     for (const char* blank : {"　", " ", ""}) {
+        f.dialogs.messages.clear();
         f.name_pet(blank);
         EXPECT_TRUE(f.dialogs.questions.empty()) << blank;
         EXPECT_TRUE(g.pet().name.empty()) << blank;
+        EXPECT_EQ(f.dialogs.messages, std::vector<std::string>{kPetNameMissing}) << blank;
     }
     // "No" keeps the pet unnamed.
     g.form.pet_name_l.text = "タマ ミケ";

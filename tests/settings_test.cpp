@@ -1,7 +1,9 @@
 // The remembered desktop settings: read back, a damaged file, what the command line sets
 // for one run, and the volumes at the mixer.
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
+#include <QStandardItemModel>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include "frontend/desktop_settings.h"
 #include "frontend/scaled_window.h"
 #include "frontend/settings.h"
+#include "frontend/settings_dialog.h"
 #include "platform/audio.h"
 #include "temp_folder.h"
 
@@ -152,6 +155,32 @@ TEST(Settings, VolumesReachTheMixerWhenItOpensAndAtOnceAfter) {
     audio.set_volumes(250, -3, false);  // clamped
     EXPECT_EQ(audio.music_volume(), 100);
     EXPECT_EQ(audio.effects_volume(), 0);
+}
+
+
+TEST(Settings, TheDialogOffersOnlyTheSizesThatFitTheScreen) {
+    frontend::Settings remembered;
+    remembered.scale = 4;  // from a larger screen
+    frontend::SettingsDialog dialog(remembered, 2, nullptr);
+    auto* items = qobject_cast<QStandardItemModel*>(dialog.scale_box->model());
+    ASSERT_NE(items, nullptr);
+    ASSERT_EQ(dialog.scale_box->count(), 5);  // 画面に合わせる and ×1 to ×4
+    for (int s = 1; s <= 4; ++s) {
+        const int row = dialog.scale_box->findData(s);
+        ASSERT_GE(row, 0);
+        const QString text = items->item(row)->text();
+        EXPECT_EQ(items->item(row)->isEnabled(), s <= 2) << s;
+        // Every size shows its pixels; those that do not fit say so.
+        EXPECT_TRUE(text.contains(QStringLiteral("%1×%2").arg(640 * s).arg(480 * s)));
+        EXPECT_EQ(text.contains(QStringLiteral("画面に入りません")), s > 2) << s;
+    }
+    // The remembered size shows as the one the window has; choosing by key skips the rest.
+    EXPECT_EQ(dialog.scale_box->currentData().toInt(), 2);
+    int changes = 0;
+    dialog.on_change = [&](const frontend::Settings&) { ++changes; };
+    dialog.scale_box->setCurrentIndex(dialog.scale_box->findData(1));
+    EXPECT_EQ(dialog.settings().scale, 1);
+    EXPECT_EQ(changes, 1);
 }
 
 }  // namespace

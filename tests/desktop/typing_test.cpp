@@ -72,3 +72,45 @@ TEST_F(Typing, SelectAllAndPasteReplaceTheNameWithinSixteenCharacters) {
 
 }  // namespace
 }  // namespace quill::desktop
+
+namespace quill::desktop {
+namespace {
+
+TEST_F(Typing, APetIsNamedOnTheKeyboardAndAnEmptyNameIsExplained) {
+    write_save(22);
+    start();
+    pass_title();
+    std::this_thread::sleep_for(1s);
+    game->click_board(board_rect(form.map_b20).center());  // the pet house
+    std::this_thread::sleep_for(1500ms);
+    game->click_board(QPoint(320, 200));  // its greeting read
+    const QRect box = board_rect(form.pet_name_l);
+    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
+                                qRgb(255, 255, 255)))
+        << "the naming box did not show";
+    const auto windows = [&] { return desktop.windows_of(game->pid()).size(); };
+    // 決定 with nothing typed: a message says why, and nothing is asked.
+    game->click_board(board_rect(form.l_btn60).center());
+    ASSERT_TRUE(wait_until([&] { return windows() == 2; }, 10s)) << "nothing was said";
+    desktop.key("Return");
+    ASSERT_TRUE(wait_until([&] { return windows() == 1; }, 10s));
+    // The name typed in kana, "はい" to the question (Tab from the default "いいえ", Space).
+    game->click_board(box.center());
+    std::this_thread::sleep_for(200ms);
+    desktop.type("モコ");
+    game->click_board(board_rect(form.l_btn60).center());
+    ASSERT_TRUE(wait_until([&] { return windows() == 2; }, 10s)) << "no question was asked";
+    std::this_thread::sleep_for(300ms);
+    desktop.key("Tab");
+    desktop.key("space");
+    ASSERT_TRUE(wait_until(
+        [&] {
+            auto saved = read_whole_save(program.save());
+            return saved && saved->pet().name == "モコ";
+        },
+        10s))
+        << "the pet's name did not reach the save";
+}
+
+}  // namespace
+}  // namespace quill::desktop
