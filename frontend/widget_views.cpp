@@ -240,6 +240,7 @@ void ListView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ListView::sync() {
+    bool relayout = false;
     if (model_.items != shown_items_ || model_.item_colors != shown_colors_) {
         clear();
         for (size_t i = 0; i < model_.items.size(); ++i) {
@@ -251,6 +252,7 @@ void ListView::sync() {
         }
         shown_items_ = model_.items;
         shown_colors_ = model_.item_colors;
+        relayout = true;
     }
     if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
     // The colours and the font are set again only when they change (the list is synced on
@@ -275,6 +277,14 @@ void ListView::sync() {
         setFont(platform::to_qfont(model_.font));
         shown_font_ = model_.font;
         applied_font_ = font();
+        relayout = true;
+    }
+    // The rows are laid out now, not on the list's next turn of the event loop: the board
+    // is drawn as a whole, and a frame drawn in between would show the old rows in the new
+    // places (a row twice, wrong names) after a purchase changed the list.
+    if (relayout) {
+        doItemsLayout();
+        viewport()->update();
     }
 }
 

@@ -3,35 +3,14 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/dialogs.h"
 #include "shell/startup.h"
 #include "state/game.h"
 #include "state/save_files.h"
 
 namespace quill::desktop {
-namespace {
-
-// Questions and messages of the game that writes a save: nobody is asked.
-class Quiet final : public platform::Dialogs {
-  public:
-    void message(const std::string&) override {}
-    bool ask_yes_no(const std::string&) override { return false; }
-};
-
-}  // namespace
 
 DesktopProgramFolder::DesktopProgramFolder() {
-    const std::filesystem::path build(QUILLMOOR_BUILD_DIR);
-    std::filesystem::create_directory_symlink(build / "cg", folder.path() / "cg");
-    std::filesystem::create_directory(folder.path() / "dat");
-    for (const auto& entry : std::filesystem::directory_iterator(build / "dat")) {
-        const auto name = entry.path().filename().string();
-        const auto ext = entry.path().extension().string();
-        if (name == "name.dat" || ext == ".wav" || ext == ".mp3")
-            std::filesystem::create_symlink(entry.path(), folder.path() / "dat" / name);
-    }
-    // The network goes nowhere unless a test says otherwise.
-    std::ofstream(folder.path() / "dat" / "server.txt") << "http://127.0.0.1:1\r\n";
+    std::ofstream(dat("server.txt")) << "http://127.0.0.1:1\r\n";
 }
 
 void DesktopTest::start(std::vector<std::string> args) {
@@ -45,7 +24,7 @@ void DesktopTest::write_save(int level, int bonus_points) {
     auto owned = std::make_unique<Game>();
     Game& g = *owned;
     g.folders = platform::Folders(program.path());
-    Quiet quiet;
+    testing_support::RecordingDialogs quiet;
     g.dialogs = &quiet;
     FormCreate(g, 2);
     g.state.event_flags[0] = g.state.event_flags[1] = 1;
@@ -66,11 +45,15 @@ QRect DesktopTest::board_rect(const platform::Widget& w, QPoint panel_origin) {
 }
 
 void DesktopTest::pass_title() {
-    std::this_thread::sleep_for(500ms);
-    desktop.key("Return");
-    std::this_thread::sleep_for(700ms);
-    desktop.key("Return");
-    std::this_thread::sleep_for(700ms);
+    // Each Enter once the picture before it is up: a slow build may take its time.
+    const QRect whole(0, 0, 640, 480);
+    for (int i = 0; i < 2; ++i) {
+        std::this_thread::sleep_for(400ms);
+        const QImage before = game->grab_board(whole);
+        desktop.key("Return");
+        wait_until([&] { return difference(game->grab_board(whole), before) > 0.2; }, 15s);
+    }
+    std::this_thread::sleep_for(400ms);
 }
 
 bool DesktopTest::wait_for_colour(QPoint board, QRgb colour, std::chrono::milliseconds limit) {

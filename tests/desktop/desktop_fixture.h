@@ -12,16 +12,16 @@
 #include "platform/widgets.h"
 #include "state/form.h"
 #include "temp_folder.h"
+#include "test_support.h"
 #include "x_desktop.h"
 
 namespace quill::desktop {
 
-// A program folder like the one `make play` uses: the build's pictures, a dat/ of its own.
-struct DesktopProgramFolder {
+// A program folder of the build's pictures and a dat/ of its own, whose network goes nowhere
+// unless a test says otherwise.
+struct DesktopProgramFolder : testing_support::ProgramFolder {
     DesktopProgramFolder();
-    testing_support::TempFolder folder;
-    std::filesystem::path path() const { return folder.path(); }
-    std::filesystem::path save() const { return folder.path() / "dat" / "my.dat"; }
+    std::filesystem::path save() const { return dat("my.dat"); }
 };
 
 class DesktopTest : public ::testing::Test {
