@@ -48,6 +48,24 @@ class BoardView : public QGraphicsView {
     }
 
   protected:
+    // Tab and Shift+Tab move the keys among the board's boxes and lists, as in any window
+    // (the view's own handling would look for a next widget beside the view, and the
+    // scene's would stop at the board itself).
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            const bool back = k->key() == Qt::Key_Backtab ||
+                              (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier));
+            if ((k->key() == Qt::Key_Tab || back) &&
+                !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+                host_->focus_next_on_board(!back);
+                e->accept();
+                return true;
+            }
+        }
+        return QGraphicsView::event(e);
+    }
+
     void mousePressEvent(QMouseEvent* e) override {
         forward(e, [this](QMouseEvent* m) { QGraphicsView::mousePressEvent(m); });
     }
@@ -241,6 +259,20 @@ std::optional<QPoint> ScaledWindow::to_board(QPoint window_point) const {
 QPoint ScaledWindow::from_board(QPoint board_point) const {
     const int s = scale();
     return board_origin() + board_point * s + QPoint(s - 1, s - 1);
+}
+
+bool ScaledWindow::focus_next_on_board(bool forward) {
+    QWidget* start = board_->focusWidget() ? board_->focusWidget() : board_;
+    QWidget* w = start;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w != board_ && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            board_->isAncestorOf(w)) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start);
+    return false;
 }
 
 // The board's changes reach the scene through posted events; they are taken in at once.

@@ -47,6 +47,9 @@ class ScaledWindow : public QWidget {
     // The window as it looks now, with every change of the board drawn (which the scene
     // otherwise takes in on its next turn of the event loop).
     QImage shot();
+    // Gives the keys to the next (or the previous) box or list of the board that takes them
+    // by Tab; false when there is none.
+    bool focus_next_on_board(bool forward);
     // Paints the window now (while the game waits for the network, no events are run).
     void repaint_now();
 

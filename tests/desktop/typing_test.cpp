@@ -46,6 +46,22 @@ TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
     EXPECT_EQ(saved->adventurer().name, "A・kiアキ");
 }
 
+TEST_F(Typing, TabGivesTheNameBoxTheKeys) {
+    start();
+    pass_title();
+    const QRect box = board_rect(form.name_l);
+    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
+                                qRgb(255, 255, 255)));
+    desktop.key("Tab");
+    desktop.type("Tab");
+    game->click_board(board_rect(form.l_btn8).center());
+    ASSERT_TRUE(wait_until([&] { return std::filesystem::exists(program.save()); }, 20s));
+    std::this_thread::sleep_for(300ms);
+    auto saved = read_whole_save(program.save());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->adventurer().name, "Tab") << game->output();
+}
+
 TEST_F(Typing, SelectAllAndPasteReplaceTheNameWithinSixteenCharacters) {
     start();
     pass_title();

@@ -244,6 +244,11 @@ void XDesktop::click(QPoint p, int button) {
     sync();
 }
 
+void XDesktop::button(int button, bool down) {
+    XTestFakeButtonEvent(display_, button, down ? True : False, CurrentTime);
+    sync();
+}
+
 void XDesktop::key_code(unsigned code, bool down) {
     XTestFakeKeyEvent(display_, code, down ? True : False, CurrentTime);
     sync();

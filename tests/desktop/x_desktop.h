@@ -47,6 +47,7 @@ class XDesktop {
     // Input through the X server.
     void move_to(QPoint screen_point);
     void click(QPoint screen_point, int button = 1);
+    void button(int button, bool down);
     void key(const std::string& keysym_name, const std::vector<std::string>& held = {});
     // Types UTF-8 text key by key; characters the keyboard has no key for (kana, kanji) get a
     // spare key mapped to their keysym for the time of the typing, as a kana keyboard or a
