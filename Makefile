@@ -2,7 +2,8 @@
 #   make play   install what is missing, build, generate the assets, start the game
 #   make test   install what is missing, build with the sanitizers, run every test
 #   make build  the release build and the assets into build/, nothing started
-#   make bench  the benchmarks of the release build, and the ranking server's load figures
+#   make bench  the benchmarks of the release build, the ranking server's load figures, and
+#               what the game's window costs at scales 1, 2 and 4 (Xvfb)
 #   make soak   a million tick steps of unattended play in the release build (about 2.5 min)
 #   make fuzz   every fuzz target for FUZZ_SECONDS each (default 600), one after the other
 
@@ -47,6 +48,7 @@ bench: build
 	@cmake --build $(BUILD)
 	./$(BUILD)/bench/quillmoor-bench
 	./bench/server-load.sh $(BUILD)
+	./bench/window-cost.sh $(BUILD)
 
 soak: build
 	@dir=$$(mktemp -d); mkdir -p $$dir/dat; cp $(BUILD)/dat/name.dat $$dir/dat/; \

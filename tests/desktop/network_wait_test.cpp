@@ -52,8 +52,8 @@ TEST_F(NetworkWait, ClicksAndKeysDuringAStalledExchangeAreDropped) {
     const QRect adventure = board_rect(form.map_b1);
     game->click_board(adventure.center());
     desktop.key("Return");
-    // The window is painted meanwhile: covered by another window and uncovered, it shows
-    // the sign again.
+    // The window was painted during the wait (the sign is drawn only then), and the click
+    // and the key have not ended it.
     EXPECT_TRUE(wait_for_colour(sign, qRgb(0, 0, 0x77), 2s));
     // The exchanges end within their limit (ten seconds each: the reports and the arrival).
     ASSERT_TRUE(wait_until([&] { return !(game->grab_board(QRect(sign, QSize(1, 1))).pixel(0, 0) ==
