@@ -383,20 +383,7 @@ TEST(Program, AnAdventurerFightsLevelsUpDiesAndComesBackToTheTitle) {
 TEST(Program, APetIsMetNamedRaisedAndSaved) {
     TempFolder folder;
     testing_support::ProgramFolder program;
-    {  // A level-22 adventurer's save, with BP to spend.
-        auto owned = std::make_unique<Game>();
-        Game& g = *owned;
-        g.folders = platform::Folders(program.path());
-        testing_support::RecordingDialogs quiet;
-        g.dialogs = &quiet;
-        FormCreate(g, 2);
-        g.state.event_flags[0] = g.state.event_flags[1] = 1;
-        for (int flag = 30; flag <= 39; ++flag) g.state.event_flags[flag] = 1;
-        g.adventurer().name = "ルカ";
-        g.adventurer().level = 22;
-        g.state.bonus_points = 3;
-        save_game(g);
-    }
+    program.write_island_save(22, 3);  // a level-22 adventurer's save, with BP to spend
     const auto dir = folder.path().string();
     const std::string script =
         "wait 2\nkey Enter\nwait 2\nkey Enter\nwait 3\npress map_b20\nwait 2\n"

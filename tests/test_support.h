@@ -73,6 +73,9 @@ struct ProgramFolder {
     std::filesystem::path dat(const std::string& name) const {
         return folder.path() / "dat" / name;
     }
+    // Writes my.dat: the adventurer "ルカ" at `level` with `bonus_points` BP, landed on the
+    // island with the story chapters told.
+    void write_island_save(int level, int bonus_points = 0) const;
 };
 
 // Every line is real text that code page 932 holds and the message log shows on one line

@@ -20,22 +20,6 @@ void DesktopTest::start(std::vector<std::string> args) {
     std::this_thread::sleep_for(300ms);
 }
 
-void DesktopTest::write_save(int level, int bonus_points) {
-    auto owned = std::make_unique<Game>();
-    Game& g = *owned;
-    g.folders = platform::Folders(program.path());
-    testing_support::RecordingDialogs quiet;
-    g.dialogs = &quiet;
-    FormCreate(g, 2);
-    g.state.event_flags[0] = g.state.event_flags[1] = 1;
-    for (int flag = 30; flag <= 39; ++flag) g.state.event_flags[flag] = 1;
-    g.adventurer().name = "ルカ";
-    g.adventurer().level = level;
-    g.state.bonus_points = bonus_points;
-    save_game(g);
-    FormDestroy(g);
-}
-
 QRect DesktopTest::board_rect(const platform::Widget& w, QPoint panel_origin) {
     QRect r(w.left, w.top, w.width, w.height);
     for (const platform::Widget* p = w.parent; p; p = p->parent) {
@@ -54,6 +38,19 @@ void DesktopTest::pass_title() {
         wait_until([&] { return difference(game->grab_board(whole), before) > 0.2; }, 15s);
     }
     std::this_thread::sleep_for(400ms);
+}
+
+bool DesktopTest::wait_for_box(const QRect& box) {
+    return wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
+                           qRgb(255, 255, 255));
+}
+
+QRect DesktopTest::open_creation_panel() {
+    start();
+    if (!game || !game->window()) return {};
+    pass_title();
+    const QRect box = board_rect(form.name_l);
+    return wait_for_box(box) ? box : QRect();
 }
 
 bool DesktopTest::wait_for_colour(QPoint board, QRgb colour, std::chrono::milliseconds limit) {

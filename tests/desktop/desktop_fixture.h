@@ -32,12 +32,15 @@ class DesktopTest : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(desktop.ok()) << "Xvfb or openbox did not start"; }
     // Starts the game and waits for its window; the network goes nowhere unless `args` says.
     void start(std::vector<std::string> args = {});
-    // Writes a save whose adventurer "ルカ" stands at `level` on the island, the story told.
-    void write_save(int level, int bonus_points = 0);
     // The board rectangle of a widget of the form (its panels' places added).
     static QRect board_rect(const platform::Widget& w, QPoint panel_origin = {});
     // The credit picture and the title, passed as a player does: Enter twice.
     void pass_title();
+    // Waits until an edit box shows, by its white.
+    bool wait_for_box(const QRect& box);
+    // A new game started and its title passed: the creation panel, whose name box is
+    // returned once it shows (empty when it never does).
+    QRect open_creation_panel();
     // Waits until the board's pixel has the colour.
     bool wait_for_colour(QPoint board, QRgb colour, std::chrono::milliseconds limit = 20s);
 

@@ -16,7 +16,7 @@ namespace {
 class Ending : public DesktopTest {};
 
 TEST_F(Ending, ASignalEndsTheGameWithinASecondAndTheSaveReadsWhole) {
-    write_save(5);
+    program.write_island_save(5);
     for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(strsignal(sig));
         start();
@@ -37,7 +37,7 @@ TEST_F(Ending, ASignalEndsTheGameWithinASecondAndTheSaveReadsWhole) {
 }
 
 TEST_F(Ending, ASignalWhileAQuestionIsOpenAnswersNoAndEnds) {
-    write_save(5);
+    program.write_island_save(5);
     start();
     std::this_thread::sleep_for(500ms);
     desktop.key("F1");  // on the credit picture: the question whether to start anew

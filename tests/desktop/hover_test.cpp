@@ -9,11 +9,8 @@ namespace {
 class Hover : public DesktopTest {};
 
 TEST_F(Hover, LabelButtonsLookAsBeforeOnceThePointerHasLeft) {
-    start();
-    pass_title();
-    const QRect box = board_rect(form.name_l);
-    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
-                                qRgb(255, 255, 255)));
+    const QRect box = open_creation_panel();
+    ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
     const QPoint away(600, 470);
     game->move_to_board(away);
     std::this_thread::sleep_for(300ms);

@@ -40,7 +40,7 @@ class NetworkWait : public DesktopTest {};
 
 TEST_F(NetworkWait, ClicksAndKeysDuringAStalledExchangeAreDropped) {
     SilentServer server;
-    write_save(5);
+    program.write_island_save(5);
     const auto recording = program.path() / "recording.txt";
     start({"--server", server.url(), "--record", recording.string()});
     // The sign's blue, inside its border, while the game waits for the server.

@@ -9,7 +9,7 @@ namespace {
 class ShopList : public DesktopTest {};
 
 TEST_F(ShopList, APurchaseThatChangesTheListNeverShowsAMixOfOldAndNewRows) {
-    write_save(5);
+    program.write_island_save(5);
     start();
     pass_title();
     std::this_thread::sleep_for(1s);

@@ -11,13 +11,8 @@ namespace {
 class Typing : public DesktopTest {};
 
 TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
-    start();
-    pass_title();
-    const QRect box = board_rect(form.name_l);
-    // The creation panel is up when the name box shows its white.
-    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
-                                qRgb(255, 255, 255)))
-        << game->output();
+    const QRect box = open_creation_panel();
+    ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
     game->click_board(box.center());
     std::this_thread::sleep_for(200ms);
     // Typed, mistyped and mended: Backspace, Home, Delete, End, the arrows.
@@ -47,11 +42,8 @@ TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
 }
 
 TEST_F(Typing, TabGivesTheNameBoxTheKeys) {
-    start();
-    pass_title();
-    const QRect box = board_rect(form.name_l);
-    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
-                                qRgb(255, 255, 255)));
+    const QRect box = open_creation_panel();
+    ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
     desktop.key("Tab");
     desktop.type("Tab");
     game->click_board(board_rect(form.l_btn8).center());
@@ -63,11 +55,8 @@ TEST_F(Typing, TabGivesTheNameBoxTheKeys) {
 }
 
 TEST_F(Typing, SelectAllAndPasteReplaceTheNameWithinSixteenCharacters) {
-    start();
-    pass_title();
-    const QRect box = board_rect(form.name_l);
-    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
-                                qRgb(255, 255, 255)));
+    const QRect box = open_creation_panel();
+    ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
     game->click_board(box.center());
     std::this_thread::sleep_for(200ms);
     desktop.type("Old");
@@ -93,7 +82,7 @@ namespace quill::desktop {
 namespace {
 
 TEST_F(Typing, APetIsNamedOnTheKeyboardAndAnEmptyNameIsExplained) {
-    write_save(22);
+    program.write_island_save(22);
     start();
     pass_title();
     std::this_thread::sleep_for(1s);
@@ -101,9 +90,7 @@ TEST_F(Typing, APetIsNamedOnTheKeyboardAndAnEmptyNameIsExplained) {
     std::this_thread::sleep_for(1500ms);
     game->click_board(QPoint(320, 200));  // its greeting read
     const QRect box = board_rect(form.pet_name_l);
-    ASSERT_TRUE(wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
-                                qRgb(255, 255, 255)))
-        << "the naming box did not show";
+    ASSERT_TRUE(wait_for_box(box)) << "the naming box did not show";
     const auto windows = [&] { return desktop.windows_of(game->pid()).size(); };
     // 決定 with nothing typed: a message says why, and nothing is asked.
     game->click_board(board_rect(form.l_btn60).center());
