@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
         code = window.exit_code();
         game->network_waiting = nullptr;
         game->network_wait_over = nullptr;
+        window_dialogs.set_parent(nullptr);  // a message after the window is gone stands alone
     }
     FormDestroy(*game);
     return code;

@@ -91,6 +91,9 @@ bool SettingsStore::save(const Settings& settings) {
     s.setValue(kMute, settings.mute);
     s.sync();
     if (s.status() != QSettings::NoError) return false;
+    // QSettings replaces the file whole; its folder is flushed so the new one stays.
+    if (!platform::sync_folder(std::filesystem::path(file_.toStdString()).parent_path()))
+        return false;
     settings_ = settings;
     return true;
 }

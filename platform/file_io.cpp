@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <cerrno>
 #include <unistd.h>
 
 #include <chrono>
@@ -21,6 +22,16 @@ std::optional<std::string> read_file(const std::filesystem::path& path, size_t m
     in.read(bytes.data(), static_cast<std::streamsize>(size));
     if (static_cast<size_t>(in.gcount()) != size) return std::nullopt;
     return bytes;
+}
+
+bool sync_folder(const std::filesystem::path& folder) {
+    const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : folder;
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // Some file systems cannot sync a folder and say so; there is nothing more to do there.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+    ::close(fd);
+    return ok;
 }
 
 bool write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -46,8 +57,11 @@ bool write_file_atomically(const std::filesystem::path& path, std::string_view b
     if (!ok) {
         std::error_code ec;
         std::filesystem::remove(temp, ec);
+        return false;
     }
-    return ok;
+    // The rename itself reaches the disk only with its folder: without this a power cut
+    // just after a save could bring the old file back, or leave the new one unnamed.
+    return sync_folder(path.parent_path());
 }
 
 namespace {
@@ -73,6 +87,8 @@ std::optional<std::filesystem::path> keep_aside(const std::filesystem::path& fil
         if (std::filesystem::exists(target, ec)) continue;
         std::filesystem::rename(file, target, ec);
         if (ec) return std::nullopt;
+        sync_folder(folder);
+        if (file.parent_path() != folder) sync_folder(file.parent_path());
         return target;
     }
     return std::nullopt;

@@ -342,7 +342,10 @@ void save_net_bookkeeping(Game& g) {
     out.write_int(s.net_off);
     std::error_code ec;
     std::filesystem::create_directories(g.folders.dat(), ec);
-    platform::write_file_atomically(g.folders.dat_file("kousin.dat"), out.bytes());
+    if (!platform::write_file_atomically(g.folders.dat_file("kousin.dat"), out.bytes())) {
+        g.dialogs->message("ネットワークの記録（kousin.dat）をセーブできませんでした。" +
+                           g.folders.dat().string() + " に書き込めるか確かめてください");
+    }
 }
 
 void reset_game(Game& g) {

@@ -451,6 +451,31 @@ TEST(NetBookkeeping, FourLinesWrittenAndReadBack) {
     EXPECT_EQ(f.game.state.last_rank, 56);
 }
 
+TEST(NetBookkeeping, AFailedWriteIsToldLikeAFailedSave) {
+    SaveFixture f;
+    f.start();
+    f.dialogs.messages.clear();
+    // A folder where the file belongs: the rename over it fails.
+    const auto path = f.game.folders.dat_file("kousin.dat");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    std::ofstream(path / "keep") << "x";
+    save_net_bookkeeping(f.game);
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].rfind("ネットワークの記録（kousin.dat）をセーブできませんでした。", 0), 0u)
+        << f.dialogs.messages[0];
+    // my.dat's failure says the same of its folder.
+    std::filesystem::remove(f.my_dat());
+    std::filesystem::create_directory(f.my_dat());
+    std::ofstream(f.my_dat() / "keep") << "x";
+    save_game(f.game);
+    ASSERT_EQ(f.dialogs.messages.size(), 2u);
+    EXPECT_EQ(f.dialogs.messages[1].rfind("セーブできませんでした。", 0), 0u);
+    // Nothing was left half written beside them.
+    for (const auto& entry : std::filesystem::directory_iterator(f.game.folders.dat()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+}
+
 TEST(NetBookkeeping, ADamagedFileIsKeptAsideAndWrittenAgainWhole) {
     SaveFixture f;
     f.start();
