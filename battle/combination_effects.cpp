@@ -113,7 +113,7 @@ void RunCombinationStep(Act& x) {
         case 105: {  // ヴァンパイア・ヴラッディ・スター
             int32_t n = te == 1 ? 5 : te == 2 ? 0 : 10;
             if (T.active(kMana)) n /= 2;
-            n += by_level(L, 0, 2, {3 - 2, 4 - 3, 5 - 4, 6 - 5});
+            n += by_level(L, 0, 2, {3, 4, 5, 6});  // each step adds in turn: +20 at 99
             const int32_t power = g.items[std::clamp(A.weapon, 0, kItemTableSize - 1)].combo_power;
             if (x.player() && power > 0) n += power / 3 + 1;
             TakeDamage(g, x.t, n);

@@ -184,5 +184,26 @@ TEST(Combinations, TheirNumbers) {
     }
 }
 
+// ヴァンパイア・ヴラッディ・スター's level steps each add in turn, as ブラッドブレット's do:
+// +2 at 50, then +3, +4, +5 and +6 more at 55, 60, 70 and 99.
+TEST(Combinations, TheVampireStarsLevelStepsAddUp) {
+    const std::pair<int32_t, int32_t> cases[] = {{49, 10}, {50, 12}, {54, 12}, {55, 15},
+                                                 {60, 19}, {69, 19}, {70, 24}, {99, 30}};
+    for (const auto& [level, drained] : cases) {
+        ComboFixture f;
+        Game& g = f.game;
+        g.adventurer().level = level;
+        g.adventurer().hp = 50;
+        g.enemy().element = 0;
+        g.active_side = 0;
+        g.action_technique = 105;
+        g.action_step = 2;
+        f.perform();
+        EXPECT_EQ(g.enemy().hp, 500 - drained) << "level " << level;
+        EXPECT_EQ(g.adventurer().hp, 50 + drained) << "level " << level;
+        EXPECT_TRUE(f.logged("ククルからHPを " + std::to_string(drained) + "吸収!!")) << level;
+    }
+}
+
 }  // namespace
 }  // namespace quill
