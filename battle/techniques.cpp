@@ -187,12 +187,12 @@ void run(Act& x) {
             return x.end();
         case 14:  // 月光
             if (x.step == 3) {
-                int32_t base = magic_boosts(x, PICK(random(2) + 4, lv + random(2) + 3));
+                int32_t base = PICK(random(2) + 4, lv + random(2) + 3);
                 if (te == 1) base /= 2;
                 if (te == 2) base *= 2;
                 if (T.active(kRegeneration)) base /= 2;
                 if (x.target_wears_armour("ライトローブ")) base /= 2;
-                Damage(g, x.a, x.t, base);
+                Damage(g, x.a, x.t, magic_boosts(x, base));  // the boosts last
                 return;
             }
             ChangeMp(g, x.t, -1);

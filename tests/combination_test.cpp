@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "battle/damage.h"
 #include "battle/perform.h"
 #include "growth/combinations.h"
 #include "platform/random.h"
@@ -202,6 +203,35 @@ TEST(Combinations, TheVampireStarsLevelStepsAddUp) {
         EXPECT_EQ(g.enemy().hp, 500 - drained) << "level " << level;
         EXPECT_EQ(g.adventurer().hp, 50 + drained) << "level " << level;
         EXPECT_TRUE(f.logged("ククルからHPを " + std::to_string(drained) + "吸収!!")) << level;
+    }
+}
+
+// 月光 takes its magic boosts last, after the element, <癒> and the robes: at technique level 11 with
+// <魔紋> (×1.5) and a base of 15, against 光 7 then 10; against 闇 30 then 45.
+TEST(Techniques, MoonlightsMagicBoostsComeLast) {
+    const std::pair<int32_t, int32_t> cases[] = {{1, 10}, {2, 45}, {0, 22}};
+    for (const auto& [element, base] : cases) {
+        // The hit of that base, as the damage rules give it with these draws.
+        int32_t expected = 0;
+        {
+            ComboFixture f;
+            f.game.enemy().element = element;
+            platform::script_random({3, 0, 3, 99, 3, 99});
+            Damage(f.game, 0, 1, base);
+            expected = 500 - f.game.enemy().hp;
+        }
+        ComboFixture f;
+        Game& g = f.game;
+        g.state.skill_level[kMoonlight] = 11;
+        g.adventurer().status[kMagicSeal] = 3;
+        g.enemy().element = element;
+        g.active_side = 0;
+        g.action_technique = kMoonlight;
+        g.action_step = 2;
+        platform::script_random({1, 3, 0, 3, 99, 3, 99});
+        g.button_held = 1;
+        PerformStep(g);  // step 3: the hit
+        EXPECT_EQ(500 - g.enemy().hp, expected) << "element " << element;
     }
 }
 
