@@ -228,6 +228,8 @@ void EndStoryBattleStep(Game& g) {
     g.form.battle_box.visible = false;
     g.action_step = 0;
     g.turn_pending = 0;
+    // The enemy is gone with its battle, its statuses too: nothing of it reaches the next.
+    g.enemy() = Combatant{};
     HideCards(g);
     PlayAreaMusic(g);
     if (g.enter_area) g.enter_area(g);

@@ -73,6 +73,22 @@ TEST(Battle, TheStartAnnouncesTheEnemyAndSetsItsGauges) {
     }
 }
 
+TEST(Battle, TheEnemyIsClearedWhenItsBattleEnds) {
+    testing_support::InBattle f(3, 40);
+    Game& g = f.game;
+    g.scene_kind = 12;  // a story battle
+    g.enemy().status[kPoison] = 3;
+    g.enemy().status[kFireWall] = 2;
+    g.enemy().hp = 7;
+    EndStoryBattleStep(g);
+    EXPECT_EQ(g.state.story_flags[12], 1);
+    EXPECT_EQ(g.in_battle, 0);
+    EXPECT_TRUE(g.enemy().name.empty());
+    EXPECT_EQ(g.enemy().present, 0);
+    EXPECT_EQ(g.enemy().hp, 0);
+    for (int32_t s : g.enemy().status) EXPECT_EQ(s, 0);
+}
+
 TEST(Battle, EitherSideMayStartAndTurnsAlternate) {
     int starts[2] = {0, 0};
     for (uint64_t seed = 1; seed <= 40; ++seed) {
