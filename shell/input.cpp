@@ -164,6 +164,10 @@ void ReturnToTitleAfterDeath(Game& g) {
     load_game(g);
     g.state.load_count -= 1;
     g.state.death_count += 1;
+    // The reload has just written its own count into the file: the file holds the death now
+    // and the load count as it was, or both would be lost at the next exit (and the inn's
+    // price, which follows the loads, would climb with every death).
+    save_game(g);
     PlaySound(g, "1.wav");
     g.screen_mode = kTitle;
     ShowBackground(g, "title.bmp");

@@ -7,6 +7,9 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
+#include "shell/input.h"
+#include "shell/startup.h"
+#include "shell/wiring.h"
 #include "state/save_backups.h"
 #include "state/state_ops.h"
 #include "state/static_tables.h"
@@ -137,6 +140,30 @@ TEST(SaveFile, AFreshInstallCreatesTheSaveAndCountsTheLoad) {
     EXPECT_TRUE(std::filesystem::exists(f.game.folders.dat_file("kousin.dat")));
     EXPECT_TRUE(f.dialogs.messages.empty());
     EXPECT_EQ(f.game.state.save_damaged, 0);
+}
+
+// Three starts, each with a death before any other save: the file counts three loads more
+// and three deaths (both copies), as if each reload after a death had not happened.
+TEST(SaveFile, ADeathIsCountedInTheFileAndItsReloadIsNot) {
+    SaveFixture f;
+    WireHandlers(f.game);
+    FormCreate(f.game, 5);  // a fresh install: load count 1 in the file
+    const auto count = [&f](int line) { return std::stoi(f.file_lines().at(line - 1)); };
+    const int loads = count(1309);
+    ASSERT_EQ(count(1312), 0);
+    for (int run = 1; run <= 3; ++run) {
+        if (run > 1) f.start();  // the next start counts its load
+        f.game.state.money = 999;  // not saved: the reload takes it back
+        f.game.game_over = 1;
+        ReturnToTitleAfterDeath(f.game);
+        EXPECT_EQ(count(1309), loads + run - 1) << run;
+        EXPECT_EQ(count(1312), run) << run;
+        EXPECT_EQ(count(7595), run) << run;
+        EXPECT_EQ(f.game.state.load_count, loads + run - 1);
+        EXPECT_EQ(f.game.state.death_count, run);
+        EXPECT_NE(f.game.state.money, 999);
+    }
+    EXPECT_TRUE(f.dialogs.messages.empty());
 }
 
 TEST(SaveFile, EveryFieldSurvivesARoundTrip) {
