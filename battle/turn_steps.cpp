@@ -12,6 +12,7 @@
 #include "items/worn_items.h"
 #include "net/report_exchange.h"
 #include "platform/random.h"
+#include "state/save_files.h"
 #include "state/state_ops.h"
 #include "view/command_cards.h"
 #include "view/message_log.h"
@@ -230,6 +231,9 @@ void EndStoryBattleStep(Game& g) {
     g.turn_pending = 0;
     // The enemy is gone with its battle, its statuses too: nothing of it reaches the next.
     g.enemy() = Combatant{};
+    // The final battle's closing lines have been read: the ending is saved at once, not at
+    // the next inn (closing the game on the map would lose it and all that follows).
+    if (g.scene_kind == kFinalStoryBattle) save_game(g);
     HideCards(g);
     PlayAreaMusic(g);
     if (g.enter_area) g.enter_area(g);

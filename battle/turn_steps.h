@@ -6,6 +6,9 @@
 
 namespace quill {
 
+// The story's last battle (天界からの使者): its end is the ending.
+constexpr int32_t kFinalStoryBattle = 13;
+
 // Step 0: the turn begins; regeneration of the side whose turn it is.
 void TurnStartStep(Game& g);
 // Step 1: a paralysed or fainted actor may lose its turn; else the statuses act.

@@ -11,6 +11,7 @@
 #include "explore/named_characters.h"
 #include "platform/random.h"
 #include "shell/input.h"
+#include "state/save_files.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "shell/wiring.h"
@@ -87,6 +88,16 @@ TEST(Battle, TheEnemyIsClearedWhenItsBattleEnds) {
     EXPECT_EQ(g.enemy().present, 0);
     EXPECT_EQ(g.enemy().hp, 0);
     for (int32_t s : g.enemy().status) EXPECT_EQ(s, 0);
+}
+
+TEST(Battle, TheEndingIsSavedWhenTheFinalBattleEnds) {
+    testing_support::InBattle f(3, 40);
+    Game& g = f.game;
+    g.scene_kind = kFinalStoryBattle;
+    EndStoryBattleStep(g);
+    auto saved = read_whole_save(g.folders.dat_file("my.dat"));
+    ASSERT_TRUE(saved) << "the ending was not saved";
+    EXPECT_EQ(saved->state.story_flags[kFinalStoryBattle], 1);
 }
 
 TEST(Battle, EitherSideMayStartAndTurnsAlternate) {
