@@ -77,16 +77,17 @@ void RunStep(Game& g) {
     if (!story_line(g, s + 1).empty()) {
         LogLineAndWait(g, story_line(g, s + 1));
         g.story_lines[s + 1].clear();
-        if (story_line(g, s + 2).empty()) {
-            g.sequence_step = -1;
-            if (g.return_to_area) {
-                g.action_step = 0;
-                g.action_technique = 0;
-                g.return_to_area = false;
-                g.awaiting_click = 0;
-                if (g.enter_area) g.enter_area(g);
-            }
-        }
+        if (story_line(g, s + 2).empty()) g.sequence_step = -1;
+        return;
+    }
+    // The told story's last line has had its click like the others: back to the island.
+    if (g.return_to_area) {
+        g.sequence_step = -1;
+        g.action_step = 0;
+        g.action_technique = 0;
+        g.return_to_area = false;
+        g.awaiting_click = 0;
+        if (g.enter_area) g.enter_area(g);
         return;
     }
     run_numbered_step(g, s);

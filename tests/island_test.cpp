@@ -7,11 +7,13 @@
 
 #include "battle/sequencer.h"
 #include "explore/background.h"
+#include "explore/story_chapters.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
 #include "state/state_ops.h"
 #include "test_support.h"
+#include "view/message_log.h"
 
 namespace quill {
 namespace {
@@ -50,6 +52,25 @@ TEST(StoryChapters, TheFirstReachedChapterIsToldOnePerLanding) {
     EXPECT_EQ(g.state.event_flags[31], 1);
     EXPECT_EQ(g.state.event_flags[32], 0);
     EXPECT_EQ(g.reports_sent.back(), "<進行１>しすみは、『運命の入り口』に立った");
+}
+
+TEST(StoryChapters, EveryLineIncludingTheLastWaitsForItsClick) {
+    IslandFixture f;
+    Game& g = f.game;
+    g.adventurer().level = 12;
+    EnterIsland(g);  // chapter 30
+    const std::vector<std::string> lines = StoryChapterLines(30, g.adventurer().name);
+    ASSERT_FALSE(lines.empty());
+    // Each click shows the next line and waits on it, the last one too.
+    std::vector<std::string> waited_on;
+    for (int i = 0; i < 100 && g.state.event_flags[31] == 0; ++i) {
+        if (g.awaiting_click == 1 && g.map_shown == 0 && !LogLines(g).empty())
+            waited_on.push_back(LogLines(g).front());
+        g.awaiting_click = 0;
+        RunStep(g);
+    }
+    ASSERT_GE(waited_on.size(), lines.size());
+    EXPECT_EQ(std::vector<std::string>(waited_on.end() - lines.size(), waited_on.end()), lines);
 }
 
 TEST(Island, TheArrivalNewsIsSentOncePerRun) {
