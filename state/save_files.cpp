@@ -1,5 +1,6 @@
 #include "state/save_files.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "platform/file_io.h"
@@ -203,6 +204,35 @@ std::unique_ptr<Game> read_whole_save(const std::filesystem::path& file) {
     return g;
 }
 
+namespace {
+
+// A value the game uses to look something up (a table row, an item, a technique, a picture)
+// is brought into its range as the save is read: a hand-edited or damaged file may hold any
+// number there, and a number out of range would read outside the tables later in play.
+void keep_lookups_in_range(Game& g) {
+    GameState& s = g.state;
+    const auto within = [](int32_t& x, int32_t low, int32_t high, int32_t otherwise) {
+        if (x < low || x > high) x = otherwise;
+    };
+    within(s.race_sex, 0, 9, 0);
+    within(s.char_type, 0, 5, 0);
+    within(s.raised_attribute, 0, 5, 0);
+    within(s.game_speed, 0, 2, 0);
+    for (Combatant* c : {&g.combatants[0], &g.combatants[2]}) {
+        for (int32_t* id : {&c->weapon, &c->shield, &c->helmet, &c->armour, &c->right_ring,
+                            &c->left_ring, &c->waist, &c->arm, &c->pendant, &c->earring}) {
+            within(*id, 0, kItemTableSize - 1, 0);
+        }
+    }
+    for (int32_t& id : s.hoshio_slots) within(id, 0, kItemTableSize - 1, 0);
+    for (int32_t& level : s.skill_level) level = std::clamp(level, 0, 10);
+    for (int32_t& id : s.skill_order) within(id, -1, kSkillIds - 1, -1);
+    within(g.combatants[2].look, 0, 19, 0);
+    for (int32_t& mood : g.combatants[2].moods) mood = std::clamp(mood, 0, 10);
+}
+
+}  // namespace
+
 SaveReading read_save_bytes(Game& g, std::string bytes) {
     SaveReader reader{g, platform::TextReader(std::move(bytes))};
     walk_save_lines(g, reader);
@@ -299,6 +329,7 @@ void load_save(Game& g, bool may_restore) {
         g.saved_bytes = std::move(*bytes);
     }
 
+    keep_lookups_in_range(g);
     read_names(g);
     g.state.load_count += 1;
     save_game(g);

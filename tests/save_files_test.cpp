@@ -126,6 +126,24 @@ void fill_distinct(Game& g) {
     }
     for (auto& m : p.moods) m = v();
     g.sequence_step = v();
+    // The values the game looks things up with stay in their ranges (a load brings any other
+    // back into them), each still unlike its neighbours.
+    s.race_sex = 7;
+    s.char_type = 3;
+    s.raised_attribute = 4;
+    s.game_speed = 1;
+    int32_t id = 101;
+    for (int32_t* x : {&a.weapon, &a.shield, &a.helmet, &a.armour, &a.right_ring, &a.left_ring,
+                       &a.waist, &a.arm, &a.pendant, &a.earring}) {
+        *x = id;
+        id += 37;
+    }
+    for (auto& x : s.hoshio_slots) x = (id += 7) % kItemTableSize;
+    for (size_t i = 0; i < s.skill_level.size(); ++i) s.skill_level[i] = static_cast<int32_t>(i % 11);
+    for (size_t i = 0; i < s.skill_order.size(); ++i)
+        s.skill_order[i] = i % 9 == 8 ? -1 : static_cast<int32_t>(i * 9 + 4);
+    p.look = 13;
+    for (size_t i = 0; i < p.moods.size(); ++i) p.moods[i] = static_cast<int32_t>(2 * i + 1);
 }
 
 TEST(SaveFile, AFreshInstallCreatesTheSaveAndCountsTheLoad) {
@@ -164,6 +182,42 @@ TEST(SaveFile, ADeathIsCountedInTheFileAndItsReloadIsNot) {
         EXPECT_NE(f.game.state.money, 999);
     }
     EXPECT_TRUE(f.dialogs.messages.empty());
+}
+
+// Values the game looks things up with, edited by hand out of their range, come back in it:
+// the race (outside the checksum) that picks a special move, the technique order after the
+// checksum line, the weapon, a ホーシオ slot, a technique's level, the pet's look and mood.
+TEST(SaveFile, HandEditedLookupsAreBroughtIntoTheirRange) {
+    SaveFixture f;
+    f.start();
+    auto lines = f.file_lines();
+    const std::pair<int, const char*> edits[] = {
+        {5456, "-3"},    {5452, "77"},   {5453, "-1"},   {5468, "2000000000"}, {5469, "-5"},
+        {5429, "5000"},  {5407, "-7"},   {3907, "50"},   {7594, "99"},         {6581, "-4"},
+        {2362, "9"},
+    };
+    for (const auto& [line, value] : edits) lines[line - 1] = value;
+    f.write_lines(lines);
+    f.start();
+    const GameState& s = f.game.state;
+    EXPECT_EQ(s.race_sex, 0);
+    EXPECT_EQ(s.char_type, 0);
+    EXPECT_EQ(s.raised_attribute, 0);
+    EXPECT_EQ(s.skill_order[0], -1);
+    EXPECT_EQ(s.skill_order[1], -1);
+    EXPECT_EQ(f.game.adventurer().weapon, 0);
+    EXPECT_EQ(s.hoshio_slots[0], 0);
+    EXPECT_EQ(s.skill_level[500], 10);
+    EXPECT_EQ(f.game.pet().look, 0);
+    EXPECT_EQ(f.game.pet().moods[0], 0);
+    EXPECT_EQ(s.game_speed, 0);
+    // What is in range stays as it was written.
+    lines[5456 - 1] = "7";
+    lines[5468 - 1] = "22";
+    f.write_lines(lines);
+    f.start();
+    EXPECT_EQ(f.game.state.race_sex, 7);
+    EXPECT_EQ(f.game.state.skill_order[0], 22);
 }
 
 TEST(SaveFile, EveryFieldSurvivesARoundTrip) {
