@@ -12,6 +12,7 @@ set -euo pipefail
 
 target="${1:-}"
 seconds="${2:-60}"
+unit_seconds=1
 case "$target" in
   # An upload is one short body; an answer may hold many lines.
   uploads) max_len=4096
@@ -25,8 +26,9 @@ case "$target" in
   scripts) max_len=16384
            sources=(tools/fuzz/script_fuzzer.cpp frontend/script.cpp) ;;
   # The save readers need the game's libraries: built with CMake in build-fuzz/cmake.
-  saves)   max_len=65536
-           sources=(tools/fuzz/save_fuzzer.cpp) ;;
+  # Each my.dat is also loaded and played for three hundred ticks: a longer time per input.
+  saves)   max_len=65536 unit_seconds=10
+           sources=(tools/fuzz/save_fuzzer.cpp tools/soak/simple_player.cpp) ;;
   *) target="" ;;
 esac
 if [ -z "$target" ] || ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
@@ -63,9 +65,13 @@ fi
 
 log="$work/last-run.log"
 status=0
-# -timeout: one input that takes over a second means work that is not linear in its size.
+# -timeout: one input that takes over a second (the saves: ten, as each is also played) means
+# work that is not linear in its size.
+# The libraries' own caches (fontconfig, for the text drawn while a save is played) are not
+# the game's leaks: the tests' suppressions apply here too.
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
 "$fuzzer" "$work/corpus" "$work/seeds" \
-  -max_total_time="$seconds" -max_len="$max_len" -timeout=1 -rss_limit_mb=2048 \
+  -max_total_time="$seconds" -max_len="$max_len" -timeout="$unit_seconds" -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$work/" >"$log" 2>&1 || status=$?
 
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)

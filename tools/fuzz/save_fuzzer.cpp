@@ -1,18 +1,30 @@
 // libFuzzer target for the save files the game reads at start: my.dat, kousin.dat and
 // name.dat. Whatever the bytes, reading ends and never fails; a my.dat that reads as a whole
-// save is written out and read back to the very same bytes.
+// save is written out and read back to the very same bytes. Every my.dat is then loaded as at
+// start-up and played for a few hundred ticks by the soak's simple player (the island, its
+// battles, the inn, the tool shop, the pet house), so that a value that reads well but breaks
+// the game later in play is found too.
 //
 // Built and run by scripts/fuzz.sh saves, never by the default build.
 //   save-fuzzer --write-seeds DIR   writes good and broken files to DIR and exits.
 // The first byte of an input chooses the file: 0 my.dat, 1 kousin.dat, 2 name.dat (taken
 // modulo 3); the rest are its bytes.
 
+#include <QGuiApplication>
+
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../soak/simple_player.h"
 #include "fuzz_seeds.h"
+#include "platform/file_io.h"
+#include "shell/startup.h"
+#include "shell/tick.h"
+#include "shell/wiring.h"
 #include "state/save_files.h"
 #include "state/state_ops.h"
 #include "state/static_tables.h"
@@ -52,10 +64,51 @@ std::vector<std::string> seeds() {
     };
 }
 
+// A program folder of its own (no pictures: the game runs on without them).
+const std::filesystem::path& play_folder() {
+    static const std::filesystem::path dir = [] {
+        std::string name = (std::filesystem::temp_directory_path() / "quillmoor-fuzz-XXXXXX").string();
+        const char* made = mkdtemp(name.data());
+        std::filesystem::path d = made ? made : "quillmoor-fuzz-play";
+        std::filesystem::create_directories(d / "dat");
+        return d;
+    }();
+    return dir;
+}
+
+// The bytes as my.dat, loaded as at start-up and played for three hundred ticks.
+void play_after_loading(const std::string& bytes) {
+    const auto& dir = play_folder();
+    std::error_code ec;
+    std::filesystem::remove_all(dir / "dat", ec);
+    std::filesystem::create_directories(dir / "dat", ec);
+    if (!platform::write_file_atomically(dir / "dat" / "my.dat", bytes)) return;
+    auto owned = std::make_unique<Game>();
+    Game& g = *owned;
+    soak::QuietDialogs dialogs;
+    g.dialogs = &dialogs;
+    g.folders = platform::Folders(dir);
+    g.server_url = "http://127.0.0.1:1";  // no server: every exchange fails at once
+    WireHandlers(g);
+    FormCreate(g, 1);
+    g.server_url = "http://127.0.0.1:1";
+    soak::Tally tally;
+    for (int step = 1; step <= 300 && !g.quit_requested; ++step) {
+        Timer1Timer(g);
+        if (step % 3 == 0) soak::play(g, tally);
+    }
+    FormDestroy(g);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     quill::fuzz::write_seeds_if_asked(*argc, *argv, seeds);
+    // Text is drawn into the game's pictures: a GUI application without a screen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    static QGuiApplication* app = new QGuiApplication(*argc, *argv);
+    (void)app;
     return 0;
 }
 
@@ -65,11 +118,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     switch (data[0] % 3) {
         case 0: {
             Game& g = first();
-            if (!read_save_bytes(g, bytes).ok()) break;
-            const std::string written = save_file_bytes(g);
-            Game& again = second();
-            check(read_save_bytes(again, written).ok(), "a save written from a good one is bad");
-            check(save_file_bytes(again) == written, "a save read back writes other bytes");
+            if (read_save_bytes(g, bytes).ok()) {
+                const std::string written = save_file_bytes(g);
+                Game& again = second();
+                check(read_save_bytes(again, written).ok(),
+                      "a save written from a good one is bad");
+                check(save_file_bytes(again) == written, "a save read back writes other bytes");
+            }
+            play_after_loading(bytes);
             break;
         }
         case 1: {

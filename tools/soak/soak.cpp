@@ -1,4 +1,4 @@
-// quillmoor-soak DIR [TICKS] [SEED]
+// quillmoor-soak [--ticks N] [--seed N] DIR   (or DIR [TICKS] [SEED]; --help)
 //
 // A long unattended game: a simple player walks out, fights, opens chests, cures its
 // sickness, goes home, sleeps at the inn, shops at the tool shop, names and raises a pet once
@@ -13,48 +13,26 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "battle/action_choice.h"
-#include "character/creation.h"
-#include "character/pet_panel.h"
-#include "explore/field_commands.h"
-#include "explore/island.h"
-#include "explore/rest_and_inn.h"
-#include "items/item_panel.h"
-#include "platform/dialogs.h"
 #include "platform/file_io.h"
-#include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
 #include "shell/wiring.h"
 #include "state/save_backups.h"
 #include "state/save_files.h"
 #include "state/static_tables.h"
-#include "view/command_cards.h"
+
+#include "simple_player.h"
 
 namespace {
 
 using namespace quill;
-
-// Messages are counted; the pet's name is confirmed, every other question answered "no".
-class QuietDialogs final : public platform::Dialogs {
-  public:
-    void message(const std::string& text) override {
-        ++messages;
-        last = text;
-    }
-    bool ask_yes_no(const std::string& text) override {
-        if (text == "良いですか？") return true;
-        ++questions;
-        last = text;
-        return false;
-    }
-    int questions = 0;
-    int messages = 0;
-    std::string last;
-};
+using soak::play;
+using soak::QuietDialogs;
+using soak::Tally;
 
 long memory_kb(const char* field) {
     std::ifstream in("/proc/self/status");
@@ -63,100 +41,6 @@ long memory_kb(const char* field) {
         if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size());
     }
     return -1;
-}
-
-void click(Game& g) {
-    ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
-    cgMouseUp(g, {platform::MouseButton::Left, 5, 5});
-}
-
-void click_card(Game& g, int32_t card) {
-    const CommandEntry& c = g.commands[card];
-    g.pointer_x = c.target_x + 4;
-    g.pointer_y = c.target_y + 4;
-    ClickMainPicture(g, g.pointer_x, g.pointer_y, platform::MouseButton::Left);
-    cgMouseUp(g, {platform::MouseButton::Left, g.pointer_x, g.pointer_y});
-}
-
-struct Tally {
-    int outings = 0, inns = 0, shop_visits = 0, pet_visits = 0;
-    int errand = 0;  // the step of a visit under way (0 for none)
-};
-
-// The visits: the tool shop (a purchase of the first weapon when there is money) and the
-// pet house (naming the pet once, then a raise of its strength when there are BP).
-void run_errand(Game& g, Tally& t) {
-    switch (t.errand++) {
-        case 1:  // the keeper's greeting, or the pet house's
-            return click(g);
-        case 2:
-            if (g.form.item_box.visible) {
-                g.form.item_list.item_index = 1;
-                item_listMouseDown(g);
-                if (g.state.money >= 600 && g.state.item_count[1] < 5) l_btn10MouseDown(g);
-                return;
-            }
-            if (g.form.pet_box.visible) {
-                if (g.pet().name.empty()) {
-                    g.form.pet_name_l.text = "モコ";
-                    pet_name_lChange(g);
-                    l_btn60MouseDown(g);
-                } else {
-                    l_btn63MouseDown(g);
-                }
-            }
-            return;
-        default:
-            if (g.form.item_box.visible) l_btn9MouseDown(g);
-            if (g.form.pet_box.visible) l_btn64MouseDown(g);
-            if (g.map_shown == 1 || t.errand > 6) t.errand = 0;
-            return;
-    }
-}
-
-// One decision of the simple player.
-void play(Game& g, Tally& t) {
-    const Combatant& a = g.adventurer();
-    if (g.game_over == 1 || g.awaiting_click == 1 || g.screen_mode != kGame) return click(g);
-    if (g.form.bp_box.visible) return l_btn8MouseDown(g);
-    if (t.errand > 0) return run_errand(g, t);
-    if (g.map_shown == 1) {
-        if (a.hp * 5 < a.max_hp * 4 && g.state.money >= InnPrice(g)) {
-            ++t.inns;
-            return map_b0MouseDown(g);
-        }
-        if (t.outings % 9 == 4) {
-            ++t.outings;
-            ++t.shop_visits;
-            t.errand = 1;
-            return Image6MouseDown(g);
-        }
-        if (t.outings % 13 == 6 && a.level >= 22) {
-            ++t.outings;
-            ++t.pet_visits;
-            t.errand = 1;
-            return map_b20MouseDown(g);
-        }
-        ++t.outings;
-        return map_b1MouseDown(g);
-    }
-    if (g.form.battle_box.visible) {
-        g.form.battle_list.item_index = 0;
-        battle_listMouseDown(g);
-        return Button1Click(g);
-    }
-    switch (g.command_mode) {
-        case kFieldCards:
-            // Hurt: a rest while there is MP for it, else the way home.
-            if (a.hp * 5 >= a.max_hp * 4) return click_card(g, 501);
-            return click_card(g, a.mp >= RestCost(g) ? 502 : 503);
-        case kChestCards:
-            return click_card(g, 504);
-        case kSicknessCards:
-            return click_card(g, 507);
-        default:
-            return click(g);
-    }
 }
 
 // my.dat and every backup read as whole saves (read only: nothing is written).
@@ -171,19 +55,68 @@ bool saves_whole(const std::string& dir) {
     return true;
 }
 
+constexpr const char* kUsage =
+    "usage: quillmoor-soak [--ticks N] [--seed N] DIR\n"
+    "       quillmoor-soak DIR [TICKS] [SEED]\n"
+    "Plays an unattended game for TICKS tick steps (default 200000) with the seed SEED\n"
+    "(default 1) in the program folder DIR, whose dat/ it writes; prints the pace, the\n"
+    "memory, the level reached and the state of the saves every 10000 steps.\n";
+
+// A whole number of at least `least`, or nothing.
+std::optional<long> whole_number(const std::string& text, long least) {
+    if (text.empty() || text.size() > 12) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const long n = std::stol(text);
+    if (n < least) return std::nullopt;
+    return n;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> positional;
+    std::optional<long> ticks_option, seed_option;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (a == "--ticks" || a == "--seed") {
+            const auto n = i + 1 < args.size() ? whole_number(args[i + 1], a == "--ticks" ? 1 : 0)
+                                               : std::nullopt;
+            if (!n) {
+                std::fprintf(stderr, "quillmoor-soak: %s needs a whole number\n%s", a.c_str(), kUsage);
+                return 2;
+            }
+            (a == "--ticks" ? ticks_option : seed_option) = n;
+            ++i;
+        } else if (!a.empty() && a[0] == '-') {
+            std::fprintf(stderr, "quillmoor-soak: unknown option %s\n%s", a.c_str(), kUsage);
+            return 2;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.empty() || positional.size() > 3) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::optional<long> ticks_arg = ticks_option, seed_arg = seed_option;
+    if (positional.size() > 1) ticks_arg = whole_number(positional[1], 1);
+    if (positional.size() > 2) seed_arg = whole_number(positional[2], 0);
+    if ((positional.size() > 1 && !ticks_arg) || (positional.size() > 2 && !seed_arg)) {
+        std::fprintf(stderr, "quillmoor-soak: TICKS and SEED are whole numbers\n%s", kUsage);
+        return 2;
+    }
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: quillmoor-soak DIR [TICKS] [SEED]\n");
-        return 2;
-    }
-    const std::string dir = argv[1];
-    const long ticks = argc > 2 ? std::atol(argv[2]) : 200000;
-    const long seed = argc > 3 ? std::atol(argv[3]) : 1;
+    const std::string dir = positional[0];
+    const long ticks = ticks_arg.value_or(200000);
+    const long seed = seed_arg.value_or(1);
 
     auto owned = std::make_unique<Game>();
     Game& g = *owned;
