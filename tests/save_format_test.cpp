@@ -164,18 +164,16 @@ TEST(SaveFormat, EveryFieldIsWrittenOnItsOwnLine) {
     EXPECT_EQ(save_file_bytes(g), platform::read_file(kFixture).value());
 }
 
+// The reader itself (a load then brings the values the game looks things up with into
+// their ranges, and counts itself).
 TEST(SaveFormat, EveryFieldIsReadFromItsOwnLine) {
     GameFixture f;
     Game& g = f.game;
-    std::filesystem::copy_file(kFixture, g.folders.dat_file("my.dat"));
     fill_static_tables(g);
-    load_game(g);
-    EXPECT_TRUE(f.dialogs.messages.empty());
-    EXPECT_EQ(g.state.save_damaged, 0);
-    by_line(g, [](int line, int32_t& x) {
-        // The load counted itself.
-        EXPECT_EQ(x, line == 1309 ? 1310 : line) << "line " << line;
-    });
+    auto bytes = platform::read_file(kFixture);
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(read_save_bytes(g, std::move(*bytes)).ok());
+    by_line(g, [](int line, int32_t& x) { EXPECT_EQ(x, line) << "line " << line; });
     EXPECT_EQ(g.adventurer().name, kFixtureName);
     EXPECT_EQ(g.state.reserved_text, kFixtureReserved);
     EXPECT_EQ(g.pet().name, kFixturePetName);
