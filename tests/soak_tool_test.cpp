@@ -32,7 +32,9 @@ TEST(SoakTool, AShortSoakPlaysKeepsTheSavesWholeAndReportsTheLevel) {
               0)
         << out;
     EXPECT_NE(out.find("10000 steps:"), std::string::npos) << out;
-    EXPECT_NE(out.find("level "), std::string::npos) << out;
+    EXPECT_NE(out.find("level reached "), std::string::npos) << out;
+    // The player spends its BP on its techniques.
+    EXPECT_EQ(out.find("BP spendings 0,"), std::string::npos) << out;
     EXPECT_NE(out.find("saves whole"), std::string::npos) << out;
 }
 

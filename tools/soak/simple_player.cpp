@@ -8,6 +8,7 @@
 #include "explore/rest_and_inn.h"
 #include "items/item_panel.h"
 #include "shell/input.h"
+#include "state/item_table.h"
 #include "view/command_cards.h"
 
 namespace quill::soak {
@@ -57,6 +58,62 @@ void run_errand(Game& g, Tally& t) {
     }
 }
 
+// The row of the open item panel that shows `id`, or -1.
+int row_of(const Game& g, int32_t id) {
+    for (size_t row = 0; row < g.panel_rows.size(); ++row) {
+        if (g.panel_rows[row] == id) return static_cast<int>(row);
+    }
+    return -1;
+}
+
+// The strongest weapon held that is not worn yet (0 when the one worn is the strongest).
+int32_t better_weapon(const Game& g) {
+    const Combatant& a = g.combatants[0];
+    int32_t best = 0;
+    int32_t best_attack = a.weapon > 0 ? g.items[a.weapon].attack : -1;
+    for (int32_t id = 1; id < kItemTableSize; ++id) {
+        const ItemRecord& item = g.items[id];
+        if (g.state.item_count[id] < 1 || item.name.empty() || item.category != kItemWeapon)
+            continue;
+        if (item.attack > best_attack) {
+            best = id;
+            best_attack = item.attack;
+        }
+    }
+    return best;
+}
+
+// The equipment screen: the better weapon chosen and worn, the screen closed again.
+void wear(Game& g, int32_t id) {
+    Image7MouseDown(g);
+    const int row = row_of(g, id);
+    if (row >= 0) {
+        g.form.item_list.item_index = row;
+        item_listMouseDown(g);
+        l_btn10MouseDown(g);
+    }
+    l_btn9MouseDown(g);
+}
+
+// The strengthening screen: BP spent on the first learned technique that still grows.
+void spend_bonus_points(Game& g) {
+    Image8MouseDown(g);
+    for (size_t row = 0; row < g.panel_rows.size() && g.state.bonus_points > 0; ++row) {
+        const int32_t id = g.panel_rows[row];
+        if (id < 0 || id >= kSkillIds || g.state.skill_level[id] < 1 ||
+            g.state.skill_level[id] >= 10) {
+            continue;
+        }
+        const int32_t before = g.state.bonus_points;
+        g.form.item_list.item_index = static_cast<int>(row);
+        item_listMouseDown(g);
+        l_btn10MouseDown(g);
+        if (g.state.bonus_points == before) continue;  // refused: the next one
+        break;
+    }
+    l_btn9MouseDown(g);
+}
+
 }  // namespace
 
 void play(Game& g, Tally& t) {
@@ -68,6 +125,16 @@ void play(Game& g, Tally& t) {
         if (a.hp * 5 < a.max_hp * 4 && g.state.money >= InnPrice(g)) {
             ++t.inns;
             return map_b0MouseDown(g);
+        }
+        // What was bought is worn, and BP are spent on the techniques.
+        if (const int32_t id = better_weapon(g)) {
+            ++t.equips;
+            return wear(g, id);
+        }
+        if (g.state.bonus_points > 0 && t.outings % 3 == 1) {
+            ++t.strengthenings;
+            ++t.outings;
+            return spend_bonus_points(g);
         }
         if (t.outings % 9 == 4) {
             ++t.outings;

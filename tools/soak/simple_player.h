@@ -1,6 +1,6 @@
 // The soak's simple player: walks out, fights, opens chests, cures its sickness, goes home,
-// sleeps at the inn, shops at the tool shop, names and raises a pet once it may, and goes on
-// after a death. One decision per call; used by the soak run and by the save fuzz target,
+// sleeps at the inn, shops at the tool shop and wears the best weapon it holds, spends its BP
+// on its techniques, names and raises a pet once it may, and goes on after a death. One decision per call; used by the soak run and by the save fuzz target,
 // which plays a little after loading each save it is given.
 #pragma once
 
@@ -30,7 +30,7 @@ class QuietDialogs final : public platform::Dialogs {
 };
 
 struct Tally {
-    int outings = 0, inns = 0, shop_visits = 0, pet_visits = 0;
+    int outings = 0, inns = 0, shop_visits = 0, pet_visits = 0, equips = 0, strengthenings = 0;
     int errand = 0;  // the step of a visit under way (0 for none)
 };
 

@@ -169,21 +169,21 @@ int main(int argc, char** argv) {
             if (step == 10000) rss_at_10000 = memory_kb("VmRSS:");
             std::printf(
                 "%7ld steps: %7.0f steps/s, rss %ld kB, level %d, battles %d, deaths %d, "
-                "outings %d, inn stays %d, shop visits %d (items %d), pet %s (visits %d), "
-                "saves %s\n",
+                "outings %d, inn stays %d, shop visits %d (items %d), weapons worn %d, "
+                "BP spendings %d, pet %s (visits %d), saves %s\n",
                 step, 10000 / s, memory_kb("VmRSS:"), g.adventurer().level, g.state.battle_count,
                 g.state.death_count, tally.outings, tally.inns, tally.shop_visits,
-                g.state.item_count[1], g.pet().name.empty() ? "none" : "named", tally.pet_visits,
-                ok ? "whole" : "DAMAGED");
+                g.state.item_count[1], tally.equips, tally.strengthenings,
+                g.pet().name.empty() ? "none" : "named", tally.pet_visits, ok ? "whole" : "DAMAGED");
             std::fflush(stdout);
         }
     }
     const double total =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::printf(
-        "end: %ld steps in %.1f s (%.0f steps/s), rss %ld kB, peak %ld kB, messages and questions "
-        "%d%s%s, bad saves %d\n",
-        ticks, total, ticks / total, memory_kb("VmRSS:"), memory_kb("VmHWM:"),
+        "end: %ld steps in %.1f s (%.0f steps/s), level reached %d, rss %ld kB, peak %ld kB, "
+        "messages and questions %d%s%s, bad saves %d\n",
+        ticks, total, ticks / total, g.adventurer().level, memory_kb("VmRSS:"), memory_kb("VmHWM:"),
         dialogs.messages + dialogs.questions,
         dialogs.messages + dialogs.questions ? ", last: " : "", dialogs.last.c_str(), bad_saves);
     const long growth = rss_at_10000 > 0 ? memory_kb("VmRSS:") - rss_at_10000 : 0;
