@@ -40,6 +40,29 @@ void DesktopTest::pass_title() {
     std::this_thread::sleep_for(400ms);
 }
 
+bool DesktopTest::click_into_box(const QRect& box) {
+    const QImage before = game->grab_board(box);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        game->click_board(box.center());
+        if (wait_until([&] { return difference(game->grab_board(box), before) > 0; }, 5s))
+            return true;
+    }
+    return false;
+}
+
+bool DesktopTest::wait_until_settled(const QRect& area, std::chrono::milliseconds limit) {
+    QImage last = game->grab_board(area);
+    return wait_until(
+        [&] {
+            std::this_thread::sleep_for(300ms);
+            const QImage now = game->grab_board(area);
+            const bool still = difference(now, last) < 0.01;
+            last = now;
+            return still;
+        },
+        limit);
+}
+
 bool DesktopTest::wait_for_box(const QRect& box) {
     return wait_for_colour(box.topLeft() + QPoint(box.width() - 6, box.height() / 2),
                            qRgb(255, 255, 255));

@@ -41,6 +41,12 @@ class DesktopTest : public ::testing::Test {
     // A new game started and its title passed: the creation panel, whose name box is
     // returned once it shows (empty when it never does).
     QRect open_creation_panel();
+    // Clicks into an edit box and waits until it shows that it has the keys (its focus
+    // frame); false when it never does.
+    bool click_into_box(const QRect& box);
+    // Waits until what the board shows in the area stops changing (a blinking caret aside),
+    // so that the keys sent so far have been taken in.
+    bool wait_until_settled(const QRect& area, std::chrono::milliseconds limit = 10s);
     // Waits until the board's pixel has the colour.
     bool wait_for_colour(QPoint board, QRgb colour, std::chrono::milliseconds limit = 20s);
 

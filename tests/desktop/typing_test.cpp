@@ -13,8 +13,7 @@ class Typing : public DesktopTest {};
 TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
     const QRect box = open_creation_panel();
     ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
-    game->click_board(box.center());
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(click_into_box(box)) << "the box did not take the keys";
     // Typed, mistyped and mended: Backspace, Home, Delete, End, the arrows.
     desktop.type("xAkz");
     desktop.key("BackSpace");
@@ -30,7 +29,7 @@ TEST_F(Typing, TheAdventurersNameIsTypedEditedAndSaved) {
     desktop.type("\xE3\x83\xBB");  // "・" between "A" and "ki"
     desktop.key("End");
     desktop.type("\xE3\x82\xA2\xE3\x82\xAD");  // "アキ"
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(wait_until_settled(box));
     const QRect ok = board_rect(form.l_btn8);
     game->click_board(ok.center());
     ASSERT_TRUE(wait_until([&] { return std::filesystem::exists(program.save()); }, 20s))
@@ -57,8 +56,7 @@ TEST_F(Typing, TabGivesTheNameBoxTheKeys) {
 TEST_F(Typing, SelectAllAndPasteReplaceTheNameWithinSixteenCharacters) {
     const QRect box = open_creation_panel();
     ASSERT_FALSE(box.isEmpty()) << "the creation panel did not show";
-    game->click_board(box.center());
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(click_into_box(box)) << "the box did not take the keys";
     desktop.type("Old");
     // Twenty characters: the box keeps the first sixteen.
     std::string pasted;
@@ -98,8 +96,7 @@ TEST_F(Typing, APetIsNamedOnTheKeyboardAndAnEmptyNameIsExplained) {
     desktop.key("Return");
     ASSERT_TRUE(wait_until([&] { return windows() == 1; }, 10s));
     // The name typed in kana, "はい" to the question (Tab from the default "いいえ", Space).
-    game->click_board(box.center());
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(click_into_box(box)) << "the box did not take the keys";
     desktop.type("モコ");
     game->click_board(board_rect(form.l_btn60).center());
     ASSERT_TRUE(wait_until([&] { return windows() == 2; }, 10s)) << "no question was asked";

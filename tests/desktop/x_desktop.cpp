@@ -274,14 +274,13 @@ void XDesktop::type(const std::string& utf8) {
     int per = 0;
     KeySym* map = XGetKeyboardMapping(display_, min_code, max_code - min_code + 1, &per);
     std::vector<int> spare;
-    for (int code = max_code; code >= min_code && spare.size() < 16; --code) {
+    for (int code = max_code; code >= min_code && spare.size() < 64; --code) {
         bool empty = true;
         for (int k = 0; k < per; ++k) empty = empty && map[(code - min_code) * per + k] == NoSymbol;
         if (empty) spare.push_back(code);
     }
     XFree(map);
     const unsigned shift = XKeysymToKeycode(display_, XK_Shift_L);
-    std::map<KeySym, int> borrowed;
     for (char32_t cp : code_points(utf8)) {
         const KeySym sym = keysym_of(cp);
         unsigned code = XKeysymToKeycode(display_, sym);
@@ -292,18 +291,18 @@ void XDesktop::type(const std::string& utf8) {
                       XkbKeycodeToKeysym(display_, code, 0, 1) == sym;
         }
         if (code == 0 || (sym >= 0x100 && sym != XK_Return)) {
-            if (!borrowed.count(sym)) {
+            if (!borrowed_.count(sym)) {
                 if (spare.empty()) continue;
                 const int c = spare.back();
                 spare.pop_back();
                 KeySym syms[2] = {sym, sym};
                 XChangeKeyboardMapping(display_, c, 2, syms, 1);
                 sync();
-                borrowed[sym] = c;
+                borrowed_[sym] = c;
                 // The client reads the new keyboard map before the key arrives.
                 std::this_thread::sleep_for(150ms);
             }
-            code = borrowed[sym];
+            code = borrowed_[sym];
         }
         if (shifted) key_code(shift, true);
         key_code(code, true);
@@ -311,11 +310,6 @@ void XDesktop::type(const std::string& utf8) {
         key_code(code, false);
         if (shifted) key_code(shift, false);
         std::this_thread::sleep_for(25ms);
-    }
-    std::this_thread::sleep_for(100ms);
-    for (const auto& [sym, code] : borrowed) {
-        KeySym none[2] = {NoSymbol, NoSymbol};
-        XChangeKeyboardMapping(display_, code, 2, none, 1);
     }
     sync();
 }

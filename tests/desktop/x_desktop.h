@@ -50,8 +50,9 @@ class XDesktop {
     void button(int button, bool down);
     void key(const std::string& keysym_name, const std::vector<std::string>& held = {});
     // Types UTF-8 text key by key; characters the keyboard has no key for (kana, kanji) get a
-    // spare key mapped to their keysym for the time of the typing, as a kana keyboard or a
-    // typing tool does.
+    // spare key mapped to their keysym, as a kana keyboard or a typing tool does. The spare keys
+    // keep their characters for the rest of the session: a slow client translates a key with
+    // the keyboard map it has when it reads the key, so a map taken back too soon would lose it.
     void type(const std::string& utf8);
     // Puts UTF-8 text on the clipboard (a small owner process holds it until the next call
     // or the end).
@@ -67,6 +68,7 @@ class XDesktop {
     pid_t server_ = -1;
     pid_t manager_ = -1;
     pid_t clipboard_ = -1;
+    std::map<unsigned long, int> borrowed_;  // keysym → spare keycode, kept for the session
 };
 
 // The game binary of the build, running on a desktop.
