@@ -63,7 +63,6 @@ bool NetworkWait::waiting() {
 }
 
 void NetworkWait::over() {
-   
     if (!active_) return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     qApp->removeEventFilter(this);

@@ -182,7 +182,10 @@ void LabelView::sync() {
         QPalette pal = palette();
         const platform::Color t = model_.font.color;
         pal.setColor(QPalette::WindowText, QColor(t.r, t.g, t.b));
-        if (!transparent) pal.setColor(QPalette::Window, QColor(model_.color.r, model_.color.g, model_.color.b));
+        if (!transparent) {
+            const platform::Color b = model_.color;
+            pal.setColor(QPalette::Window, QColor(b.r, b.g, b.b));
+        }
         setPalette(pal);
         setAutoFillBackground(!transparent);
         shown_colours_ = std::make_pair(text_colour, back_colour);

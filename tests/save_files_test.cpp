@@ -139,7 +139,8 @@ void fill_distinct(Game& g) {
         id += 37;
     }
     for (auto& x : s.hoshio_slots) x = (id += 7) % kItemTableSize;
-    for (size_t i = 0; i < s.skill_level.size(); ++i) s.skill_level[i] = static_cast<int32_t>(i % 11);
+    for (size_t i = 0; i < s.skill_level.size(); ++i)
+        s.skill_level[i] = static_cast<int32_t>(i % 11);
     for (size_t i = 0; i < s.skill_order.size(); ++i)
         s.skill_order[i] = i % 9 == 8 ? -1 : static_cast<int32_t>(i * 9 + 4);
     p.look = 13;

@@ -14,9 +14,10 @@ TEST_F(Hover, LabelButtonsLookAsBeforeOnceThePointerHasLeft) {
     const QPoint away(600, 470);
     game->move_to_board(away);
     std::this_thread::sleep_for(300ms);
-    for (const platform::Widget* w : {static_cast<const platform::Widget*>(&form.attribute_buttons[0]),
-                                      static_cast<const platform::Widget*>(&form.type_buttons[1]),
-                                      static_cast<const platform::Widget*>(&form.l_btn8)}) {
+    for (const platform::Widget* w :
+         {static_cast<const platform::Widget*>(&form.attribute_buttons[0]),
+          static_cast<const platform::Widget*>(&form.type_buttons[1]),
+          static_cast<const platform::Widget*>(&form.l_btn8)}) {
         SCOPED_TRACE(w->name);
         const QRect r = board_rect(*w);
         const QImage before = game->grab_board(r);

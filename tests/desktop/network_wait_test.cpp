@@ -56,15 +56,18 @@ TEST_F(NetworkWait, ClicksAndKeysDuringAStalledExchangeAreDropped) {
     // and the key have not ended it.
     EXPECT_TRUE(wait_for_colour(sign, qRgb(0, 0, 0x77), 2s));
     // The exchanges end within their limit (ten seconds each: the reports and the arrival).
-    ASSERT_TRUE(wait_until([&] { return !(game->grab_board(QRect(sign, QSize(1, 1))).pixel(0, 0) ==
-                                          qRgb(0, 0, 0x77)); },
-                           45s));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return !(game->grab_board(QRect(sign, QSize(1, 1))).pixel(0, 0) == qRgb(0, 0, 0x77));
+        },
+        45s));
     EXPECT_LT(std::chrono::steady_clock::now() - waiting_since, 25s);
     std::this_thread::sleep_for(1500ms);
     game->signal(SIGTERM);
     ASSERT_TRUE(game->wait_exit(2s));
     std::ifstream in(recording);
-    const std::string recorded((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string recorded((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     // What reached the game: the two Enters of the title, nothing of the wait.
     EXPECT_EQ(recorded.find("map_b1"), std::string::npos) << recorded;
     size_t enters = 0;

@@ -11,8 +11,8 @@ namespace {
 // The whole window, frame and all, lies on the screen (the frame's title bar above the
 // inside, where the window is dragged).
 void expect_on_screen(const QRect& inside, const QRect& screen) {
-    EXPECT_TRUE(screen.contains(inside)) << inside.x() << "," << inside.y() << " "
-                                         << inside.width() << "×" << inside.height();
+    EXPECT_TRUE(screen.contains(inside))
+        << inside.x() << "," << inside.y() << " " << inside.width() << "×" << inside.height();
     EXPECT_GT(inside.top(), screen.top()) << "no room for the title bar";
 }
 
@@ -32,8 +32,8 @@ TEST_F(WindowPlace, FullScreenTwiceComesBackToTheSameSizeAndPlace) {
     desktop.key("F11");
     EXPECT_TRUE(wait_until([&] { return game->geometry() == before; }, 10s))
         << "came back at " << game->geometry().x() << "," << game->geometry().y() << " "
-        << game->geometry().width() << "×" << game->geometry().height() << ", was at "
-        << before.x() << "," << before.y();
+        << game->geometry().width() << "×" << game->geometry().height() << ", was at " << before.x()
+        << "," << before.y();
 }
 
 TEST_F(WindowPlace, TheSettingsTakeOnlySizesThatFitAndKeepTheWindowOnScreen) {

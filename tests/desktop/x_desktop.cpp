@@ -1,8 +1,8 @@
 #include "x_desktop.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
@@ -125,8 +125,7 @@ double difference(const QImage& a, const QImage& b) {
 XDesktop::XDesktop(int width, int height) {
     int fds[2];
     if (pipe(fds) != 0) return;
-    const std::string geometry =
-        std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string geometry = std::to_string(width) + "x" + std::to_string(height) + "x24";
     server_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", geometry,
                      "-nolisten", "tcp", "-noreset", "+extension", "XTEST"},
                     {}, "/dev/null", fds[1]);
@@ -149,8 +148,8 @@ XDesktop::XDesktop(int width, int height) {
             int format;
             unsigned long n = 0, after;
             unsigned char* data = nullptr;
-            XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False,
-                               XA_WINDOW, &type, &format, &n, &after, &data);
+            XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False, XA_WINDOW,
+                               &type, &format, &n, &after, &data);
             if (data) XFree(data);
             return n == 1;
         },
@@ -185,9 +184,10 @@ std::vector<std::pair<XWindow, std::string>> XDesktop::windows_of(pid_t pid) con
     for (unsigned long i = 0; i < n; ++i) {
         unsigned char* p = nullptr;
         unsigned long pn = 0;
-        XGetWindowProperty(display_, windows[i], pid_atom, 0, 1, False, XA_CARDINAL, &type,
-                           &format, &pn, &after, &p);
-        const bool ours = p && pn == 1 && *reinterpret_cast<unsigned long*>(p) == (unsigned long)pid;
+        XGetWindowProperty(display_, windows[i], pid_atom, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &pn, &after, &p);
+        const bool ours =
+            p && pn == 1 && *reinterpret_cast<unsigned long*>(p) == (unsigned long)pid;
         if (p) XFree(p);
         if (!ours) continue;
         unsigned char* t = nullptr;
@@ -321,8 +321,7 @@ void XDesktop::set_clipboard(const std::string& utf8) {
     clipboard_ = spawn({"xclip", "-quiet", "-selection", "clipboard", "-t", "UTF8_STRING", "-i"},
                        {{"DISPLAY", name_}}, "/dev/null", -1, fds[0]);
     close(fds[0]);
-    if (write(fds[1], utf8.data(), utf8.size()) < 0) {
-    }
+    [[maybe_unused]] const ssize_t written = write(fds[1], utf8.data(), utf8.size());
     close(fds[1]);
     // xclip owns the selection once it has read its input.
     const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
@@ -364,8 +363,8 @@ bool GameProcess::wait_for_window(std::chrono::milliseconds limit) {
             for (const auto& [w, title] : desktop_.windows_of(pid_)) {
                 if (title.rfind("Quillmoor", 0) != 0) continue;
                 XWindowAttributes a{};
-                if (XGetWindowAttributes(desktop_.display(), w, &a) &&
-                    a.map_state == IsViewable && a.width >= kBoardWidth) {
+                if (XGetWindowAttributes(desktop_.display(), w, &a) && a.map_state == IsViewable &&
+                    a.width >= kBoardWidth) {
                     window_ = w;
                     return true;
                 }
@@ -402,8 +401,8 @@ QImage GameProcess::grab_board(QRect area) const {
     const QRect g = geometry();
     const int s = std::max(1, std::min(g.width() / kBoardWidth, g.height() / kBoardHeight));
     const QPoint origin((g.width() - kBoardWidth * s) / 2, (g.height() - kBoardHeight * s) / 2);
-    const QImage shot = desktop_.grab(QRect(g.topLeft() + origin + area.topLeft() * s,
-                                            area.size() * s));
+    const QImage shot =
+        desktop_.grab(QRect(g.topLeft() + origin + area.topLeft() * s, area.size() * s));
     return s == 1 ? shot : shot.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 

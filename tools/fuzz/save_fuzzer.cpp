@@ -67,7 +67,8 @@ std::vector<std::string> seeds() {
 // A program folder of its own (no pictures: the game runs on without them).
 const std::filesystem::path& play_folder() {
     static const std::filesystem::path dir = [] {
-        std::string name = (std::filesystem::temp_directory_path() / "quillmoor-fuzz-XXXXXX").string();
+        std::string name =
+            (std::filesystem::temp_directory_path() / "quillmoor-fuzz-XXXXXX").string();
         const char* made = mkdtemp(name.data());
         std::filesystem::path d = made ? made : "quillmoor-fuzz-play";
         std::filesystem::create_directories(d / "dat");

@@ -170,5 +170,4 @@ void play(Game& g, Tally& t) {
     }
 }
 
-
 }  // namespace quill::soak

@@ -1,7 +1,8 @@
 // The soak's simple player: walks out, fights, opens chests, cures its sickness, goes home,
 // sleeps at the inn, shops at the tool shop and wears the best weapon it holds, spends its BP
-// on its techniques, names and raises a pet once it may, and goes on after a death. One decision per call; used by the soak run and by the save fuzz target,
-// which plays a little after loading each save it is given.
+// on its techniques, names and raises a pet once it may, and goes on after a death. One decision
+// per call; used by the soak run and by the save fuzz target, which plays a little after loading
+// each save it is given.
 #pragma once
 
 #include <string>

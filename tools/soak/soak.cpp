@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
             const auto n = i + 1 < args.size() ? whole_number(args[i + 1], a == "--ticks" ? 1 : 0)
                                                : std::nullopt;
             if (!n) {
-                std::fprintf(stderr, "quillmoor-soak: %s needs a whole number\n%s", a.c_str(), kUsage);
+                std::fprintf(stderr, "quillmoor-soak: %s needs a whole number\n%s", a.c_str(),
+                             kUsage);
                 return 2;
             }
             (a == "--ticks" ? ticks_option : seed_option) = n;
@@ -174,7 +175,8 @@ int main(int argc, char** argv) {
                 step, 10000 / s, memory_kb("VmRSS:"), g.adventurer().level, g.state.battle_count,
                 g.state.death_count, tally.outings, tally.inns, tally.shop_visits,
                 g.state.item_count[1], tally.equips, tally.strengthenings,
-                g.pet().name.empty() ? "none" : "named", tally.pet_visits, ok ? "whole" : "DAMAGED");
+                g.pet().name.empty() ? "none" : "named", tally.pet_visits,
+                ok ? "whole" : "DAMAGED");
             std::fflush(stdout);
         }
     }
