@@ -5,6 +5,7 @@
 #include "battle/sequencer.h"
 #include "explore/background.h"
 #include "explore/encounters.h"
+#include "explore/named_characters.h"
 #include "explore/story_chapters.h"
 #include "items/achievements.h"
 #include "items/item_panel.h"
@@ -237,6 +238,17 @@ void DrawIslandOverlays(Game& g) {
         put(kMark, 84, 242);
     }
     if (S[4] == 3 && S[13] == 1) put(kMap13, 204, 24);
+    // The places the ending opened carry a pin while a battle waits there, centred on the
+    // place's click region so the pin is what the player clicks.
+    const platform::Picture* regions[kEndingPlaces] = {&f.Image5,  &f.Image9,  &f.Image10,
+                                                       &f.Image11, &f.Image12, &f.Image13};
+    for (int i = 0; i < kEndingPlaces; ++i) {
+        if (!EndingPlaceOpen(g, static_cast<EndingPlace>(i))) continue;
+        const platform::Picture& r = *regions[i];
+        const platform::Bitmap& pin = g.sprites[kSpriteEndingPlaces + i];
+        put(kSpriteEndingPlaces + i, r.left + (r.width - pin.width()) / 2,
+            r.top + (r.height - pin.height()) / 2);
+    }
 }
 
 void map_b1MouseDown(Game& g) {

@@ -229,34 +229,67 @@ void Image4MouseDown(Game& g) {
         {{S(g, 4) == 3 && S(g, 13) == 1, "天界からの使者再び"}, {S(g, 13) == 0, "天界からの使者"}});
 }
 
+namespace {
+
+// The form waiting at one of the six places the ending opens, or none.
+const char* ending_place_form(const Game& g, EndingPlace place) {
+    switch (place) {
+        case EndingPlace::Sea:
+            return first_of({{S(g, 13) == 2 && S(g, 14) == 1, "返ってきた海神・魔獣・時数露不"},
+                             {S(g, 13) >= 1 && S(g, 14) == 0, "海神・魔獣・時数露不"}});
+        case EndingPlace::Sky:
+            return first_of({{S(g, 13) == 2 && S(g, 15) == 1, "返ってきた空神・雲丸ドン"},
+                             {S(g, 13) >= 1 && S(g, 15) == 0, "空神・雲丸ドン"}});
+        case EndingPlace::Earth:
+            return first_of({{S(g, 13) == 2 && S(g, 16) == 1, "返ってきた地天・ｌｕｋａ"},
+                             {S(g, 13) >= 1 && S(g, 16) == 0, "地天・ｌｕｋａ"}});
+        case EndingPlace::Green:
+            return first_of({{S(g, 13) >= 1 && S(g, 17) == 0, "飛翔する緑"}});
+        case EndingPlace::Mountain:
+            return first_of({{S(g, 13) >= 1 && S(g, 18) == 0, "聳えるヤマオ"}});
+        case EndingPlace::Light:
+            return first_of({{S(g, 13) >= 1 && S(g, 19) == 0, "今、光"}});
+    }
+    return nullptr;
+}
+
+// Battles 14 to 19, one per place, each in its own scene.
+void meet_at(Game& g, EndingPlace place) {
+    static constexpr const char* kPictures[kEndingPlaces] = {
+        "jis.bmp", "hajime.bmp", "luka.bmp", "midori.bmp", "yama.bmp", "hikaru.bmp"};
+    if (!map_open(g)) return;
+    const int index = static_cast<int>(place);
+    if (const char* form = ending_place_form(g, place)) meet(g, 14 + index, form, kPictures[index]);
+}
+
+}  // namespace
+
+bool EndingPlaceOpen(const Game& g, EndingPlace place) {
+    return ending_place_form(g, place) != nullptr;
+}
+
 void Image5MouseDown(Game& g) {
-    meet_first(g, 14, "jis.bmp",
-               {{S(g, 13) == 2 && S(g, 14) == 1, "返ってきた海神・魔獣・時数露不"},
-                {S(g, 13) >= 1 && S(g, 14) == 0, "海神・魔獣・時数露不"}});
+    meet_at(g, EndingPlace::Sea);
 }
 
 void Image9MouseDown(Game& g) {
-    meet_first(g, 15, "hajime.bmp",
-               {{S(g, 13) == 2 && S(g, 15) == 1, "返ってきた空神・雲丸ドン"},
-                {S(g, 13) >= 1 && S(g, 15) == 0, "空神・雲丸ドン"}});
+    meet_at(g, EndingPlace::Sky);
 }
 
 void Image10MouseDown(Game& g) {
-    meet_first(g, 16, "luka.bmp",
-               {{S(g, 13) == 2 && S(g, 16) == 1, "返ってきた地天・ｌｕｋａ"},
-                {S(g, 13) >= 1 && S(g, 16) == 0, "地天・ｌｕｋａ"}});
+    meet_at(g, EndingPlace::Earth);
 }
 
 void Image11MouseDown(Game& g) {
-    meet_first(g, 17, "midori.bmp", {{S(g, 13) >= 1 && S(g, 17) == 0, "飛翔する緑"}});
+    meet_at(g, EndingPlace::Green);
 }
 
 void Image12MouseDown(Game& g) {
-    meet_first(g, 18, "yama.bmp", {{S(g, 13) >= 1 && S(g, 18) == 0, "聳えるヤマオ"}});
+    meet_at(g, EndingPlace::Mountain);
 }
 
 void Image13MouseDown(Game& g) {
-    meet_first(g, 19, "hikaru.bmp", {{S(g, 13) >= 1 && S(g, 19) == 0, "今、光"}});
+    meet_at(g, EndingPlace::Light);
 }
 
 void map_21bMouseDown(Game& g) {

@@ -37,6 +37,11 @@ void map10_bMouseDown(Game& g);
 void map_sMouseDown(Game& g);
 void Image3MouseDown(Game& g);
 void Image4MouseDown(Game& g);
+// The six places the ending opens (Image5, Image9, Image10 .. Image13, in that order).
+enum class EndingPlace { Sea, Sky, Earth, Green, Mountain, Light };
+constexpr int kEndingPlaces = 6;
+// True while a battle waits at the place, so a click there starts it.
+bool EndingPlaceOpen(const Game& g, EndingPlace place);
 void Image5MouseDown(Game& g);
 void Image9MouseDown(Game& g);
 void Image10MouseDown(Game& g);

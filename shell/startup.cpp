@@ -49,7 +49,13 @@ const std::array<const char*, kSpriteSlots> kSpriteFiles = {"00.bmp",
                                                             "pet.bmp",
                                                             "pet0.bmp",
                                                             "blood.bmp",
-                                                            ""};
+                                                            "",
+                                                            "pin_sea.bmp",
+                                                            "pin_sky.bmp",
+                                                            "pin_earth.bmp",
+                                                            "pin_green.bmp",
+                                                            "pin_mountain.bmp",
+                                                            "pin_light.bmp"};
 
 namespace {
 

@@ -74,9 +74,11 @@ Form::Form() {
     make_region(map10_b, &map_box, 260, 388, 36, 30);
     make_region(Image3, &map_box, 296, 200, 40, 36);
     make_region(Image4, &map_box, 204, 24, 56, 36);
-    make_region(Image5, &map_box, 150, 420, 44, 40);
-    make_region(Image9, &map_box, 20, 16, 44, 40);
-    make_region(Image10, &map_box, 196, 262, 32, 32);
+    // The sea's and the sky's places lie out in the water, clear of the status display
+    // and the score; the earth's sits above the map's two log lines.
+    make_region(Image5, &map_box, 196, 426, 44, 40);
+    make_region(Image9, &map_box, 262, 2, 44, 40);
+    make_region(Image10, &map_box, 196, 250, 32, 32);
     make_region(Image11, &map_box, 556, 294, 24, 36);
     make_region(Image12, &map_box, 100, 140, 36, 32);
     make_region(Image13, &map_box, 314, 252, 24, 32);

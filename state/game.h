@@ -27,7 +27,7 @@ namespace quill {
 
 enum ScreenMode : int32_t { kBoot = -2, kTitle = -1, kGame = 0 };
 
-constexpr int kSpriteSlots = 40;
+constexpr int kSpriteSlots = 46;
 // Sprite slots with a job of their own.
 enum SpriteSlot : int {
     kSpriteEffects = 0,
@@ -43,6 +43,7 @@ enum SpriteSlot : int {
     kSpritePetPlace = 36,
     kSpritePet = 37,
     kSpriteFinishedMark = 38,
+    kSpriteEndingPlaces = 40,  // 40..45: the pins of the six places the ending opens
 };
 
 constexpr int kBoardWidth = 640;

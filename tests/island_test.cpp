@@ -13,6 +13,7 @@
 #include "shell/wiring.h"
 #include "state/state_ops.h"
 #include "test_support.h"
+#include "view/frame.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -167,7 +168,8 @@ struct MarkedMap : IslandFixture {
         for (const char* name : {"map.bmp", "map2.bmp"}) {
             write_bmp(game.folders.cg_file(name), platform::Bitmap(640, 480, Color::rgb(0x204060)));
         }
-        for (int slot : {2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 34, 35, 36, 38}) {
+        for (int slot : {2,  3,  4,  5,  10, 11, 12, 13, 14, 15, 16, 17,
+                         18, 19, 34, 35, 36, 38, 40, 41, 42, 43, 44, 45}) {
             game.sprites[slot] = platform::Bitmap(8, 8, Color::rgb(0x010000 * slot + 0x80));
             game.sprites[slot].set_pixel(0, 7, Color::rgb(0xFF00FF));  // the transparent colour
         }
@@ -209,6 +211,86 @@ TEST(Island, MarksFollowTheStoryFlags) {
     EXPECT_EQ(f.at(340, 60), f.mark(17));
     EXPECT_EQ(f.at(352, 36), Color::rgb(0x204060));  // the next spot needs its own flag
     EXPECT_EQ(f.at(492, 328), f.mark(36));
+}
+
+// The six places the ending opens, in the order of their pins (slots 40 to 45).
+std::vector<platform::Picture*> EndingPlaceRegions(Form& f) {
+    return {&f.Image5, &f.Image9, &f.Image10, &f.Image11, &f.Image12, &f.Image13};
+}
+
+TEST(Island, APlaceTheEndingOpensShowsItsPinExactlyWhileABattleWaitsThere) {
+    // Each place's own flag is S[14 + place]; the first three come back once the sky's
+    // messenger has been beaten twice (S[13] = 2).
+    int shown = 0;
+    for (int place = 0; place < 6; ++place) {
+        for (int32_t s13 : {0, 1, 2}) {
+            for (int32_t own : {0, 1, 2}) {
+                MarkedMap f;
+                Game& g = f.game;
+                g.state.story_flags[13] = s13;
+                g.state.story_flags[14 + place] = own;
+                ShowBackground(g, "map.bmp");
+                platform::Picture& region = *EndingPlaceRegions(g.form)[place];
+                const bool pinned = f.at(region.left + region.width / 2 - 2,
+                                         region.top + region.height / 2 - 2) == f.mark(40 + place);
+                const bool waits = (s13 >= 1 && own == 0) || (place < 3 && s13 == 2 && own == 1);
+                const std::string what =
+                    region.name + " S13=" + std::to_string(s13) + " own=" + std::to_string(own);
+                EXPECT_EQ(pinned, waits) << what;
+                // The click on the pin is the click on the place.
+                g.map_shown = 1;
+                region.on_mouse_down({platform::MouseButton::Left, 1, 1});
+                EXPECT_EQ(g.in_battle == 1 && g.scene_kind == 14 + place, waits) << what;
+                shown += pinned;
+            }
+        }
+    }
+    EXPECT_EQ(shown, 6 * 2 + 3 * 1);
+}
+
+TEST(Island, PinnedPlacesStayClearOfTheStatusTheLogAndTheOtherPlaces) {
+    // The widest status the map can show: the largest numbers, a full name with every
+    // status tag, the visitors' notice, and two full log lines.
+    MarkedMap f;
+    Game& g = f.game;
+    Combatant& a = g.adventurer();
+    a.name = "ああああああああああああああああ";
+    a.level = a.max_hp = a.hp = a.max_mp = a.mp = 2147483647;
+    for (int32_t& turns : a.status) turns = 9;
+    g.shown = {2147483647, 2147483647, 2147483647, 2147483647, 2147483647, 2147483647};
+    g.state.load_count = 2147483647;
+    g.recent_players = 2147483647;
+    g.map_shown = 1;
+    g.scene_kind = -1;
+    LogLine(g, "ああああああああああああああああああああああああああああああああああ");
+    LogLine(g, "ＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷＷ");
+    ShowBackground(g, "map.bmp");  // no place is open: the plain map under the regions
+    ComposeFrame(g);
+    for (platform::Picture* region : EndingPlaceRegions(g.form)) {
+        int covered = 0;
+        for (int y = region->top; y < region->top + region->height; ++y) {
+            for (int x = region->left; x < region->left + region->width; ++x) {
+                covered += g.cg().pixel(x, y) != Color::rgb(0x204060);
+            }
+        }
+        EXPECT_EQ(covered, 0) << region->name;
+        // Inside the map, and no other fixed place takes a click meant for the pin.
+        EXPECT_GE(region->left, 0);
+        EXPECT_GE(region->top, 0);
+        EXPECT_LE(region->left + region->width, 640);
+        EXPECT_LE(region->top + region->height, 480);
+        for (platform::Widget* other : g.form.all()) {
+            if (other == region || other->parent != &g.form.map_box || other == &g.form.cg2 ||
+                other == &g.form.map_h || other == &g.form.map_s) {
+                continue;
+            }
+            const bool apart = other->left >= region->left + region->width ||
+                               region->left >= other->left + other->width ||
+                               other->top >= region->top + region->height ||
+                               region->top >= other->top + other->height;
+            EXPECT_TRUE(apart) << region->name << " overlaps " << other->name;
+        }
+    }
 }
 
 TEST(Island, TheMerchantComesWithMoneyThatTwelveDivides) {

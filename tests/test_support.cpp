@@ -10,8 +10,8 @@
 #include "platform/random.h"
 #include "platform/text_codec.h"
 #include "shell/startup.h"
-#include "state/save_files.h"
 #include "shell/wiring.h"
+#include "state/save_files.h"
 #include "view/message_log.h"
 
 namespace quill::testing_support {
@@ -89,7 +89,8 @@ ProgramFolder::ProgramFolder() {
     }
 }
 
-void ProgramFolder::write_island_save(int level, int bonus_points) const {
+void ProgramFolder::write_island_save(int level, int bonus_points,
+                                      const std::vector<std::pair<int, int32_t>>& story) const {
     auto owned = std::make_unique<Game>();
     Game& g = *owned;
     g.folders = platform::Folders(path());
@@ -101,6 +102,7 @@ void ProgramFolder::write_island_save(int level, int bonus_points) const {
     g.adventurer().name = "ルカ";
     g.adventurer().level = level;
     g.state.bonus_points = bonus_points;
+    for (auto [flag, value] : story) g.state.story_flags[flag] = value;
     save_game(g);
 }
 

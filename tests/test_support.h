@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -74,8 +75,9 @@ struct ProgramFolder {
         return folder.path() / "dat" / name;
     }
     // Writes my.dat: the adventurer "ルカ" at `level` with `bonus_points` BP, landed on the
-    // island with the story chapters told.
-    void write_island_save(int level, int bonus_points = 0) const;
+    // island with the story chapters told and the story flags given (flag, value).
+    void write_island_save(int level, int bonus_points = 0,
+                           const std::vector<std::pair<int, int32_t>>& story = {}) const;
 };
 
 // Every line is real text that code page 932 holds and the message log shows on one line

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -435,6 +436,128 @@ void petNest(QPainter& p) {
     p.drawEllipse(QPointF(18.4, 19), 1.1, 1.3);
 }
 
+// A map pin for the places the ending opens: a gold-rimmed badge on a point, with the
+// place's emblem inside.  Pins are the one kind of mark that says "a battle waits here".
+void pin(QPainter& p, double w, double h, const QColor& badge,
+         const std::function<void(QPainter&, QPointF, double)>& emblem) {
+    const double r = std::min(w, h * 0.72) / 2 - 1.0;
+    const QPointF c(w / 2, r + 1.0);
+    QPainterPath body;
+    body.addEllipse(c, r, r);
+    QPainterPath tip = polygonPath({{c.x() - r * 0.62, c.y() + r * 0.6},
+                                    {c.x() + r * 0.62, c.y() + r * 0.6},
+                                    {c.x(), h - 1.0}});
+    body = body.united(tip);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(214, 170, 60));
+    p.drawPath(body);
+    p.setBrush(QColor(255, 232, 140));
+    p.drawEllipse(QPointF(c.x() - r * 0.25, c.y() - r * 0.25), r * 0.7, r * 0.7);
+    QRadialGradient face(QPointF(c.x() - r * 0.3, c.y() - r * 0.35), r * 1.1);
+    face.setColorAt(0.0, shade(badge, 1.45));
+    face.setColorAt(1.0, shade(badge, 0.8));
+    p.setBrush(face);
+    p.drawEllipse(c, r * 0.78, r * 0.78);
+    emblem(p, c, r * 0.78);
+}
+
+void seaEmblem(QPainter& p, QPointF c, double r) {
+    // a trident rising from a wave
+    p.setPen(QPen(QColor(250, 252, 255), std::max(1.4, r * 0.14), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.x(), c.y() + r * 0.45), QPointF(c.x(), c.y() - r * 0.65));
+    QPainterPath fork;
+    fork.moveTo(c.x() - r * 0.42, c.y() - r * 0.6);
+    fork.quadTo(c.x() - r * 0.42, c.y() - r * 0.05, c.x(), c.y() - r * 0.05);
+    fork.quadTo(c.x() + r * 0.42, c.y() - r * 0.05, c.x() + r * 0.42, c.y() - r * 0.6);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(fork);
+    QPainterPath wave;
+    wave.moveTo(c.x() - r * 0.8, c.y() + r * 0.45);
+    wave.cubicTo(c.x() - r * 0.4, c.y() + r * 0.15, c.x() - r * 0.2, c.y() + r * 0.75,
+                 c.x() + r * 0.1, c.y() + r * 0.45);
+    wave.cubicTo(c.x() + r * 0.4, c.y() + r * 0.15, c.x() + r * 0.6, c.y() + r * 0.75,
+                 c.x() + r * 0.8, c.y() + r * 0.45);
+    p.setPen(QPen(QColor(150, 220, 255), std::max(1.4, r * 0.16), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(wave);
+}
+
+void skyEmblem(QPainter& p, QPointF c, double r) {
+    // a thundercloud and its bolt
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(244, 246, 252));
+    p.drawEllipse(QPointF(c.x() - r * 0.35, c.y() - r * 0.05), r * 0.38, r * 0.32);
+    p.drawEllipse(QPointF(c.x() + r * 0.05, c.y() - r * 0.28), r * 0.42, r * 0.38);
+    p.drawEllipse(QPointF(c.x() + r * 0.4, c.y() - r * 0.02), r * 0.34, r * 0.3);
+    p.drawRect(QRectF(c.x() - r * 0.35, c.y() - r * 0.1, r * 0.75, r * 0.34));
+    p.setBrush(QColor(255, 220, 60));
+    p.drawPath(polygonPath({{c.x() + r * 0.02, c.y() + r * 0.18},
+                            {c.x() - r * 0.22, c.y() + r * 0.55},
+                            {c.x() - r * 0.02, c.y() + r * 0.52},
+                            {c.x() - r * 0.14, c.y() + r * 0.85},
+                            {c.x() + r * 0.26, c.y() + r * 0.4},
+                            {c.x() + r * 0.06, c.y() + r * 0.42},
+                            {c.x() + r * 0.2, c.y() + r * 0.18}}));
+}
+
+void earthEmblem(QPainter& p, QPointF c, double r) {
+    // a crystal standing out of the ground
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 78, 40));
+    p.drawRect(QRectF(c.x() - r * 0.75, c.y() + r * 0.35, r * 1.5, r * 0.3));
+    p.setBrush(QColor(255, 236, 180));
+    p.drawPath(polygonPath({{c.x(), c.y() - r * 0.8},
+                            {c.x() + r * 0.38, c.y() - r * 0.25},
+                            {c.x() + r * 0.22, c.y() + r * 0.45},
+                            {c.x() - r * 0.22, c.y() + r * 0.45},
+                            {c.x() - r * 0.38, c.y() - r * 0.25}}));
+    p.setBrush(QColor(255, 190, 90));
+    p.drawPath(polygonPath({{c.x(), c.y() - r * 0.8},
+                            {c.x() + r * 0.38, c.y() - r * 0.25},
+                            {c.x() + r * 0.22, c.y() + r * 0.45},
+                            {c.x(), c.y() + r * 0.45}}));
+}
+
+void greenEmblem(QPainter& p, QPointF c, double r) {
+    // a wing in flight
+    QPainterPath wing;
+    wing.moveTo(c.x() - r * 0.7, c.y() + r * 0.35);
+    wing.cubicTo(c.x() - r * 0.3, c.y() - r * 0.6, c.x() + r * 0.4, c.y() - r * 0.8,
+                 c.x() + r * 0.8, c.y() - r * 0.55);
+    wing.cubicTo(c.x() + r * 0.5, c.y() - r * 0.2, c.x() + r * 0.55, c.y() + r * 0.05,
+                 c.x() + r * 0.25, c.y() + r * 0.15);
+    wing.cubicTo(c.x() + r * 0.3, c.y() + r * 0.35, c.x() - r * 0.1, c.y() + r * 0.45,
+                 c.x() - r * 0.7, c.y() + r * 0.35);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 255, 230));
+    p.drawPath(wing);
+}
+
+void mountainEmblem(QPainter& p, QPointF c, double r) {
+    // a towering peak with a red pennant
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 246, 238));
+    p.drawPath(polygonPath({{c.x() - r * 0.8, c.y() + r * 0.55},
+                            {c.x() - r * 0.05, c.y() - r * 0.6},
+                            {c.x() + r * 0.8, c.y() + r * 0.55}}));
+    p.setBrush(QColor(120, 92, 80));
+    p.drawPath(polygonPath({{c.x() - r * 0.5, c.y() + r * 0.55},
+                            {c.x() - r * 0.05, c.y() - r * 0.1},
+                            {c.x() + r * 0.45, c.y() + r * 0.55}}));
+    p.setBrush(QColor(230, 40, 40));
+    p.drawPath(polygonPath({{c.x() - r * 0.05, c.y() - r * 0.95},
+                            {c.x() + r * 0.45, c.y() - r * 0.8},
+                            {c.x() - r * 0.05, c.y() - r * 0.62}}));
+}
+
+void lightEmblem(QPainter& p, QPointF c, double r) {
+    // a shining star
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPath(starPath(c, r * 0.85, r * 0.3, 8, 0));
+    p.setBrush(QColor(255, 240, 150));
+    p.drawEllipse(c, r * 0.22, r * 0.22);
+}
+
 }  // namespace
 
 std::vector<Picture> drawMapMarks() {
@@ -463,6 +586,23 @@ std::vector<Picture> drawMapMarks() {
     out.push_back(mark(QStringLiteral("map_h.bmp"), 20, 20, merchant));
     out.push_back(mark(QStringLiteral("ship.bmp"), 21, 21, ship));
     out.push_back(mark(QStringLiteral("pet.bmp"), 30, 30, petNest));
+    // the six places the ending opens, each sized to its click region
+    struct Pin {
+        const char* file;
+        int w, h;
+        QColor badge;
+        void (*emblem)(QPainter&, QPointF, double);
+    };
+    const Pin pins[] = {{"pin_sea.bmp", 30, 40, QColor(30, 90, 190), seaEmblem},
+                        {"pin_sky.bmp", 30, 40, QColor(90, 150, 230), skyEmblem},
+                        {"pin_earth.bmp", 26, 32, QColor(150, 96, 50), earthEmblem},
+                        {"pin_green.bmp", 24, 34, QColor(40, 150, 70), greenEmblem},
+                        {"pin_mountain.bmp", 26, 32, QColor(200, 110, 50), mountainEmblem},
+                        {"pin_light.bmp", 24, 32, QColor(230, 180, 40), lightEmblem}};
+    for (const Pin& pn : pins) {
+        out.push_back(mark(QString::fromLatin1(pn.file), pn.w, pn.h,
+                           [pn](QPainter& p) { pin(p, pn.w, pn.h, pn.badge, pn.emblem); }));
+    }
     return out;
 }
 
