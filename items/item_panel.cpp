@@ -5,6 +5,7 @@
 #include "audio/sound.h"
 #include "items/shop_stock.h"
 #include "items/worn_items.h"
+#include "platform/text_layout.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -57,15 +58,21 @@ void held_of_category(Game& g, int32_t category, Color unseen) {
     }
 }
 
-// The hoshio slots as the ホーシオ screen lists them.
+// The hoshio slots as the ホーシオ screen lists them: one line a slot, so that all thirteen
+// a player can have fit the box; a description too long for its line ends in "…" (the
+// list's detail gives it whole).
 std::string hoshio_slots_text(const Game& g) {
+    const platform::Label& box = g.form.item_l3;
+    const int line_width = box.width - 2;  // two pixels kept for the box's own rounding
     std::string text = "セット中のホーシオ";
     const int32_t usable = UsableHoshioSlots(g);
     for (int32_t i = 0; i < usable && i < kHoshioSlots; ++i) {
         const int32_t id = g.state.hoshio_slots[i];
         const ItemRecord& item = g.items[std::clamp(id, 0, kItemTableSize - 1)];
         text += "\n";
-        text += id == 0 ? "【――――】" : "【" + item.name + "】　" + item.description;
+        text += id == 0 ? "【――――】"
+                        : platform::elide_text("【" + item.name + "】　" + item.description,
+                                               box.font, line_width);
     }
     return text;
 }

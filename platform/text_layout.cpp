@@ -49,4 +49,9 @@ std::vector<std::string> wrap_text(std::string_view utf8, const Font& font, int 
     return lines;
 }
 
+std::string elide_text(std::string_view utf8, const Font& font, int width) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return cached_metrics(font).elidedText(text, Qt::ElideRight, width).toStdString();
+}
+
 }  // namespace platform

@@ -14,4 +14,8 @@ namespace platform {
 // text gives one empty line.
 std::vector<std::string> wrap_text(std::string_view utf8, const Font& font, int width);
 
+// `utf8` on one line at most `width` pixels wide: whole when it fits, otherwise cut between
+// two characters and ended with "…".
+std::string elide_text(std::string_view utf8, const Font& font, int width);
+
 }  // namespace platform

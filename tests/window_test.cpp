@@ -20,6 +20,7 @@
 #include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
 #include "items/item_panel.h"
+#include "items/worn_items.h"
 #include "net/net_panels.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
@@ -187,6 +188,47 @@ TEST(Window, CreationCaptionsFitTheirButtons) {
         ASSERT_NE(label, nullptr) << b->name;
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         EXPECT_LE(needed, label->contentsRect().width() - 4) << b->name << " " << b->caption;
+    }
+}
+
+// The ホーシオ screen at its fullest: level 40 with all nine books gives thirteen slots, each
+// holding one of the ホーシオ with the longest descriptions. The real box shows every slot
+// on a line of its own, the last one inside the box, each name whole.
+TEST(Window, EveryHoshioSlotShowsInItsBox) {
+    WindowFixture f(false);
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.adventurer().level = 40;
+    for (int32_t book = 600; book <= 608; ++book) g.state.item_count[book] = 1;
+    std::vector<int32_t> hoshio;
+    for (int32_t id = 1; id < kItemTableSize; ++id) {
+        if (g.items[id].category == kItemHoshio) hoshio.push_back(id);
+    }
+    std::sort(hoshio.begin(), hoshio.end(), [&](int32_t a, int32_t b) {
+        return g.items[a].description.size() > g.items[b].description.size();
+    });
+    ASSERT_GE(hoshio.size(), 13u);
+    ASSERT_EQ(UsableHoshioSlots(g), 13);
+    for (int slot = 0; slot < 13; ++slot) {
+        g.state.item_count[hoshio[slot]] = 1;
+        g.state.hoshio_slots[slot] = hoshio[slot];
+    }
+    g.form.l_btn10.caption = "ホーシオ・ＳＥＴ";
+    RefreshItemPanel(g);
+    f.window->sync();
+    auto* box = f.window->findChild<QLabel*>(QStringLiteral("item_l3"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isVisible());
+    const QStringList lines = box->text().split('\n');
+    ASSERT_EQ(lines.size(), 14);  // the heading and thirteen slots
+    const int width = box->contentsRect().width();
+    for (const QString& line : lines) {
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(line), width) << line.toStdString();
+    }
+    EXPECT_LE(box->heightForWidth(width), box->contentsRect().height());
+    for (int slot = 0; slot < 13; ++slot) {
+        const std::string name = "【" + g.items[hoshio[slot]].name + "】";
+        EXPECT_TRUE(lines[slot + 1].toStdString().starts_with(name)) << name;
     }
 }
 
