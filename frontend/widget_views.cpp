@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 #include <cstring>
@@ -28,6 +29,9 @@ platform::MouseEvent to_event(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     return platform::MouseEvent{to_button(e->button()), p.x(), p.y()};
 }
+
+// The width of the lists' scroll bar.
+constexpr int kScrollBarWidth = 12;
 
 QString css_color(platform::Color c) {
     return QString::asprintf("#%02X%02X%02X", c.r, c.g, c.b);
@@ -214,7 +218,10 @@ void PanelView::sync() {
 }
 
 ListView::ListView(platform::ListBox& model, AfterEvent after, QWidget* parent)
-    : QListWidget(parent), model_(model), router_(model, after), after_(std::move(after)) {}
+    : QListWidget(parent), model_(model), router_(model, after), after_(std::move(after)) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+}
 
 void ListView::keyPressEvent(QKeyEvent* e) {
     const int before = currentRow();
@@ -267,7 +274,9 @@ void ListView::sync() {
             "QListWidget { background-color: " + css_color(model_.color) +
             "; color: " + css_color(model_.font.color) +
             "; }"
-            "QScrollBar:vertical { background: #1A2229; width: 12px; margin: 0; }"
+            "QScrollBar:vertical { background: #1A2229; width: " +
+            QString::number(kScrollBarWidth) +
+            "px; margin: 0; }"
             "QScrollBar::handle:vertical { background: #4A5865; min-height: 24px; "
             "border-radius: 4px; }"
             "QScrollBar::handle:vertical:hover { background: #6A7A88; }"
@@ -286,8 +295,27 @@ void ListView::sync() {
     // is drawn as a whole, and a frame drawn in between would show the old rows in the new
     // places (a row twice, wrong names) after a purchase changed the list.
     if (relayout) {
+        fit_rows();
         doItemsLayout();
         viewport()->update();
+    }
+}
+
+void ListView::fit_rows() {
+    // The room beside the scroll bar (which a long list shows), less the margins the style
+    // keeps on either side of a row's text.
+    const int text_margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = contentsRect().width() - kScrollBarWidth - 2 * text_margin;
+    const QFont list_font = font();
+    const int smallest = list_font.pixelSize() * 4 / 5;
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem* row = item(i);
+        QFont row_font = list_font;
+        while (row_font.pixelSize() > smallest &&
+               QFontMetrics(row_font).horizontalAdvance(row->text()) > room) {
+            row_font.setPixelSize(row_font.pixelSize() - 1);
+        }
+        if (row_font.pixelSize() != list_font.pixelSize()) row->setFont(row_font);
     }
 }
 

@@ -107,6 +107,10 @@ class ListView : public QListWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    // Writes a row too wide for the list a little smaller, down to four fifths of the list's
+    // size; one still too wide ends in "…". The list never scrolls sideways.
+    void fit_rows();
+
     platform::ListBox& model_;
     MouseRouter router_;
     AfterEvent after_;

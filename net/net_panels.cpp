@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "net/ranking_exchange.h"
 #include "net/report_exchange.h"
+#include "platform/text_layout.h"
 #include "state/name_tables.h"
 #include "view/adventurer_pictures.h"
 #include "view/message_log.h"
@@ -47,6 +48,70 @@ void draw_entry_picture(Game& g, const RankEntry& e) {
         picture.draw_transparent(pet, 0, picture.height() - 100);
 }
 
+// One line of the details, and where a line too long for the box may be broken in two: after
+// the name, before its version and level; after the pet's name, before its level.
+struct DetailLine {
+    std::string text;
+    size_t break_at = std::string::npos;
+};
+
+std::vector<DetailLine> detail_lines(const RankEntry& e) {
+    const std::string title = e.title.empty() ? "" : "称号: " + e.title;
+    DetailLine pet;
+    if (!e.pet_name.empty()) {
+        pet.text = "ペット: " + e.pet_name;
+        pet.break_at = pet.text.size() + 1;  // the level's line leaves out the space
+        pet.text += " Lv" + to_string(e.pet_level);
+    }
+    return {
+        {e.name + "(ver" + to_string(e.version) + ") Lv" + to_string(e.level), e.name.size()},
+        {"(タイプ: " + char_type_name(e.char_type) + " / 種族: " + race_sex_name(e.race_sex) + ")"},
+        {""},
+        {"攻: " + to_string(e.attack)},
+        {"防: " + to_string(e.defence)},
+        {"命: " + to_string(e.hit)},
+        {"回: " + to_string(e.evasion)},
+        {"ｸﾘ: " + to_string(e.critical) + "％"},
+        {"ガ: " + to_string(e.guard) + "％"},
+        {""},
+        {"ロード: " + to_string(e.load_count)},
+        {"戦闘: " + to_string(e.battle_count)},
+        {"最高距離: " + to_string(e.max_distance_m) + "m地点"},
+        {""},
+        {"装備: " + to_string(e.equipment_kinds)},
+        {"レア: " + to_string(e.rare_item_kinds)},
+        {"戦績: " + to_string(e.record_kinds)},
+        {"　技: " + to_string(e.learned_techniques)},
+        {""},
+        pet,
+        {""},
+        {""},
+        {"得点: " + to_string(e.score) + " 点 " + score_rank_word(e.score)},
+        {title},
+        {e.date}};
+}
+
+// The details as their box shows them: each line on one line of the box, cut with "…" where
+// it is too long, except that a name too long to share its line with what follows it takes
+// that line alone, and what followed goes on the next.
+std::string details_for_box(const platform::Label& box, const RankEntry& e) {
+    const int width = box.width - 2;  // two pixels kept for the box's own rounding
+    std::string shown;
+    for (const DetailLine& line : detail_lines(e)) {
+        const bool breaks = line.break_at < line.text.size() &&
+                            platform::Bitmap::text_width(line.text, box.font) > width;
+        if (breaks) {
+            shown += platform::elide_text(line.text.substr(0, line.break_at), box.font, width) +
+                     "\n" + platform::elide_text(line.text.substr(line.break_at), box.font, width);
+        } else {
+            shown += platform::elide_text(line.text, box.font, width);
+        }
+        shown += "\n";
+    }
+    shown.pop_back();
+    return shown;
+}
+
 void show_details(Game& g) {
     Form& f = g.form;
     const int row = f.net_list.item_index;
@@ -62,7 +127,7 @@ void show_details(Game& g) {
     const int32_t index = row < static_cast<int>(g.net_rows.size()) ? g.net_rows[row] : -1;
     if (index < 0 || index >= static_cast<int32_t>(g.rank_entries.size())) return;
     const RankEntry& e = g.rank_entries[index];
-    f.net_l.caption = RankDetails(e);
+    f.net_l.caption = details_for_box(f.net_l, e);
     draw_entry_picture(g, e);
 }
 
@@ -85,21 +150,10 @@ bool report_too_soon(Game& g) {
 }
 
 std::string RankDetails(const RankEntry& e) {
-    const std::string title = e.title.empty() ? "" : "称号: " + e.title;
-    const std::string pet =
-        e.pet_name.empty() ? "" : "ペット: " + e.pet_name + " Lv" + to_string(e.pet_level);
-    return e.name + "(ver" + to_string(e.version) + ") Lv" + to_string(e.level) + "\n" +
-           "(タイプ: " + char_type_name(e.char_type) + " / 種族: " + race_sex_name(e.race_sex) +
-           ")\n\n" + "攻: " + to_string(e.attack) + "\n" + "防: " + to_string(e.defence) + "\n" +
-           "命: " + to_string(e.hit) + "\n" + "回: " + to_string(e.evasion) + "\n" +
-           "ｸﾘ: " + to_string(e.critical) + "％\n" + "ガ: " + to_string(e.guard) + "％\n\n" +
-           "ロード: " + to_string(e.load_count) + "\n" + "戦闘: " + to_string(e.battle_count) +
-           "\n" + "最高距離: " + to_string(e.max_distance_m) + "m地点\n\n" +
-           "装備: " + to_string(e.equipment_kinds) + "\n" +
-           "レア: " + to_string(e.rare_item_kinds) + "\n" + "戦績: " + to_string(e.record_kinds) +
-           "\n" + "　技: " + to_string(e.learned_techniques) + "\n\n" + pet + "\n\n\n" +
-           "得点: " + to_string(e.score) + " 点 " + score_rank_word(e.score) + "\n" + title + "\n" +
-           e.date;
+    std::string text;
+    for (const DetailLine& line : detail_lines(e)) text += line.text + "\n";
+    text.pop_back();
+    return text;
 }
 
 void FillRankList(Game& g) {

@@ -176,7 +176,8 @@ Form::Form() {
     net_list.font =
         platform::font_pt(platform::FontFace::PGothic, 10, true, platform::colors::kWhite);
     net_list.item_height = 15;
-    make_text(net_l, &net_box, 228, 40, 190, 432, "", 9);
+    // The details end where the entry's picture begins, so none of their text lies under it.
+    make_text(net_l, &net_box, 228, 40, 172, 432, "", 9);
     rank_Cg.parent = &net_box;
     rank_Cg.set_bounds(403, 44, 237, 417);
     rank_Cg.picture = platform::Bitmap(237, 417, platform::Color::rgb(0x15151E));

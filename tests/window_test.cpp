@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -340,6 +341,92 @@ TEST(Window, TheRankingListIsChosenByClickAndKey) {
     EXPECT_EQ(g.rank_selected, 1);
     EXPECT_TRUE(details->text().startsWith(QStringLiteral("ソラ(ver0) Lv8")));
     EXPECT_TRUE(details->text().contains(QStringLiteral("ペット: タマ Lv0")));
+}
+
+// The ranking at the longest the protocol allows: a thousand rows, scores of ten digits,
+// names of 32 characters, titles and pet names of 64. The rows never scroll sideways and
+// always show their rank and score; an eight-character name beside an eight-digit score
+// shows whole. The details fit their box, beside the entry's picture and never under it.
+TEST(Window, RankingRowsAndDetailsFitTheirBoxes) {
+    WindowFixture f(false);
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.map_shown = 1;
+    std::string wide_name, wide_text;
+    for (int i = 0; i < 32; ++i) wide_name += "Ｗ";
+    for (int i = 0; i < 64; ++i) wide_text += "Ｗ";
+    g.rank_entries.resize(kRankEntries);
+    g.rank_entries[0] = {.name = "あいうえおかきく",
+                         .score = 88888888,
+                         .level = 99,
+                         .pet_name = "あいうえおかきく",
+                         .pet_level = 99,
+                         .version = 230};
+    for (int k = 1; k < kRankEntries; ++k) {
+        RankEntry& e = g.rank_entries[k];
+        e = {.name = k % 2 ? wide_name : "ハルハルハルハル",
+             .score = 2147483647 - k,
+             .load_count = 2147483647,
+             .date = wide_text,
+             .level = 2147483647,
+             .max_distance_m = 2147483647,
+             .attack = 2147483647,
+             .battle_count = 2147483647,
+             .title = wide_text,
+             .pet_name = wide_text,
+             .pet_level = 2147483647,
+             .version = 2147483647};
+    }
+    g.ranking_loaded = true;
+    g.state.last_rank_send_minute = g.clock->minute_of_hour();
+    l_btn70MouseDown(g);
+    f.window->sync();
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("net_list"));
+    auto* details = f.window->findChild<QLabel*>(QStringLiteral("net_l"));
+    auto* picture = f.window->findChild<QWidget*>(QStringLiteral("rank_Cg"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(details, nullptr);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_EQ(list->count(), kRankEntries);
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int room = list->viewport()->width() - 2 * margin;
+    // A row's own font when it has one, else the list's.
+    auto font_of = [&](int row) {
+        const QVariant own = list->item(row)->data(Qt::FontRole);
+        return own.isValid() ? own.value<QFont>() : list->font();
+    };
+    auto width_of = [&](int row, const QString& text) {
+        return QFontMetrics(font_of(row)).horizontalAdvance(text);
+    };
+    EXPECT_LE(width_of(0, list->item(0)->text()), room) << "the usual row shows whole";
+    for (int row = 0; row < list->count(); ++row) {
+        const QString text = list->item(row)->text();
+        const QString rank_and_score = text.left(text.indexOf(QStringLiteral("-- ")) + 3);
+        EXPECT_LE(width_of(row, rank_and_score), room) << text.toStdString();
+        EXPECT_GE(font_of(row).pixelSize(), list->font().pixelSize() * 4 / 5);
+    }
+    EXPECT_LE(details->geometry().right(), picture->geometry().left());
+
+    for (int row : {0, 1, kRankEntries - 1}) {
+        g.form.net_list.item_index = row;
+        net_listMouseDown(g);
+        f.window->sync();
+        const QStringList lines = details->text().split('\n');
+        const int width = details->contentsRect().width();
+        for (const QString& line : lines) {
+            EXPECT_LE(details->fontMetrics().horizontalAdvance(line), width) << line.toStdString();
+        }
+        EXPECT_LE(details->heightForWidth(width), details->contentsRect().height()) << row;
+        if (row == 0) {
+            EXPECT_EQ(lines[0], QStringLiteral("あいうえおかきく(ver230) Lv99"));
+            EXPECT_TRUE(lines.contains(QStringLiteral("ペット: あいうえおかきく Lv99")));
+        } else {
+            // The version comes on a line of its own after a name too long to share one.
+            EXPECT_TRUE(lines[1].startsWith(QStringLiteral("(ver2147483647)"))) << row;
+        }
+    }
 }
 
 TEST(Window, ThePetIsNamedInTheRealBoxAndAnsweredInTheRealQuestion) {
