@@ -629,10 +629,38 @@ void Bitmap::or_combine(const Bitmap& src, int x, int y, int w, int h) {
     }
 }
 
-int Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
+void Bitmap::lighten(Color light) {
+    if (empty() || (light.r | light.g | light.b) == 0) return;
+    changed_anywhere();
+    // The three channels' lights repeated over 48 bytes (sixteen pixels), so the loop below
+    // works on whole runs of bytes that the compiler can do many at a time.
+    constexpr int kRun = 48;
+    uint16_t amount[kRun];
+    for (int i = 0; i < kRun; i += 3) {
+        amount[i] = light.r;
+        amount[i + 1] = light.g;
+        amount[i + 2] = light.b;
+    }
+    const size_t row_bytes = static_cast<size_t>(width()) * 3;
+    for (int y = 0; y < height(); ++y) {
+        uint8_t* __restrict row = image_->scanLine(y);
+        size_t i = 0;
+        for (; i + kRun <= row_bytes; i += kRun) {
+            for (int k = 0; k < kRun; ++k) {
+                row[i + k] += static_cast<uint8_t>(
+                    static_cast<uint16_t>(static_cast<uint8_t>(~row[i + k]) * amount[k]) >> 8);
+            }
+        }
+        for (; i < row_bytes; ++i) {
+            row[i] += static_cast<uint8_t>(static_cast<uint8_t>(~row[i]) * amount[i % 3] >> 8);
+        }
+    }
+}
+
+int Bitmap::text(int x, int y, std::string_view utf8, const Font& font, uint8_t opacity) {
     if (utf8.empty()) return 0;
     const RenderedText& r = rendered_text(utf8, font);
-    if (empty() || r.width == 0) return r.advance;
+    if (empty() || r.width == 0 || opacity == 0) return r.advance;
     // Blend the font's colour into the picture by the text's coverage.
     int dx = x + r.left, dy = y + r.top, w = r.width, h = r.height, sx = 0, sy = 0;
     if (!clip(dx, dy, w, h, sx, sy, width(), height(), r.width, r.height)) return r.advance;
@@ -645,14 +673,24 @@ int Bitmap::text(int x, int y, std::string_view utf8, const Font& font) {
     uint8_t* base = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
     const int end = sx + w;
+    // A faded text: its coverage taken down by the opacity first.
+    static std::vector<uint8_t> faded;
     for (int row = 0; row < h; ++row) {
         const int my = sy + row;
         const int from = std::max(static_cast<int>(r.spans[my * 2]), sx);
         const int to = std::min(static_cast<int>(r.spans[my * 2 + 1]), end);
         if (from >= to) continue;
-        blend_bytes(base + (dy + row) * stride + (dx + from - sx) * 3,
-                    r.coverage.data() + (static_cast<size_t>(my) * r.width + from) * 3,
-                    colour_row.data() + (from - sx) * 3, static_cast<size_t>(to - from) * 3);
+        const size_t n = static_cast<size_t>(to - from) * 3;
+        const uint8_t* coverage =
+            r.coverage.data() + (static_cast<size_t>(my) * r.width + from) * 3;
+        if (opacity < 255) {
+            if (faded.size() < n) faded.resize(n);
+            for (size_t i = 0; i < n; ++i)
+                faded[i] = static_cast<uint8_t>(coverage[i] * opacity / 255);
+            coverage = faded.data();
+        }
+        blend_bytes(base + (dy + row) * stride + (dx + from - sx) * 3, coverage,
+                    colour_row.data() + (from - sx) * 3, n);
     }
     return r.advance;
 }

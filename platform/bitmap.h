@@ -59,9 +59,14 @@ class Bitmap {
     // of every colour byte (black adds nothing, so glows and tints add light).
     void or_combine(const Bitmap& src, int x, int y, int w, int h);
 
-    // Text with a transparent background, its cell's upper-left corner at (x, y). Returns
-    // the width of the text.
-    int text(int x, int y, std::string_view utf8, const Font& font);
+    // Combines the whole picture with a light of the colour, as a screen does: each colour
+    // byte p becomes p + (255 - p) * light / 255, so it only grows, and a byte that was the
+    // larger stays the larger (a smooth wash, never bands). Black changes nothing.
+    void lighten(Color light);
+
+    // Text with a transparent background, its cell's upper-left corner at (x, y), laid over
+    // the picture at the opacity (255 solid, 0 nothing). Returns the width of the text.
+    int text(int x, int y, std::string_view utf8, const Font& font, uint8_t opacity = 255);
     static int text_width(std::string_view utf8, const Font& font);
     static int text_height(const Font& font);
 

@@ -70,7 +70,7 @@ void MakeBusyBattleFrame(Game& g) {
 namespace {
 
 // Twenty effects, one or two of every family: sprites, scatters, rains, orbits, rings,
-// rays, grand bursts, rising and glowing words, a spirit, a stream and a flash.
+// rays, grand bursts, rising and glowing words, a spirit and a stream.
 constexpr int32_t kBusyEffects[20] = {1,   2,   28,  31,  57,  4,  193, 19,  303, 70,
                                       113, 262, 140, 395, 107, 64, 175, 189, 255, 12};
 constexpr int kFirstEffectSlot = 20;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -14,6 +15,8 @@ using platform::Bitmap;
 using platform::Color;
 using S = EffectSprite;
 
+constexpr int kFlashFrames = 6;  // a flash's wash of light lasts this long
+
 // How an effect is drawn.
 enum class Family : uint8_t {
     Sprite,      // one sprite of the sheet playing at the point, rising by `size`, with a glow
@@ -25,7 +28,8 @@ enum class Family : uint8_t {
     Grand,       // a combination's burst: a growing glow, rays and sprites flung outward
     RisingText,  // the slot's text rising and fading, `count` points large
     GlowText,    // the slot's text in the overlay, so it lightens what lies below
-    Spirit,      // a spirit of the sprite slot `count` rising and flickering away
+    Spirit,      // a spirit of the sprite slot `count` rising and flickering away; with a
+                 // `size`, it stays and four sprites circle it at that radius
     Stream,      // `count` sprites travelling from the slot's start point to its point
     Banner,      // the band across the picture that opens a story battle
     Flash,       // a flash of light over the picture and a sprite at the point
@@ -80,7 +84,7 @@ constexpr Effect kEffects[] = {
     {39, Family::Sprite, S::Flare, 0xFF6040, 1, 20, 22},
     {40, Family::Sprite, S::Shield, 0x4080FF, 1, 20, 0},
     {41, Family::Scatter, S::WindSlash, 0x80FFC0, 3, 20, 16},
-    {42, Family::Sprite, S::Flare, 0xFFFF60, 1, 20, 22},
+    {42, Family::Rays, S::GoldGlint, 0xFFFF60, 6, 20, 28},
     {43, Family::Orbit, S::HealSparkle, 0x40FF80, 3, 24, 22},
     {44, Family::Orbit, S::Poison, 0x9040C0, 3, 24, 22},
     {50, Family::Rain, S::Flame, 0xFF5010, 4, 24, 40},
@@ -130,12 +134,12 @@ constexpr Effect kEffects[] = {
     {128, Family::Orbit, S::Leaf, 0x60E060, 8, 30, 40},
     {129, Family::Rays, S::Flare, 0xFFFFE0, 4, 26, 70},
     {137, Family::Rain, S::GoldGlint, 0xFFE040, 8, 28, 60},
-    {139, Family::Spirit, S::HealSparkle, 0xC0FFE0, 7, 34, 0},
-    {140, Family::Sprite, S::HealSparkle, 0x40FF80, 1, 20, 26},
+    {139, Family::Spirit, S::HealSparkle, 0xC0FFE0, 7, 34, 30},
+    {140, Family::Scatter, S::HealSparkle, 0x60FFA0, 4, 20, 14},
     {146, Family::Sprite, S::Skull, 0xA02020, 1, 22, -12},
     {147, Family::Sprite, S::Crack, 0x806020, 1, 20, 0},
     {148, Family::Sprite, S::Smoke, 0x606060, 1, 20, -10},
-    {149, Family::Sprite, S::Smoke, 0x604080, 1, 20, -10},
+    {149, Family::Scatter, S::Smoke, 0x604080, 3, 20, 14},
     {150, Family::Orbit, S::RainbowStar, 0, 3, 26, 18},
     {156, Family::Flash, S::Flare, 0x707070, 1, 20, 0},
     {157, Family::Rays, S::SwordSlash, 0xFFFFFF, 8, 24, 60},
@@ -157,7 +161,7 @@ constexpr Effect kEffects[] = {
     {175, Family::Rays, S::Flame, 0xFF7020, 8, 22, 50},
     {176, Family::Rays, S::Splash, 0x50B0FF, 8, 22, 50},
     {177, Family::Orbit, S::Flame, 0xFF5010, 8, 60, 40},
-    {178, Family::Rays, S::Flare, 0xFFFFD0, 8, 22, 50},
+    {178, Family::Rays, S::Flare, 0xFFFFD0, 16, 22, 64},
     {179, Family::Rays, S::DarkOrb, 0x9040E0, 8, 22, 50},
     {180, Family::Rays, S::WindSlash, 0xD0FFFF, 8, 22, 50},
     {189, Family::Rings, S::Crack, 0, 3, 28, 60},
@@ -166,14 +170,14 @@ constexpr Effect kEffects[] = {
     {192, Family::Orbit, S::HealSparkle, 0x80FFFF, 8, 30, 40},
     {193, Family::Grand, S::HitSpark, 0xFF8020, 7, 30, 64},
     {194, Family::Banner, S::Flare, 0xFFD040, 1, 36, 0},
-    {249, Family::Scatter, S::SwordSlash, 0xFF3030, 2, 18, 12},
+    {249, Family::Rays, S::SwordSlash, 0xFF3030, 4, 18, 24},
     {250, Family::Rings, S::GoldGlint, 0xFFD040, 2, 24, 36},
     {251, Family::Orbit, S::Leaf, 0x208020, 5, 24, 26},
     {252, Family::Rings, S::Shield, 0xE0E0FF, 3, 22, 40},
     {253, Family::Orbit, S::Splash, 0x4060FF, 5, 24, 28},
     {254, Family::Orbit, S::Flame, 0xFF4010, 6, 26, 30},
     {255, Family::Grand, S::Bat, 0x500080, 7, 30, 56},
-    {262, Family::Sprite, S::HitSpark, 0xFFE060, 1, 14, 0},
+    {262, Family::Scatter, S::HitSpark, 0xFFFFFF, 3, 12, 10},
     {266, Family::Rays, S::Flare, 0xFFFFA0, 10, 30, 80},
     {267, Family::Scatter, S::GoldGlint, 0xFFF080, 5, 22, 24},
     {302, Family::GlowText, S::Flare, 0xFFE800, 9, 22, 0},
@@ -185,7 +189,7 @@ constexpr Effect kEffects[] = {
     {308, Family::GlowText, S::Flare, 0xDDDD88, 9, 22, 0},
     {309, Family::GlowText, S::Flare, 0x994646, 9, 22, 0},
     {310, Family::GlowText, S::Flare, 0xFFCCDD, 9, 22, 0},
-    {311, Family::GlowText, S::Flare, 0xFFFFFF, 9, 22, 0},
+    {311, Family::GlowText, S::Flare, 0x90FF90, 9, 22, 0},
     {312, Family::GlowText, S::Flare, 0, 9, 22, 0},
     {395, Family::Grand, S::RainbowStar, 0, 10, 36, 80},
 };
@@ -276,35 +280,45 @@ void glow_disc(Bitmap& bak, int cx, int cy, int r, Color c) {
     }
 }
 
-void plot(Bitmap& b, int x, int y, Color c) {
-    if (x < 0 || y < 0 || x >= b.width() || y >= b.height()) return;
+// A point of the colour laid over the picture at the opacity (256 solid): a shape that
+// fades shows more and more of what lies below it, never a darker version of itself.
+void plot(Bitmap& b, int x, int y, Color c, int opacity = 256) {
+    if (x < 0 || y < 0 || x >= b.width() || y >= b.height() || opacity <= 0) return;
     uint8_t* p = b.scan_line(y) + x * 3;
-    p[0] = c.r;
-    p[1] = c.g;
-    p[2] = c.b;
+    const int k = std::min(opacity, 256);
+    p[0] = static_cast<uint8_t>(p[0] + (c.r - p[0]) * k / 256);
+    p[1] = static_cast<uint8_t>(p[1] + (c.g - p[1]) * k / 256);
+    p[2] = static_cast<uint8_t>(p[2] + (c.b - p[2]) * k / 256);
 }
 
 // A ring of the given thickness, plotted point by point (cheap at these sizes).
-void ring(Bitmap& b, int cx, int cy, int r, int thick, Color c) {
-    if (r <= 0) return;
+void ring(Bitmap& b, int cx, int cy, int r, int thick, Color c, int opacity = 256) {
+    if (r <= 0 || opacity <= 0) return;
     const int steps = std::max(16, r * 7);
     for (int t = 0; t < thick; ++t) {
         const double rr = r - t;
+        int last_x = INT32_MIN, last_y = INT32_MIN;
         for (int i = 0; i < steps; ++i) {
             const double a = i * 6.283185307 / steps;
-            plot(b, cx + static_cast<int>(std::lround(std::cos(a) * rr)),
-                 cy + static_cast<int>(std::lround(std::sin(a) * rr)), c);
+            const int x = cx + static_cast<int>(std::lround(std::cos(a) * rr));
+            const int y = cy + static_cast<int>(std::lround(std::sin(a) * rr));
+            // Each pixel once, so a faded ring is evenly faded.
+            if (x == last_x && y == last_y) continue;
+            plot(b, x, y, c, opacity);
+            last_x = x;
+            last_y = y;
         }
     }
 }
 
-void ray(Bitmap& b, int x1, int y1, int x2, int y2, Color c) {
+void ray(Bitmap& b, int x1, int y1, int x2, int y2, Color c, int opacity = 256) {
+    if (opacity <= 0) return;
     const int n = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
     for (int i = 0; i <= n; ++i) {
         const int x = x1 + (x2 - x1) * i / std::max(n, 1);
         const int y = y1 + (y2 - y1) * i / std::max(n, 1);
-        plot(b, x, y, c);
-        plot(b, x + 1, y, c);
+        plot(b, x, y, c, opacity);
+        plot(b, x + 1, y, c, opacity);
     }
 }
 
@@ -370,8 +384,8 @@ void draw_rings(Frame& f) {
         const int t = f.age - j * 3;
         if (t < 0 || t > grow) continue;
         const int r = 4 + (f.e.size - 4) * t / grow;
-        const Color c = scaled(f.colour(j * 3), grow - t + 4, grow + 4);
-        ring(f.g.cg(), f.cx, f.cy, r, 2, c);
+        // Each ring grows fainter as it spreads, and is gone when it has spread.
+        ring(f.g.cg(), f.cx, f.cy, r, 2, Color::rgb(f.colour(j * 3)), (grow - t) * 256 / grow);
         ring(f.g.bak, f.cx, f.cy, r + 2, 1, scaled(f.colour(j * 3), grow - t, grow * 2));
     }
     if (f.age < 8) glow_disc(f.g.bak, f.cx, f.cy, 8 + f.age * 2, scaled(f.colour(), 8 - f.age, 12));
@@ -382,12 +396,12 @@ void draw_rays(Frame& f) {
     const int half = std::max(f.e.life / 2, 1);
     const int length =
         f.age <= half ? f.e.size * f.age / half : f.e.size * (f.e.life - f.age) / half;
-    const Color c = scaled(f.colour(), f.fade(), 256);
+    const Color c = Color::rgb(f.colour());
     for (int j = 0; j < f.e.count; ++j) {
         const double a = j * 6.283185307 / f.e.count + f.age * 0.05;
         const int x2 = f.cx + static_cast<int>(std::cos(a) * length);
         const int y2 = f.cy + static_cast<int>(std::sin(a) * length);
-        ray(f.g.cg(), f.cx, f.cy, x2, y2, c);
+        ray(f.g.cg(), f.cx, f.cy, x2, y2, c, f.fade());
         ray(f.g.bak, f.cx, f.cy, x2, y2, scaled(f.colour(), f.fade(), 512));
     }
     glow_disc(f.g.bak, f.cx, f.cy, length / 3 + 6, scaled(f.colour(), f.fade(), 512));
@@ -400,14 +414,14 @@ void draw_grand(Frame& f) {
     const int radius = f.e.size * std::min(p, 128) / 128;
     glow_disc(f.g.bak, f.cx, f.cy, radius, scaled(f.colour(), f.fade(), 640));
     const int length = f.e.size + f.e.size * p / 256;
-    const Color c = scaled(f.colour(2), f.fade(), 256);
+    const Color c = Color::rgb(f.colour(2));
     for (int j = 0; j < 12; ++j) {
         const double a = j * 0.5235987756 + f.age * 0.08;
         if (f.age < 3 || f.age > f.e.life - 2) break;
         ray(f.g.cg(), f.cx + static_cast<int>(std::cos(a) * radius / 3),
             f.cy + static_cast<int>(std::sin(a) * radius / 3),
             f.cx + static_cast<int>(std::cos(a) * length),
-            f.cy + static_cast<int>(std::sin(a) * length), c);
+            f.cy + static_cast<int>(std::sin(a) * length), c, f.fade());
     }
     // The sprites are flung outward in a turning ring.
     for (int j = 0; j < f.e.count; ++j) {
@@ -424,13 +438,15 @@ platform::Font effect_font(int points, Color c) {
 }
 
 void draw_rising_text(Frame& f) {
-    const Color c = scaled(f.colour(), f.age < f.e.life * 2 / 3 ? 256 : f.fade() * 2, 256);
-    const platform::Font font = effect_font(f.e.count, c);
+    // Solid for two thirds of its life, then it fades away with its shadow.
+    const int opacity = f.age < f.e.life * 2 / 3 ? 255 : std::min(f.fade() * 2, 255);
+    const platform::Font font = effect_font(f.e.count, Color::rgb(f.colour()));
     const int w = Bitmap::text_width(f.slot.text, font);
     const int y = f.cy - f.age - Bitmap::text_height(font) / 2 + f.bounce;
+    const auto alpha = static_cast<uint8_t>(opacity);
     f.g.cg().text(f.cx - w / 2 + 1, y + 1, f.slot.text,
-                  effect_font(f.e.count, platform::colors::kBlack));
-    f.g.cg().text(f.cx - w / 2, y, f.slot.text, font);
+                  effect_font(f.e.count, platform::colors::kBlack), alpha);
+    f.g.cg().text(f.cx - w / 2, y, f.slot.text, font, alpha);
     if (f.age < 10) f.sprite(f.e.sprite, f.age * 8 / 10, f.cx + w / 2 + 10, y + 6);
 }
 
@@ -450,7 +466,17 @@ void draw_glow_text(Frame& f) {
 void draw_spirit(Frame& f) {
     const Bitmap& spirit =
         f.g.sprites[static_cast<size_t>(std::clamp<int>(f.e.count, 0, kSpriteSlots - 1))];
-    const int rise = f.age * 2;
+    // A guarding spirit stays where it came, its sparkles circling it; the others rise away.
+    const bool guarding = f.e.size > 0;
+    const int rise = guarding ? 0 : f.age * 2;
+    if (guarding) {
+        for (int j = 0; j < 4; ++j) {
+            const double a = f.age * 0.3 + j * 1.5707963268;
+            f.sprite(f.e.sprite, (f.age / 2 + j) % 8,
+                     f.cx + static_cast<int>(std::cos(a) * f.e.size),
+                     f.cy + static_cast<int>(std::sin(a) * f.e.size * 0.5) + f.bounce);
+        }
+    }
     // It flickers as it leaves.
     if (!spirit.empty() && !(f.age > f.e.life * 2 / 3 && f.age % 2 == 1)) {
         f.g.cg().draw_transparent(spirit, f.cx - spirit.width() / 2,
@@ -498,10 +524,11 @@ void draw_banner(Frame& f) {
 }
 
 void draw_flash(Frame& f) {
-    // The whole picture lights up for a moment (a red wash for a blow on the adventurer).
-    if (f.age <= 6) {
-        const Color c = scaled(f.colour(), 7 - f.age, 6);
-        f.g.bak.fill_rect(0, 0, f.g.bak.width(), f.g.bak.height(), c);
+    // The whole picture lights up for a moment and the light ebbs over six frames (a red
+    // wash for a blow on the adventurer): a screen of the colour, so every part of the
+    // picture brightens smoothly, the brighter parts staying the brighter.
+    if (f.age <= kFlashFrames) {
+        f.g.cg().lighten(scaled(f.colour(), kFlashFrames + 1 - f.age, kFlashFrames));
     }
     glow_disc(f.g.bak, f.cx, f.cy, 30 - f.age, scaled(0xFFFFFF, f.fade(), 512));
     f.sprite(f.e.sprite, Frame::frame_at(f.age, 0, f.e.life), f.cx, f.cy);
@@ -509,7 +536,7 @@ void draw_flash(Frame& f) {
         for (int j = 0; j < 10; ++j) {  // and the special move's sword-light
             const double a = j * 0.6283185307;
             ray(f.g.cg(), f.cx, f.cy, f.cx + static_cast<int>(std::cos(a) * f.age * 5),
-                f.cy + static_cast<int>(std::sin(a) * f.age * 5), scaled(0xFFFFE0, f.fade(), 256));
+                f.cy + static_cast<int>(std::sin(a) * f.age * 5), Color::rgb(0xFFFFE0), f.fade());
         }
     }
 }
