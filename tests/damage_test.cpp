@@ -6,6 +6,7 @@
 #include "battle/damage.h"
 #include "battle/perform.h"
 #include "explore/island.h"
+#include "items/player_clamp.h"
 #include "platform/random.h"
 #include "test_support.h"
 #include "view/message_log.h"
@@ -74,6 +75,129 @@ TEST(Damage, GuardAndCriticalChancesAndAGuardedHitIsNeverCritical) {
             << dealt << " " << f.joined();
         EXPECT_EQ(g.state.guard_count, c.guarded ? 1 : 0);
     }
+}
+
+// One blow of 40 (5 and an attack of 35, nothing worn, nothing guarded or critical) through
+// each modifier of the chain on its own, with the numbers the rules give.
+TEST(Damage, EachModifierOfTheChainChangesTheBlowByItsOwnAmount) {
+    struct Case {
+        const char* what;
+        std::function<void(Game&)> setup;
+        int32_t dealt;
+        const char* line;  // a line the modifier logs, or nothing
+    };
+    const Case cases[] = {
+        {"plain", [](Game&) {}, 40, nullptr},
+        {"攻↑", [](Game& g) { g.adventurer().status[kAttackUp] = 2; }, 51, nullptr},  // +40/4+1
+        {"防↑", [](Game& g) { g.enemy().status[kDefenceUp] = 2; }, 29, nullptr},      // -(10+1)
+        {"鉄壁", [](Game& g) { g.enemy().status[kIronWall] = 2; }, 26, nullptr},      // -(13+1)
+        {"無耐性", [](Game& g) { g.enemy().status[kResistNone] = 2; }, 26, "<無耐性>により威力↓"},
+        {"無力", [](Game& g) { g.adventurer().status[kPowerNone] = 2; }, 54, "<無力>により威力↑"},
+        {"a fire technique on a fire enemy of element guard",
+         [](Game& g) {
+             g.skills[0].element_fire = 1;
+             g.enemy().element = 3;
+             g.enemy().element_guard = 1;
+         },
+         8, "<火耐性>により威力大幅↓"},  // a fifth
+        {"攻↓", [](Game& g) { g.adventurer().status[kAttackDown] = 2; }, 20, nullptr},
+        {"守↓", [](Game& g) { g.enemy().status[kDefenceDown] = 2; }, 61, nullptr},  // +40/2+1
+        {"パワー", [](Game& g) { g.adventurer().status[kPower] = 2; }, 80, nullptr},
+        {"防 (the guard stance)", [](Game& g) { g.enemy().status[kGuardStance] = 2; }, 20,
+         "防御＞威力↓"},
+    };
+    for (const Case& c : cases) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.adventurer().attack = 35;
+        c.setup(g);
+        const int32_t tp = g.enemy().tp;
+        // hit jitter and roll, guard jitter and roll, critical jitter and roll, the places of
+        // the blow's two pop-ups, then the defender's TP
+        platform::script_random({3, 0, 3, 99, 3, 99, 0, 0, 0, 0, 2});
+        Damage(g, 0, 1, 5);
+        EXPECT_EQ(500 - g.enemy().hp, c.dealt) << c.what << "\n" << f.joined();
+        if (c.line) EXPECT_TRUE(f.logged(c.line)) << c.what;
+        EXPECT_EQ(g.enemy().tp, tp + 12) << c.what;  // 10 + the draw of 2
+    }
+    // The stance takes one blow off its count; the power one of its uses.
+    DamageFixture f;
+    f.game.enemy().status[kGuardStance] = 2;
+    f.game.adventurer().status[kPower] = 3;
+    platform::script_random({3, 0, 3, 99, 3, 99, 0});
+    Damage(f.game, 0, 1, 5);
+    EXPECT_EQ(f.game.enemy().status[kGuardStance], 1);
+    EXPECT_EQ(f.game.adventurer().status[kPower], 2);
+}
+
+TEST(Damage, AGuardedBlowIsHalvedDownward) {
+    for (auto [attack, dealt] : {std::pair{35, 20}, {36, 20}, {37, 21}}) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.adventurer().attack = attack;
+        g.enemy().guard_rate = 99;
+        platform::script_random({3, 0, 3, 0, 3, 99, 0});
+        Damage(g, 0, 1, 5);
+        EXPECT_EQ(500 - g.enemy().hp, dealt) << attack;
+    }
+}
+
+TEST(Damage, AGuardingShieldGivesTheAdventurerItsHpMpAndTp) {
+    struct Case {
+        const char* shield;
+        int32_t hp, mp, tp;
+    };
+    // The rule's table, and the last shield with the catalogue's own "ガード時 HP+7 MP+7 TP+50".
+    const Case cases[] = {
+        {"白の円盾", 0, 1, 0},        {"黒の円盾", 0, 1, 5},          {"赤の円盾", 0, 1, 10},
+        {"青の円盾", 0, 2, 15},       {"紫の円盾", 1, 2, 20},         {"虹色の円盾", 2, 2, 25},
+        {"不可視の円盾", 3, 3, 30},   {"アクシオンの円盾", 4, 4, 35}, {"論理の円盾", 5, 5, 40},
+        {"波動関数の円盾", 6, 6, 45}, {"ｳｪｰﾌﾞｺｲﾙ蝶の円盾", 7, 7, 50},
+    };
+    for (const Case& c : cases) {
+        DamageFixture f;
+        Game& g = f.game;
+        Combatant& a = g.adventurer();
+        a.shield = FindItemByName(g.items, c.shield);
+        ASSERT_GT(a.shield, 0) << c.shield;
+        a.guard_rate = 99;
+        a.defence = 1000;  // the blow itself is 1 whatever the shield
+        a.hp = 50;
+        a.max_mp = 50;
+        a.mp = 10;
+        a.tp = 0;
+        g.active_side = 1;
+        // the pet's cover, hit jitter and roll, a guard, no critical, the places of the
+        // blow's three pop-ups, the TP draw of 0
+        platform::script_random({5, 3, 0, 3, 0, 3, 99, 0, 0, 0, 0, 0, 0, 0});
+        Damage(g, 1, 0, 5);
+        EXPECT_TRUE(f.logged_start("ガード率 ")) << c.shield;
+        EXPECT_EQ(a.hp, 50 + c.hp - 0) << c.shield;  // a guarded 1 halves to 0
+        EXPECT_EQ(a.mp, 10 + c.mp) << c.shield;
+        EXPECT_EQ(a.tp, c.tp + 10) << c.shield;
+    }
+}
+
+TEST(Damage, ThePetsOwnHitCarriesNoTechnique) {
+    DamageFixture f;
+    Game& g = f.game;
+    g.action_technique = 9;  // ほのお, magic and of fire, in progress for the adventurer
+    const HitKind pet = HitKindOf(g, 2);
+    EXPECT_FALSE(pet.magic);
+    EXPECT_FALSE(pet.fire);
+    EXPECT_EQ(std::string(pet.name), "");
+    const HitKind own = HitKindOf(g, 0);
+    EXPECT_TRUE(own.magic);
+    EXPECT_TRUE(own.fire);
+}
+
+TEST(Damage, ASureBlowOnAnElementGuardKeepsAQuarter) {
+    DamageFixture f;
+    Game& g = f.game;
+    g.enemy().element_guard = 1;
+    SureDamage(g, 0, 1, 40);
+    EXPECT_TRUE(f.logged("ククルに 10のダメージ!!")) << f.joined();
+    EXPECT_EQ(g.enemy().hp, 490);
 }
 
 TEST(Damage, AtLeastOneByTheFullRuleAndZeroByTheSureOne) {
@@ -256,6 +380,59 @@ TEST(Techniques, RepresentativesOfEachFamily) {
         c.check(g);
         EXPECT_EQ(g.action_step, 0) << c.family;  // the action ended
         EXPECT_EQ(g.turn_pending, 1) << c.family;
+    }
+}
+
+// The enemy's 吸血 grows by 4 for an adventurer above level 19, 4 more above 39, and 4 for an
+// enemy that regains MP; its 虫ヒール heals 4 or 5.
+TEST(Techniques, TheEnemysDrainGrowsWithTheAdventurerAndItsHealIsFourOrFive) {
+    struct Case {
+        int32_t id, level, regen, draw;
+        const char* line;
+        int32_t enemy_hp;
+    };
+    const Case cases[] = {
+        {15, 19, 0, 0, "ルカからHPを 2吸収!!", 102},
+        {15, 20, 0, 0, "ルカからHPを 6吸収!!", 106},
+        {15, 40, 0, 0, "ルカからHPを 10吸収!!", 110},
+        {15, 40, 1, 0, "ルカからHPを 14吸収!!", 114},
+        {2, 1, 0, 0, "HP 4回復", 104},
+        {2, 1, 0, 1, "HP 5回復", 105},
+    };
+    for (const Case& c : cases) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.adventurer().level = c.level;
+        Combatant& e = g.enemy();
+        e.max_hp = 500;
+        e.hp = 100;
+        e.mp = e.max_mp = 50;
+        e.tp = 100;
+        e.mp_regen_kind = c.regen;
+        g.active_side = 1;
+        g.action_technique = c.id;
+        g.action_step = 1;
+        advance(g);  // the costs
+        platform::script_random({c.draw});
+        for (int i = 0; i < 3 && g.action_step != 0; ++i) advance(g);
+        EXPECT_TRUE(f.logged(c.line)) << c.line << " / " << f.joined();
+        EXPECT_EQ(e.hp, c.enemy_hp) << c.line;
+    }
+}
+
+TEST(Techniques, TheCountersThatGrowByUseStopAtNine) {
+    DamageFixture f;
+    Game& g = f.game;
+    for (Combatant* c : {&g.adventurer(), &g.enemy()}) {
+        c->status[kGuardStance] = 9;
+        c->status[kPower] = 10;
+        c->status[kGuardUp] = 30;
+    }
+    ClampPlayerState(g);
+    for (Combatant* c : {&g.adventurer(), &g.enemy()}) {
+        EXPECT_EQ(c->status[kGuardStance], 9);
+        EXPECT_EQ(c->status[kPower], 9);
+        EXPECT_EQ(c->status[kGuardUp], 9);
     }
 }
 

@@ -50,6 +50,43 @@ TEST(Encounter, TechniqueSlotsByDistance) {
     }
 }
 
+// Every draw at its greatest: each number of a generated enemy at the top of its range, from
+// the level and the distance as the rule gives them.
+TEST(Encounter, AGeneratedEnemysNumbersAtTheTopOfTheirRanges) {
+    struct Case {
+        int32_t level, d;
+        int32_t exp, gold, max_hp, max_mp, attack, defence, hit, evasion, guard;
+    };
+    const Case cases[] = {
+        {12, 20, 9, 29, 63, 16, 10, 7, 24, 53, 0},
+        {30, 45, 9, 54, 131, 34, 22, 15, 55, 108, 15},
+    };
+    for (const Case& c : cases) {
+        EncounterFixture f;
+        Game& g = f.game;
+        g.adventurer().level = c.level;
+        g.state.distance_m = c.d;
+        platform::script_random(std::vector<int32_t>(200, 1000000));
+        PrepareEncounter(g, c.d);
+        platform::script_random({});
+        const Combatant& e = g.enemy();
+        const std::string what = "level " + std::to_string(c.level) + " at " + std::to_string(c.d);
+        EXPECT_EQ(e.exp, c.exp) << what;
+        EXPECT_EQ(e.gold_reward, c.gold) << what;
+        EXPECT_EQ(e.element, 4) << what;
+        EXPECT_EQ(e.max_hp, c.max_hp) << what;
+        EXPECT_EQ(e.hp, c.max_hp) << what;
+        EXPECT_EQ(e.max_mp, c.max_mp) << what;
+        EXPECT_EQ(e.tp, 99) << what;
+        EXPECT_EQ(e.attack, c.attack) << what;
+        EXPECT_EQ(e.defence, c.defence) << what;
+        EXPECT_EQ(e.hit, c.hit) << what;
+        EXPECT_EQ(e.evasion, c.evasion) << what;
+        EXPECT_EQ(e.guard_rate, c.guard) << what;
+        EXPECT_EQ(e.critical_rate, c.guard) << what;
+    }
+}
+
 TEST(Encounter, TheWeakOnesAndTheirHp) {
     EncounterFixture f;
     Game& g = f.game;

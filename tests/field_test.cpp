@@ -191,6 +191,27 @@ TEST(Field, AChestOpensOnItsLastPointInTheSameClick) {
     FAIL() << "no seed forced the chest";
 }
 
+TEST(Field, AnOpenedChestPaysForTheDistanceAndItsLocks) {
+    struct Case {
+        int32_t distance, locks, draw, money;
+    };
+    // random(distance / 10 + 100), then ten for each lock the chest had
+    const Case cases[] = {{50, 4, 7, 47}, {0, 1, 1000, 109}, {200, 6, 1000, 179}};
+    for (const Case& c : cases) {
+        FieldFixture f;
+        Game& g = f.game;
+        g.state.char_type = 2;  // no bonus on money
+        g.state.distance_m = c.distance;
+        g.chest_points = 0;
+        g.chest_points_start = c.locks;
+        const int32_t money = g.state.money;
+        platform::script_random({c.draw});
+        ChestCheck(g);
+        platform::script_random({});
+        EXPECT_EQ(g.state.money - money, c.money) << c.distance << " " << c.locks;
+    }
+}
+
 TEST(Field, DyingAtTheChestIsToldOnce) {
     for (uint64_t seed = 1; seed <= 30; ++seed) {
         FieldFixture f(seed);

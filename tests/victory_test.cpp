@@ -3,6 +3,7 @@
 
 #include "battle/sequencer.h"
 #include "battle/statuses.h"
+#include "battle/turn_steps.h"
 #include "battle/victory.h"
 #include "explore/island.h"
 #include "platform/random.h"
@@ -12,6 +13,8 @@
 
 namespace quill {
 namespace {
+
+using testing_support::CountLinesWith;
 
 struct TurnFixture : testing_support::InBattle {
     TurnFixture() : InBattle(3, 200) {
@@ -41,6 +44,7 @@ TEST(Statuses, AnElementGuardTakesATenthOfPoisonAndBurnAndAFifthOfArrows) {
         int32_t guard;
         std::vector<int32_t> draws;
         const char* line;
+        int32_t level = 1;  // the adventurer's
     };
     const Case cases[] = {
         {kPoison, 0, {1}, "ククルに毒ダメージ＞ 3"},
@@ -49,10 +53,14 @@ TEST(Statuses, AnElementGuardTakesATenthOfPoisonAndBurnAndAFifthOfArrows) {
         {kBurn, 0, {1}, "ククルに火傷ダメージ＞ 4"},
         {kBurn, 2, {1}, "ククルに火傷ダメージ＞ 0"},
         {kKinnaraArrows, 2, {1}, "ククルに 1ダメージ"},  // 6 / 5
+        // At level 99 an arrow is 13 (7 more for the level): a fifth of it is 2.
+        {kKinnaraArrows, 2, {1}, "ククルに 2ダメージ", 99},
+        {kKinnaraArrows, 0, {1}, "ククルに 13ダメージ", 99},
     };
     for (const Case& c : cases) {
         TurnFixture f;
         Game& g = f.game;
+        g.adventurer().level = c.level;
         g.active_side = 1;
         g.enemy().element_guard = c.guard;
         g.enemy().status[c.status] = 1;
@@ -60,6 +68,55 @@ TEST(Statuses, AnElementGuardTakesATenthOfPoisonAndBurnAndAFifthOfArrows) {
         RunTurnStatuses(g);
         EXPECT_TRUE(f.logged(c.line)) << c.line;
         EXPECT_EQ(g.enemy().status[c.status], 0) << c.line;
+    }
+}
+
+TEST(Statuses, RegenerationHealsEachTurnAndRunsOut) {
+    TurnFixture f;
+    Game& g = f.game;
+    g.active_side = 1;
+    g.enemy().hp = 100;
+    g.enemy().status[kRegeneration] = 2;
+    g.adventurer().max_hp = 250;  // a fiftieth of the adventurer's greatest HP: 5
+    for (int turn = 0; turn < 3; ++turn) {
+        platform::script_random({1});
+        RunTurnStatuses(g);
+    }
+    EXPECT_EQ(g.enemy().hp, 100 + 2 * (1 + 2 + 5));
+    EXPECT_EQ(CountLinesWith(LogLines(g), "ククルはHPが回復＞ 8"), 2);
+    EXPECT_EQ(g.enemy().status[kRegeneration], 0);
+}
+
+// At the start of the enemy's turn: MP by its kind of regeneration, TP for a strong element
+// guard, and 光's one MP in her own battle.
+TEST(Statuses, TheEnemyRegainsMpAndTpAtTheStartOfItsTurn) {
+    struct Case {
+        int32_t kind, guard, scene;
+        const char* name;
+        int32_t mp, tp;
+    };
+    const Case cases[] = {
+        {0, 0, 1, "ククル", 0, 0},  {1, 0, 1, "ククル", 11, 0},  // a twentieth and 1
+        {2, 0, 1, "ククル", 30, 0},                              // a tenth and 10
+        {0, 2, 1, "ククル", 0, 10}, {0, 1, 1, "ククル", 0, 0},   // guard above 1: TP +10
+        {0, 0, 5, "光", 1, 0},      {0, 0, 1, "光", 0, 0},
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.scene_kind = c.scene;
+        Combatant& e = g.enemy();
+        e.name = c.name;
+        e.max_mp = 200;
+        e.mp = 0;
+        e.tp = 0;
+        e.mp_regen_kind = c.kind;
+        e.element_guard = c.guard;
+        g.active_side = 1;
+        g.awaiting_click = 1;  // the turn goes no further than its start
+        TurnStartStep(g);
+        EXPECT_EQ(e.mp, c.mp) << c.kind << " " << c.name;
+        EXPECT_EQ(e.tp, c.tp) << c.guard;
     }
 }
 
@@ -108,6 +165,42 @@ TEST(Victory, TheRewardsOfAFallenEnemyGoToTheAdventurer) {
     }
 }
 
+// An enemy of 100 gold and 20 experience, fallen: what comes of it by its rank, the
+// adventurer's type and the battle it was.
+TEST(Victory, MoneyExperienceAndPointsFollowTheRankTheTypeAndTheBattle) {
+    struct Case {
+        int32_t rank, type, scene;
+        int32_t money, exp, points;
+    };
+    const Case cases[] = {
+        {0, 2, 1, 100, 20, 0},     {1, 2, 1, 250, 40, 0},  // rank 1: twice and 50; exp twice
+        {2, 2, 1, 500, 40, 0},                             // rank 2: that twice again
+        {0, 0, 1, 110, 20, 0},                             // お金持ち: a tenth more money
+        {0, 3, 1, 90, 22, 0},                              // a tenth less money, more exp
+        {0, 2, 16, 100, 20, 1000},                         // story battles to 16: 1000 points
+        {0, 2, 17, 100, 20, 2000},                         // and after: 2000
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.state.char_type = c.type;
+        g.scene_kind = c.scene;
+        Combatant& e = g.enemy();
+        e.hp = 0;
+        e.reward_rank = c.rank;
+        e.gold_reward = 100;
+        e.exp = 20;
+        const int32_t money = g.state.money, exp = g.adventurer().exp, score = g.state.score;
+        g.sequence_step = 4;
+        RunStep(g);
+        const std::string what = "rank " + std::to_string(c.rank) + " type " +
+                                 std::to_string(c.type) + " scene " + std::to_string(c.scene);
+        EXPECT_EQ(g.state.money - money, c.money) << what;
+        EXPECT_EQ(g.adventurer().exp - exp, c.exp) << what;
+        EXPECT_EQ(g.state.score - score, c.points) << what;
+    }
+}
+
 TEST(Victory, AFallenEnemyIsSettledBeforeALostTurnSkipsTheCheck) {
     TurnFixture f;
     Game& g = f.game;
@@ -150,6 +243,35 @@ TEST(LevelUp, ExperienceNeededCapAndMaxMp) {
             EXPECT_EQ(g.reports_sent.back(),
                       "<LVUP>ルカはLV " + std::to_string(a.level) + "になった");
         }
+    }
+}
+
+TEST(LevelUp, ThePetNeedsTheSameExperienceAndGainsItsHpBpAndPoints) {
+    struct Case {
+        int32_t level, exp;
+        bool levels;
+        int32_t bp, points;
+    };
+    const Case cases[] = {
+        {4, 139, false, 0, 0},   {4, 140, true, 0, 100},  // to 5: no BP
+        {8, 180, true, 1, 100},                           // to 9: a BP every third level
+        {29, 390, true, 1, 130}, {98, 1080, true, 1, 190}, {99, 9000, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        Combatant& p = g.pet();
+        p.name = "タマ";
+        p.level = c.level;
+        p.exp = c.exp;
+        p.max_hp = p.hp = 30;
+        const int32_t bp = g.state.bonus_points, score = g.state.score;
+        g.sequence_step = 5;
+        RunStep(g);
+        EXPECT_EQ(p.level, c.levels ? c.level + 1 : c.level) << c.level << " " << c.exp;
+        EXPECT_EQ(p.max_hp, c.levels ? 31 : 30) << c.level;
+        EXPECT_EQ(g.state.bonus_points - bp, c.bp) << c.level;
+        EXPECT_EQ(g.state.score - score, c.points) << c.level;
     }
 }
 
