@@ -222,12 +222,12 @@ void CheckDeaths(Game& g) {
 void CheckLevelUp(Game& g) {
     if (g.game_over == 1) return;
     const Combatant& a = g.adventurer();
-    if (a.exp >= a.level * 10 + 100 && a.level <= 98) {
+    if (a.exp >= ExpForNextLevel(a.level) && a.level <= 98) {
         adventurer_levels_up(g);
         return;
     }
     const Combatant& p = g.pet();
-    if (has_pet(g) && p.hp > 0 && p.exp >= p.level * 10 + 100 && p.level <= 98) {
+    if (has_pet(g) && p.hp > 0 && p.exp >= ExpForNextLevel(p.level) && p.level <= 98) {
         pet_levels_up(g);
         return;
     }

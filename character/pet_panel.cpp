@@ -138,7 +138,7 @@ void RefreshPetPanelTexts(Game& g) {
     static constexpr std::array<const char*, 5> kElements = {"無", "光", "闇", "火", "水"};
 
     std::string text = p.name + " Lv" + to_string(p.level) + " (exp " + to_string(p.exp) + "/" +
-                       to_string(p.level * 10 + 100) + ")\n\n";
+                       to_string(ExpForNextLevel(p.level)) + ")\n\n";
     text += "HP " + to_string(p.hp) + " / " + to_string(p.max_hp) + "\n";
     text += "MP " + to_string(p.mp) + " / " + to_string(p.max_mp) + "\n";
     text += "強さ " + to_string(p.attack) + "\n";

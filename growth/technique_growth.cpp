@@ -49,16 +49,7 @@ void learn(Game& g, int32_t id) {
 
 // A natural ホーシオ not held yet; true when one was given.
 bool hoshio_roll(Game& g) {
-    const int32_t level = g.combatants[0].level;
-    int32_t held = 0;
-    for (int id = 0; id < kItemTableSize; ++id) {
-        held += g.state.item_count[id] > 0 && g.items[id].category == kItemHoshio;
-    }
-    int32_t e = level < 5 || held > 0 ? 100 : 50;
-    if (level >= 10 && held <= 1) e /= 2;
-    if (level >= 15 && held <= 2) e /= 2;
-    if (g.scene_kind == 1 && g.state.distance_m >= 50) e -= e / 5;
-    if (random(std::max(e, 10)) != 0) return false;
+    if (random(HoshioRollChance(g)) != 0) return false;
     for (int draw = 0; draw < 999; ++draw) {
         const int32_t f = random(999);
         const ItemRecord& item = g.items[f];
@@ -100,6 +91,29 @@ int32_t TechniqueRollChance(const Game& g) {
     return std::max(b, 10);
 }
 
+int32_t HoshioRollChance(const Game& g) {
+    const int32_t level = g.combatants[0].level;
+    int32_t held = 0;
+    for (int id = 0; id < kItemTableSize; ++id) {
+        held += g.state.item_count[id] > 0 && g.items[id].category == kItemHoshio;
+    }
+    int32_t e = level < 5 || held > 0 ? 100 : 50;
+    if (level >= 10 && held <= 1) e /= 2;
+    if (level >= 15 && held <= 2) e /= 2;
+    if (g.scene_kind == 1 && g.state.distance_m >= 50) e -= e / 5;
+    return std::max(e, 10);
+}
+
+int32_t BonusPointRollChance(const Game& g) {
+    const bool walk = g.scene_kind == 1;
+    const int32_t distance = g.state.distance_m;
+    const int32_t base = walk && distance >= 30 ? 84 : 100;
+    int32_t k = base;
+    if (walk && distance >= 40) k -= base / 5;
+    if (walk && distance >= 50) k -= k / 5;
+    return k;
+}
+
 void GrantBattleReward(Game& g) {
     if (random(TechniqueRollChance(g)) == 0) {
         const int32_t d = random(100);
@@ -111,14 +125,8 @@ void GrantBattleReward(Game& g) {
         return;
     }
     if (hoshio_roll(g)) return;
-    const bool walk = g.scene_kind == 1;
-    const int32_t distance = g.state.distance_m;
-    const int32_t base = walk && distance >= 30 ? 84 : 100;
-    int32_t k = base;
-    if (walk && distance >= 40) k -= base / 5;
-    if (walk && distance >= 50) k -= k / 5;
-    const int32_t m = random(k);
-    if (m != 0 || g.combatants[0].level < 25 || distance < 10) {
+    const int32_t m = random(BonusPointRollChance(g));
+    if (m != 0 || g.combatants[0].level < 25 || g.state.distance_m < 10) {
         RunStep(g);
         return;
     }

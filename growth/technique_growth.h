@@ -15,6 +15,10 @@ void GrantBattleReward(Game& g);
 
 // The chance 1/b of the technique roll after a battle.
 int32_t TechniqueRollChance(const Game& g);
+// The 1 in N of the ホーシオ roll that follows a missed technique roll, and of the BP roll
+// after both.
+int32_t HoshioRollChance(const Game& g);
+int32_t BonusPointRollChance(const Game& g);
 
 // Raises the technique one level for one BP. Returns what the detail box says when it
 // cannot ("BPがありません", "これ以上強化できません"), or nothing when it was raised.

@@ -1,6 +1,7 @@
 #include "items/player_clamp.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "items/worn_items.h"
 
@@ -19,7 +20,8 @@ void clamp_pools(Combatant& c, int32_t tp_ceiling) {
     c.hp = std::clamp(c.hp, 0, std::max(c.max_hp, 0));
     c.mp = std::clamp(c.mp, 0, std::max(c.max_mp, 0));
     c.tp = std::clamp(c.tp, 0, std::max(tp_ceiling, 0));
-    c.exp = std::clamp(c.exp, 0, std::max(10 * c.level + 100, 0));
+    c.exp = static_cast<int32_t>(
+        std::clamp<int64_t>(c.exp, 0, std::clamp<int64_t>(ExpForNextLevel(c.level), 0, INT32_MAX)));
 }
 
 }  // namespace

@@ -89,6 +89,12 @@ enum Element : int32_t {
     kElementWater
 };
 
+// The experience a combatant of the level needs for the next one: ten for each level and a
+// hundred, wide enough for any level a damaged save may hold.
+constexpr int64_t ExpForNextLevel(int32_t level) {
+    return int64_t{level} * 10 + 100;
+}
+
 struct Combatant {
     int32_t element = 0;
     std::string name;

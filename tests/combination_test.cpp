@@ -127,6 +127,22 @@ TEST(Combinations, DiscoveredOnceAndNeverRightAgainFromTheSameHistory) {
     EXPECT_FALSE(f.logged("新しい連携技を発見!! > +200pt."));
 }
 
+TEST(Combinations, EachCountOfCombinationsGrantsItsAchievement) {
+    struct Case {
+        int32_t count, achievement;
+    };
+    for (const Case& c : {Case{50, 420}, {100, 421}, {200, 422}, {500, 423}, {1000, 424}}) {
+        ComboFixture f;
+        Game& g = f.game;
+        g.state.combo_count = c.count - 2;
+        PlayComboSound(g);
+        EXPECT_EQ(g.state.item_count[c.achievement], 0) << c.count;
+        PlayComboSound(g);
+        EXPECT_EQ(g.state.combo_count, c.count);
+        EXPECT_EQ(g.state.item_count[c.achievement], 1) << c.count;
+    }
+}
+
 TEST(Combinations, TheFiftiethGrantsItsAchievement) {
     ComboFixture f;
     Game& g = f.game;
@@ -206,8 +222,8 @@ TEST(Combinations, TheVampireStarsLevelStepsAddUp) {
     }
 }
 
-// 月光 takes its magic boosts last, after the element, <癒> and the robes: at technique level 11 with
-// <魔紋> (×1.5) and a base of 15, against 光 7 then 10; against 闇 30 then 45.
+// 月光 takes its magic boosts last, after the element, <癒> and the robes: at technique level 11
+// with <魔紋> (×1.5) and a base of 15, against 光 7 then 10; against 闇 30 then 45.
 TEST(Techniques, MoonlightsMagicBoostsComeLast) {
     const std::pair<int32_t, int32_t> cases[] = {{1, 10}, {2, 45}, {0, 22}};
     for (const auto& [element, base] : cases) {

@@ -27,19 +27,65 @@ struct GrowthFixture : testing_support::InBattle {
     }
 };
 
-TEST(Growth, TheChanceOfANewTechnique) {
+// Each halving of the technique roll at its own threshold: at the level with exactly that
+// many techniques learned the chance halves, with one more it does not; then the story
+// battles' halving, the walk's cuts by distance and the cap of 200.
+TEST(Growth, EachHalvingOfTheTechniqueRollAtItsThreshold) {
     struct Case {
-        int32_t level, learned, scene;
+        int32_t level, learned, scene, distance;
         int32_t b;
     };
-    const Case cases[] = {{1, 0, 1, 18}, {20, 9, 1, 37}, {20, 9, 4, 18}, {20, 10, 1, 75}};
+    const Case cases[] = {
+        {5, 4, 1, 0, 15},     {5, 5, 1, 0, 30},     {10, 5, 1, 0, 22},
+        {10, 6, 1, 0, 45},    {15, 7, 1, 0, 30},    {15, 8, 1, 0, 60},
+        {20, 9, 1, 0, 37},    {20, 10, 1, 0, 75},   {25, 13, 1, 0, 45},
+        {25, 14, 1, 0, 90},   {30, 15, 1, 0, 52},   {30, 16, 1, 0, 105},
+        {35, 16, 1, 0, 60},   {35, 17, 1, 0, 120},  {40, 17, 1, 0, 67},
+        {40, 18, 1, 0, 135},  {45, 19, 1, 0, 75},   {45, 20, 1, 0, 150},
+        {50, 21, 1, 0, 82},   {50, 22, 1, 0, 165},  {55, 23, 1, 0, 90},
+        {55, 24, 1, 0, 180},  {60, 25, 1, 0, 97},   {60, 26, 1, 0, 195},
+        {70, 26, 1, 0, 200},  {60, 26, 4, 0, 97},   {60, 26, 1, 10, 156},
+        {60, 26, 1, 20, 125}, {60, 26, 1, 30, 100}, {1, 0, 1, 30, 10},
+        {1, 0, 1, 0, 18},     {20, 9, 4, 0, 18},  // the least chance at the start; a story battle
+    };
     for (const Case& c : cases) {
         GrowthFixture f;
         f.game.adventurer().level = c.level;
         f.game.state.skill_level.fill(0);
         f.learn(c.learned);
         f.game.scene_kind = c.scene;
-        EXPECT_EQ(TechniqueRollChance(f.game), c.b) << c.level << " " << c.learned;
+        f.game.state.distance_m = c.distance;
+        EXPECT_EQ(TechniqueRollChance(f.game), c.b)
+            << "level " << c.level << ", " << c.learned << " learned, scene " << c.scene << ", "
+            << c.distance << " m";
+    }
+}
+
+TEST(Growth, TheChancesOfTheHoshioAndBpRolls) {
+    struct Case {
+        int32_t level, held, scene, distance;
+        int32_t hoshio, bp;
+    };
+    const Case cases[] = {
+        {4, 0, 2, 0, 100, 100},  {5, 0, 2, 0, 50, 100},   {10, 0, 2, 0, 25, 100},
+        {10, 1, 2, 0, 50, 100},  {10, 2, 2, 0, 100, 100}, {15, 0, 2, 0, 12, 100},
+        {15, 1, 2, 0, 25, 100},  {15, 2, 2, 0, 50, 100},  {15, 3, 2, 0, 100, 100},
+        {4, 1, 1, 30, 100, 84},  {4, 1, 1, 40, 100, 68},  {4, 1, 1, 50, 80, 55},
+        {15, 0, 1, 50, 10, 55},   // 12 less a fifth is 10, the least there is
+        {4, 1, 2, 50, 100, 100},  // only the walk's distance counts
+    };
+    for (const Case& c : cases) {
+        GrowthFixture f;
+        Game& g = f.game;
+        g.adventurer().level = c.level;
+        for (int32_t i = 0; i < c.held; ++i) g.state.item_count[700 + i] = 1;
+        g.scene_kind = c.scene;
+        g.state.distance_m = c.distance;
+        const std::string what = "level " + std::to_string(c.level) + ", " +
+                                 std::to_string(c.held) + " held, scene " +
+                                 std::to_string(c.scene) + ", " + std::to_string(c.distance);
+        EXPECT_EQ(HoshioRollChance(g), c.hoshio) << what;
+        EXPECT_EQ(BonusPointRollChance(g), c.bp) << what;
     }
 }
 
@@ -77,6 +123,29 @@ TEST(Growth, TheRewardsAfterABattle) {
         platform::script_random({1, 1, 0});  // no technique, no ホーシオ, the BP draw
         GrantBattleReward(late.game);
         EXPECT_EQ(late.game.state.bonus_points, before + (level == 25 ? 1 : 0)) << level;
+    }
+}
+
+TEST(Growth, EachUseMilestonePaysItsBonus) {
+    struct Case {
+        int32_t count, bonus;
+    };
+    for (const Case& c : {Case{99, 10}, {199, 20}, {299, 30}, {399, 40}, {499, 50}, {999, 100}}) {
+        GrowthFixture f;
+        Game& g = f.game;
+        g.state.skill_use_count[9] = c.count - 1;  // ほのお, worth 200 points
+        g.state.skill_level[9] = 1;
+        g.adventurer().mp = 20;
+        g.action_technique = 9;
+        g.action_step = 1;
+        g.button_held = 1;
+        platform::script_random({3, 99});  // the hit misses: quick
+        PerformStep(g);
+        g.button_held = 1;
+        PerformStep(g);
+        const std::string line = "技『ほのお』の発動回数が" + std::to_string(c.count) +
+                                 "回を達成!! > 得点 +" + std::to_string(200 + c.bonus);
+        EXPECT_TRUE(f.logged(line)) << line << " / " << f.joined_log();
     }
 }
 

@@ -73,6 +73,23 @@ TEST(Input, APressOnAWaitingLineOnlyAcknowledgesIt) {
     EXPECT_EQ(g.button_held, 0);
 }
 
+TEST(Input, AClickOnALineThatWaitsInsideAnActionGoesOnWithTheAction) {
+    for (int32_t action : {0, 2}) {
+        StartedGame f;
+        Game& g = f.game;
+        g.screen_mode = kGame;
+        g.awaiting_click = 1;
+        g.action_step = action;
+        g.sequence_step = 40;  // a step that does nothing
+        ClickMainPicture(g, 10, 10, MouseButton::Left);
+        EXPECT_EQ(g.awaiting_click, 0);
+        // Inside an action the click is the action's next advance; between actions it runs
+        // the turn's next step.
+        EXPECT_EQ(g.button_held, action > 0 ? 1 : 0) << action;
+        EXPECT_EQ(g.sequence_step, action > 0 ? 40 : 41) << action;
+    }
+}
+
 TEST(Input, TheTitleOpensCreationForANewPlayer) {
     StartedGame f;
     Game& g = f.game;

@@ -130,6 +130,43 @@ TEST(ItemRules, ScoreWithItsCapAndBonuses) {
     EXPECT_EQ(g.state.score, 260 + 9999 + 60);
 }
 
+TEST(ItemRules, EachScoreHoshioAddsItsOwnBonus) {
+    struct Case {
+        const char* hoshio;
+        int32_t bonus;
+    };
+    const Case cases[] = {{"ホーシオの冒険", 10},   {"人工ﾎｰｼｵの冒険", 5},
+                          {"人工ﾎｰｼｵの大冒険", 10}, {"人工ﾎｰｼｵの超冒険", 20},
+                          {"人工ﾎｰｼｵの極冒険", 30}, {"人工ﾎｰｼｵの神冒険", 40}};
+    for (const Case& c : cases) {
+        CatalogueFixture f;
+        Game& g = f.game;
+        const int32_t id = FindItemByName(g.items, c.hoshio);
+        ASSERT_GT(id, 0) << c.hoshio;
+        g.state.item_count[id] = 1;
+        g.state.hoshio_slots[0] = id;
+        AddScore(g, 100);
+        EXPECT_EQ(g.state.score, 100 + c.bonus) << c.hoshio;
+    }
+}
+
+TEST(ItemRules, AFindAfterABattlePassesOverRareItemsAlreadyHeld) {
+    CatalogueFixture f;
+    Game& g = f.game;
+    std::vector<int32_t> rare;
+    for (int32_t id = 0; id < kItemTableSize; ++id) {
+        const ItemRecord& i = g.items[id];
+        if (!i.name.empty() && i.category == kItemRare && i.one_only == 0) rare.push_back(id);
+    }
+    ASSERT_GE(rare.size(), 2u);
+    g.state.item_count[rare[0]] = 1;
+    platform::script_random({rare[0], rare[1]});
+    ASSERT_TRUE(FindRareItem(g));
+    EXPECT_EQ(g.state.item_count[rare[0]], 1);  // the one held is drawn, and passed over
+    EXPECT_EQ(g.state.item_count[rare[1]], 1);
+    platform::script_random({});
+}
+
 TEST(ItemRules, ARareItemGivesTwiceItsPrice) {
     CatalogueFixture f;
     Game& g = f.game;

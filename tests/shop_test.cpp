@@ -82,6 +82,51 @@ TEST(Shop, TheStockRuleUsesBothMarginsAndAlwaysShowsWhatIsHeld) {
     EXPECT_FALSE(f.shows("赤き刻印の刀"));
 }
 
+TEST(Shop, TheMoneyMarginIsThirtyToTheYen) {
+    for (auto [money, shown] : {std::pair{5, true}, {4, false}}) {
+        ShopFixture f;
+        f.game.adventurer().level = 1;
+        f.game.state.money = money;
+        f.open("買う");
+        EXPECT_EQ(f.shows("ぼうっきれ"), shown) << money;  // 35 円
+    }
+}
+
+// The goods that wait for something of their own: a level, a count of defeats, or the one
+// before them in their series.
+TEST(Shop, GoodsThatWaitForALevelADefeatCountOrTheOneBefore) {
+    struct Case {
+        const char* screen;
+        int32_t level, kills;
+        int32_t held;  // an item held beforehand (0: none)
+        const char* item;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"ＢＵＹ", 37, 0, 0, "魔星のイヤリング", false},  // ファトマ's earrings from level 38
+        {"ＢＵＹ", 38, 0, 0, "魔星のイヤリング", true},
+        {"買う", 99, 29, 0, "ヴォマクトの冠", false},  // after thirty defeats of ヴォマクト
+        {"買う", 99, 30, 0, "ヴォマクトの冠", true},
+        {"買う", 99, 0, 0, "らいとにんぐぼう", false},  // after ゆーぼう
+        {"買う", 99, 0, 24, "らいとにんぐぼう", true},
+        {"買う", 99, 0, 24, "てんちつらぬくぼう", false},  // and each after the one before
+        {"ＢＵＹ", 99, 0, 0, "ファトマの号令Ⅱ", false},    // the ファトマ series, one by one
+        {"ＢＵＹ", 99, 0, 650, "ファトマの号令Ⅱ", true},
+        {"ＢＵＹ", 99, 0, 650, "ファトマの号令Ⅲ", false},
+    };
+    for (const Case& c : cases) {
+        ShopFixture f;
+        Game& g = f.game;
+        g.adventurer().level = c.level;
+        g.state.money = 19999;
+        g.state.kills_vomact = c.kills;
+        if (c.held) g.state.item_count[c.held] = 1;
+        f.open(c.screen);
+        EXPECT_EQ(f.shows(c.item), c.shown)
+            << c.item << " at level " << c.level << ", " << c.kills << " defeats, " << c.held;
+    }
+}
+
 TEST(Shop, CountsOfAnySizeKeepTheirRowsItem) {
     EXPECT_EQ(ShopPrefix(0), "   ");
     EXPECT_EQ(ShopPrefix(7), " 7 ");
@@ -141,6 +186,42 @@ TEST(Shop, ARaiseIsBoughtOnceSaysSoAndTheNextOfItsSeriesComes) {
     EXPECT_EQ(f.dialogs.messages.back(), "連携ダメージが 1上昇!!");
     EXPECT_TRUE(f.shows("ファトマの号令Ⅱ"));
     EXPECT_TRUE(f.shows("ファトマの秘策Ⅱ"));
+}
+
+// The third of each ファトマ series raises by its amount, 3: HP, MP, TP or the combinations.
+TEST(Shop, EachRaiseAddsItsOwnAmount) {
+    for (int32_t first : {650, 660, 670, 680, 690}) {
+        ShopFixture f;
+        Game& g = f.game;
+        Combatant& a = g.adventurer();
+        a.level = 99;
+        g.state.money = 19999;
+        g.state.item_count[first] = g.state.item_count[first + 1] = 1;
+        const ItemRecord& third = g.items[first + 2];
+        ASSERT_EQ(third.amount, 3) << third.name;
+        const int32_t hp = a.max_hp, mp = a.max_mp, tp = a.max_tp;
+        f.open("ＢＵＹ");
+        f.buy(third.name);
+        ASSERT_EQ(f.dialogs.messages.size(), 1u) << third.name;
+        const std::string& said = f.dialogs.messages[0];
+        switch (third.category) {
+            case kItemMaxHpRaise:
+                EXPECT_EQ(a.max_hp, hp + 3);
+                EXPECT_EQ(said, "最大HPが 3上昇!! → " + std::to_string(hp + 3));
+                break;
+            case kItemMaxMpRaise:
+                EXPECT_EQ(a.max_mp, mp + 3);
+                EXPECT_EQ(said, "最大MPが 3上昇!! → " + std::to_string(mp + 3));
+                break;
+            case kItemMaxTpRaise:
+                EXPECT_EQ(a.max_tp, tp + 3);
+                EXPECT_EQ(said, "最大TPが 3上昇!! → " + std::to_string(tp + 3));
+                break;
+            default:
+                EXPECT_EQ(third.category, kItemComboRaise) << third.name;
+                EXPECT_EQ(said, "連携ダメージが 3上昇!!");
+        }
+    }
 }
 
 TEST(Shop, TheArtificialShopSellsEachBookOnceAndTheFourthHoshioFitsAfterTheFirst) {

@@ -106,20 +106,38 @@ TEST(TickStep, SpeedGateThinsOutTheGameSteps) {
     }
 }
 
-TEST(TickStep, HeldButtonRunsTheNextSequencerStepUnlessCardsAreShown) {
-    for (int cards : {0, 1}) {
+// A press of the button (held for this step) or a button kept down since an earlier step:
+// either runs the turn's next step, except that a kept button leaves a waiting line to its
+// own click, and neither runs it while the cards are shown.
+TEST(TickStep, TheButtonRunsTheNextStepUnlessALineWaitsOrCardsAreShown) {
+    struct Case {
+        int32_t held, down, waiting, cards;
+        bool advances;
+        int32_t held_after;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0, true, 0}, {1, 0, 0, 1, false, 1},                          // a press
+        {0, 1, 0, 0, true, 0}, {0, 1, 1, 0, false, 0}, {0, 1, 0, 1, false, 0},  // kept down
+    };
+    for (const Case& c : cases) {
         GameFixture f;
         Game& g = f.game;
         g.screen_mode = kGame;
         g.background().resize(kBoardWidth, kBoardHeight);
         g.bak.resize(kBoardWidth, kBoardHeight);
         g.turn_pending = 1;
-        g.button_held = 1;
-        g.command_mode = cards;
+        g.button_held = c.held;
+        g.mouse_down = c.down;
+        g.awaiting_click = c.waiting;
+        g.command_mode = c.cards;
         g.sequence_step = 40;  // a step that does nothing, so nothing arms again
         TickStep(g);
-        EXPECT_EQ(g.turn_pending, cards ? 1 : 0);
-        EXPECT_EQ(g.button_held, cards ? 1 : 0);
+        const std::string what = "held " + std::to_string(c.held) + " down " +
+                                 std::to_string(c.down) + " waiting " + std::to_string(c.waiting) +
+                                 " cards " + std::to_string(c.cards);
+        EXPECT_EQ(g.turn_pending, c.advances ? 0 : 1) << what;
+        EXPECT_EQ(g.button_held, c.held_after) << what;
+        EXPECT_EQ(g.awaiting_click, c.waiting) << what;  // a waiting line keeps waiting
     }
 }
 

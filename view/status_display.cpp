@@ -84,7 +84,7 @@ void draw_adventurer_panel(Game& g) {
     const int y0 = 355;
     Bitmap& cg = g.cg();
     std::string exp_limit = "/";
-    exp_limit += to_string(a.level * 10 + 100);
+    exp_limit += to_string(ExpForNextLevel(a.level));
     TextRun(cg, 2, white)
         .put(a.name, 12, y0)
         .put(" Lv", 8, y0 + 6)
