@@ -130,6 +130,68 @@ TEST(Damage, EachModifierOfTheChainChangesTheBlowByItsOwnAmount) {
     EXPECT_EQ(f.game.adventurer().status[kPower], 2);
 }
 
+// The chances as the log tells them, each status on its own: a hit of 50 (the draws' jitter
+// at 0) moved by 30 either way, a guard of 50 and a critical of 10 raised by their statuses.
+TEST(Damage, TheStatusesMoveTheHitGuardAndCriticalChancesByTheirAmounts) {
+    struct Case {
+        const char* what;
+        std::function<void(Game&)> setup;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"plain", [](Game&) {}, "命中率 50％＞"},
+        {"命↑", [](Game& g) { g.adventurer().status[kHitUp] = 2; }, "命中率 80％＞"},
+        {"命↓", [](Game& g) { g.adventurer().status[kHitDown] = 2; }, "命中率 20％＞"},
+        {"回↑", [](Game& g) { g.enemy().status[kEvasionUp] = 2; }, "命中率 20％＞"},
+        {"回↓", [](Game& g) { g.enemy().status[kEvasionDown] = 2; }, "命中率 80％＞"},
+        {"固↑", [](Game& g) { g.enemy().status[kFirm] = 2; }, "ガード率 70％＞"},
+        {"ガ↑", [](Game& g) { g.enemy().status[kGuardUp] = 2; }, "ガード率 75％＞"},
+        {"ｸﾘ↑", [](Game& g) { g.adventurer().status[kCriticalUp] = 2; }, "ｸﾘﾃｨｶﾙ率 30％＞"},
+    };
+    for (const Case& c : cases) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.enemy().evasion = 50;
+        c.setup(g);
+        const bool guard = std::string(c.line).rfind("ガード", 0) == 0;
+        const bool critical = std::string(c.line).rfind("ｸﾘ", 0) == 0;
+        g.enemy().guard_rate = guard ? 50 : 0;
+        g.adventurer().critical_rate = critical ? 10 : 0;
+        // no jitter anywhere; the hit lands; a guard and a critical when they are looked at
+        platform::script_random({3, 0, 3, guard ? 0 : 99, 3, critical ? 0 : 99});
+        Damage(g, 0, 1, 5);
+        EXPECT_TRUE(f.logged_start(c.line)) << c.what << "\n" << f.joined();
+    }
+}
+
+TEST(Damage, TheFireWallAndTheThornsHurtTheAttacker) {
+    struct Case {
+        const char* what;
+        int32_t element;
+        Status status;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"the wall, half the blow of 40", 0, kFireWall,
+         "炎壁ダメージ＞ ルカは20ダメージを受けてしまった!!"},
+        {"the wall, half again more for water", 4, kFireWall,
+         "炎壁ダメージ＞ ルカは30ダメージを受けてしまった!!"},
+        {"the thorns, 3 and the draw of 4", 0, kThorns,
+         "棘ダメージ＞ ルカは7ダメージを受けてしまった!!"},
+    };
+    for (const Case& c : cases) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.adventurer().attack = 35;
+        g.adventurer().element = c.element;
+        g.enemy().status[c.status] = 2;
+        // hit, no guard, no critical, the places of the blow's pop-ups, then the thorns' draw
+        platform::script_random({3, 0, 3, 99, 3, 99, 0, 0, 0, 0, 4});
+        Damage(g, 0, 1, 5);
+        EXPECT_TRUE(f.logged(c.line)) << c.what << "\n" << f.joined();
+    }
+}
+
 TEST(Damage, AGuardedBlowIsHalvedDownward) {
     for (auto [attack, dealt] : {std::pair{35, 20}, {36, 20}, {37, 21}}) {
         DamageFixture f;

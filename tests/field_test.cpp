@@ -70,6 +70,26 @@ TEST(Field, AChestFromTheTenthWalkASicknessFromTheTwentieth) {
     EXPECT_GT(seen[2][2], 0);
 }
 
+TEST(Field, AChestHasOneToSixLocksASicknessThreeToSevenPoints) {
+    struct Case {
+        int32_t meeting, draw;
+        const char* line;
+    };
+    const Case cases[] = {{59, 0, "宝箱だ....!! 耐久ポイント 1"},
+                          {59, 5, "宝箱だ....!! 耐久ポイント 6"},
+                          {60, 0, "冒険のし過ぎで、体調が悪くなったようだ!! 病気ポイント 3"},
+                          {60, 4, "冒険のし過ぎで、体調が悪くなったようだ!! 病気ポイント 7"}};
+    for (const Case& c : cases) {
+        FieldFixture f;
+        Game& g = f.game;
+        g.walks_since_inn = 20;
+        platform::script_random({c.meeting, c.draw});
+        CommandCardClicked(g, 501);  // 進む
+        platform::script_random({});
+        EXPECT_TRUE(f.logged(c.line)) << c.line;
+    }
+}
+
 TEST(Field, TheWalkAddsAMetreAndMeetsTheNextEnemyThere) {
     FieldFixture f;
     Game& g = f.game;

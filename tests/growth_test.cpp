@@ -103,6 +103,27 @@ TEST(Growth, TheRewardsAfterABattle) {
               g.state.skill_order.end());
     EXPECT_EQ(g.awaiting_click, 1);
 
+    // With 27 learned the roll gives a BP instead, even for a technique not learned yet.
+    GrowthFixture full;
+    full.learn(27);
+    int32_t unlearned = 0;
+    while (full.game.skills[unlearned].name.empty() || full.game.state.skill_level[unlearned] > 0) {
+        ++unlearned;
+    }
+    const int32_t before = full.game.state.bonus_points;
+    platform::script_random({0, unlearned});
+    GrantBattleReward(full.game);
+    EXPECT_EQ(full.game.state.skill_level[unlearned], 0);
+    EXPECT_EQ(full.game.state.bonus_points, before + 1);
+    // And with 26 it is learned.
+    GrowthFixture most;
+    most.learn(26);
+    int32_t next = 0;
+    while (most.game.skills[next].name.empty() || most.game.state.skill_level[next] > 0) ++next;
+    platform::script_random({0, next});
+    GrantBattleReward(most.game);
+    EXPECT_EQ(most.game.state.skill_level[next], 1);
+
     // With 27 learned the roll gives a BP instead.
     GrowthFixture many;
     many.learn(27);

@@ -127,6 +127,37 @@ TEST(Shop, GoodsThatWaitForALevelADefeatCountOrTheOneBefore) {
     }
 }
 
+// The level margin to the yen: goods up to 200 a level and 200 more show; the chest hunters'
+// belt after twenty chests.
+TEST(Shop, TheLevelMarginAndTheTreasureHuntersBelt) {
+    ShopFixture f;
+    Game& g = f.game;
+    g.state.money = 19999;
+    const int32_t belt = FindItemByName(g.items, "ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ");
+    ASSERT_GT(belt, 0);
+    const int32_t price = g.items[belt].price;
+    g.adventurer().level = (price - 200 + 199) / 200;  // the first level it is within
+    g.state.chest_open_count = 20;
+    f.open("ＢＵＹ");
+    EXPECT_EQ(f.shows("ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ"), true) << price;
+    g.state.chest_open_count = 19;
+    f.open("ＢＵＹ");
+    EXPECT_FALSE(f.shows("ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ"));
+    // The stock rule to the yen, on an item priced 600: within the level margin from level 2
+    // (2 x 200 + 200), within the money margin from 570.
+    g.items[1].price = 600;
+    struct Case {
+        int32_t level, money;
+        bool offered;
+    };
+    for (const Case& c :
+         {Case{2, 19999, true}, {1, 19999, false}, {99, 570, true}, {99, 569, false}}) {
+        g.adventurer().level = c.level;
+        g.state.money = c.money;
+        EXPECT_EQ(ShopOffers(g, 1), c.offered) << c.level << " " << c.money;
+    }
+}
+
 TEST(Shop, CountsOfAnySizeKeepTheirRowsItem) {
     EXPECT_EQ(ShopPrefix(0), "   ");
     EXPECT_EQ(ShopPrefix(7), " 7 ");

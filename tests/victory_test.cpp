@@ -71,6 +71,41 @@ TEST(Statuses, AnElementGuardTakesATenthOfPoisonAndBurnAndAFifthOfArrows) {
     }
 }
 
+// The other statuses' amounts with the draws at their least, and the adventurer's level
+// adding a point to the enemy's suffering from level 30 (two from 40).
+TEST(Statuses, EachTurnStatusByItsAmount) {
+    struct Case {
+        Status status;
+        int32_t level;
+        const char* line;
+        int32_t left = 1;  // of the two turns
+    };
+    const Case cases[] = {
+        {kPoison, 29, "ククルに毒ダメージ＞ 2"},
+        {kPoison, 30, "ククルに毒ダメージ＞ 3"},
+        {kPoison, 40, "ククルに毒ダメージ＞ 4"},
+        {kBurn, 1, "ククルに火傷ダメージ＞ 3"},
+        {kStrongPoison, 1, "ククルに猛毒ダメージ＞ 4"},
+        {kTpDown, 1, "ククルのTPが 5減少....", 0},  // one for acting, one in the countdown
+        {kWater, 1, "ククルはTPが回復＞ 7"},
+        {kMana, 1, "ククルはMPが回復＞ 2"},
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.adventurer().level = c.level;
+        g.active_side = 1;
+        g.enemy().tp = 50;
+        g.enemy().max_mp = 50;
+        g.enemy().status[c.status] = 2;
+        platform::script_random({0, 0});
+        RunTurnStatuses(g);
+        platform::script_random({});
+        EXPECT_TRUE(f.logged(c.line)) << c.line << " / " << f.joined_log();
+        EXPECT_EQ(g.enemy().status[c.status], c.left) << c.line;
+    }
+}
+
 TEST(Statuses, RegenerationHealsEachTurnAndRunsOut) {
     TurnFixture f;
     Game& g = f.game;
@@ -198,6 +233,58 @@ TEST(Victory, MoneyExperienceAndPointsFollowTheRankTheTypeAndTheBattle) {
         EXPECT_EQ(g.state.money - money, c.money) << what;
         EXPECT_EQ(g.adventurer().exp - exp, c.exp) << what;
         EXPECT_EQ(g.state.score - score, c.points) << what;
+    }
+}
+
+// What is worn and what ホーシオ is set add to the spoils of an enemy of 100 gold and 20
+// experience: money by the item, money and experience by the ホーシオ.
+TEST(Victory, WornItemsAndHoshioAddToTheSpoils) {
+    struct Case {
+        const char* name;
+        bool hoshio;
+        int32_t money, exp;
+    };
+    const Case cases[] = {
+        {"黄金のイヤリング", false, 103, 20}, {"黄金のペンダント", false, 103, 20},
+        {"ヴォマクトの冠", false, 105, 20},   {"ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ", false, 104, 20},
+        {"ホーシオの効率", true, 100, 22},    {"人工ﾎｰｼｵの効率", true, 100, 21},
+        {"ホーシオの金策", true, 102, 20},    {"ホーシオの大金策", true, 105, 20},
+        {"人工ﾎｰｼｵの金策", true, 101, 20},    {"人工ﾎｰｼｵの大金策", true, 105, 20},
+    };
+    for (const Case& c : cases) {
+        TurnFixture f;
+        Game& g = f.game;
+        g.state.char_type = 2;
+        const int32_t id = FindItemByName(g.items, c.name);
+        ASSERT_GT(id, 0) << c.name;
+        Combatant& a = g.adventurer();
+        if (c.hoshio) {
+            g.state.item_count[id] = 1;
+            g.state.hoshio_slots[0] = id;
+        } else {
+            switch (g.items[id].category) {
+                case kItemEarring:
+                    a.earring = id;
+                    break;
+                case kItemPendant:
+                    a.pendant = id;
+                    break;
+                case kItemHelmet:
+                    a.helmet = id;
+                    break;
+                default:
+                    a.waist = id;
+            }
+        }
+        Combatant& e = g.enemy();
+        e.hp = 0;
+        e.gold_reward = 100;
+        e.exp = 20;
+        const int32_t money = g.state.money, exp = a.exp;
+        g.sequence_step = 4;
+        RunStep(g);
+        EXPECT_EQ(g.state.money - money, c.money) << c.name;
+        EXPECT_EQ(a.exp - exp, c.exp) << c.name;
     }
 }
 
