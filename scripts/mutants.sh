@@ -54,6 +54,7 @@ while IFS= read -r line || [[ -n $line ]]; do
     [[ -z $line || $line == \#* ]] && continue
     [[ -n $pattern && $line != *"$pattern"* ]] && continue
     IFS=$'\t' read -r file original changed <<<"$line"
+    label="$file: \"$original\" -> \"$changed\""
     original=${original//\\n/$'\n'}
     changed=${changed//\\n/$'\n'}
     target=$src/$file
@@ -73,7 +74,6 @@ while IFS= read -r line || [[ -n $line ]]; do
     tried=$((tried + 1))
     cp -p "$target" "$work/saved"
     printf '%s\n' "${before/"$original"/"$changed"}" >"$target"
-    label="$file: \"$original\" -> \"$changed\""
     if ! cmake --build "$build" --target quillmoor-tests >"$work/build.log" 2>&1; then
         echo "  !  $label (does not build)"
         unbuilt=$((unbuilt + 1))

@@ -105,6 +105,7 @@ TEST(Damage, EachModifierOfTheChainChangesTheBlowByItsOwnAmount) {
         {"パワー", [](Game& g) { g.adventurer().status[kPower] = 2; }, 80, nullptr},
         {"防 (the guard stance)", [](Game& g) { g.enemy().status[kGuardStance] = 2; }, 20,
          "防御＞威力↓"},
+        {"光, who takes a tenth", [](Game& g) { g.enemy().name = "光"; }, 4, nullptr},
     };
     for (const Case& c : cases) {
         DamageFixture f;
@@ -189,6 +190,25 @@ TEST(Damage, TheFireWallAndTheThornsHurtTheAttacker) {
         platform::script_random({3, 0, 3, 99, 3, 99, 0, 0, 0, 0, 4});
         Damage(g, 0, 1, 5);
         EXPECT_TRUE(f.logged(c.line)) << c.what << "\n" << f.joined();
+    }
+}
+
+// The adventurer's combinations grow with the level, each step on the blow as it stands:
+// +a/10+3 from 50, +a/8+3 from 55, +a/5+3 from 60, +a/4+3 from 70, +a/3+3 at 99.
+TEST(Damage, TheAdventurersCombinationsGrowWithTheLevel) {
+    struct Case {
+        int32_t level, dealt;
+    };
+    for (const Case& c :
+         {Case{49, 40}, {50, 47}, {55, 55}, {60, 69}, {70, 89}, {98, 89}, {99, 121}}) {
+        DamageFixture f;
+        Game& g = f.game;
+        g.adventurer().attack = 35;
+        g.adventurer().level = c.level;
+        g.action_technique = 101;  // 地球投げ
+        platform::script_random({3, 0, 3, 99, 3, 99});
+        Damage(g, 0, 1, 5);
+        EXPECT_EQ(500 - g.enemy().hp, c.dealt) << c.level << "\n" << f.joined();
     }
 }
 

@@ -112,6 +112,25 @@ TEST(PetHouse, MeetingAndNamingThePet) {
     EXPECT_EQ(g.form.pet_l.caption.rfind("タマ ミケ Lv1 (exp 0/110)\n\nHP 1 / 1\n", 0), 0u);
 }
 
+// The keeper's greeting: one of as many as the pet has fives of levels, five at most.
+TEST(PetHouse, TheGreetingsGrowWithThePetsLevel) {
+    struct Case {
+        int32_t level, draw, variant;
+    };
+    for (const Case& c : {Case{4, 9, 0}, {20, 9, 3}, {25, 9, 4}, {99, 9, 4}, {99, 2, 2}}) {
+        PetHouse f;
+        Game& g = f.game;
+        g.pet().name = "タマ";
+        g.pet().level = c.level;
+        platform::script_random({c.draw});
+        press(g.form.map_b20);
+        platform::script_random({});
+        const std::vector<std::string> lines = PetGreeting(c.variant, "タマ");
+        EXPECT_EQ(g.message_log[1].text, lines[0]) << c.level << " " << c.draw;
+        EXPECT_EQ(g.message_log[0].text, lines[1]) << c.level << " " << c.draw;
+    }
+}
+
 TEST(PetHouse, TheNameKeepsToSixteenBytesOfSavableText) {
     PetHouse f;
     Game& g = f.game;
