@@ -88,7 +88,7 @@ std::vector<DetailLine> detail_lines(const RankEntry& e) {
         {""},
         {"得点: " + to_string(e.score) + " 点 " + score_rank_word(e.score)},
         {title},
-        {e.date}};
+        {TimeWithTwoDigitMinutes(e.date)}};
 }
 
 // The details as their box shows them: each line on one line of the box, cut with "…" where
@@ -198,6 +198,8 @@ void l_btn70MouseDown(Game& g) {
         if (g.net_rows[row] == own) f.net_list.item_index = static_cast<int>(row);
     }
     show_details(g);
+    // An empty list says why it is empty.
+    if (g.net_rows.empty()) f.net_l.caption = kNobodyRanked;
 }
 
 void l_btn71MouseDown(Game& g) {

@@ -27,6 +27,11 @@ void net_listMouseDown(Game& g);
 void l_btn68MouseDown(Game& g);
 void l_btn69MouseDown(Game& g);
 
+// What the details say while nobody is ranked.
+inline constexpr const char* kNobodyRanked =
+    "まだ誰も\nランキングに載っていません。\n\nネットワークモードで宿に泊まると、得点が送られます"
+    "。";
+
 // Fills net_list from rank_entries: one row per entry with a name.
 void FillRankList(Game& g);
 // The details of one entry as net_l shows them.

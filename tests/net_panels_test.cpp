@@ -87,6 +87,19 @@ TEST(RankingPanel, FetchesOnceInSixMinutesOnTheMinuteHand) {
     EXPECT_EQ(fresh.server.rank_fetches, 1);
 }
 
+TEST(RankingPanel, AnEmptyRankingSaysNobodyIsListedYet) {
+    PanelFixture f;
+    Game& g = f.game;
+    f.at_minute(30);
+    g.rank_entries.clear();
+    g.ranking_loaded = true;  // fetched a minute ago, and empty
+    g.state.last_rank_send_minute = 29;
+    f.press(g.form.l_btn70);
+    EXPECT_EQ(f.server.rank_fetches, 0);
+    EXPECT_TRUE(g.form.net_list.items.empty());
+    EXPECT_EQ(g.form.net_l.caption, kNobodyRanked);
+}
+
 TEST(RankingPanel, RowsStandForTheirEntriesAndShowTheirDetails) {
     PanelFixture f;
     Game& g = f.game;
@@ -109,7 +122,7 @@ TEST(RankingPanel, RowsStandForTheirEntriesAndShowTheirDetails) {
     EXPECT_EQ(own.find("ペット"), std::string::npos);
     EXPECT_NE(own.find("\n\n\n\n得点: 500 点 "), std::string::npos) << own;  // no pet line
     EXPECT_NE(own.find("最高距離: 35m地点"), std::string::npos);
-    EXPECT_EQ(own.substr(own.size() - 8), "\n1/1 0:0");  // no title line, then the date
+    EXPECT_EQ(own.substr(own.size() - 9), "\n1/1 0:00");  // no title line, then the date
 
     // The first row is the first entry, with its pet.
     const int sounds = g.audio.effect_requests();

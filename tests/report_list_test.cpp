@@ -34,6 +34,20 @@ TEST(ReportList, TagsColourTheMessageByTheirCodePageBytes) {
     }
 }
 
+TEST(ReportList, TimesShowTheirMinutesWithTwoDigits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1:9", "1:09"},
+        {"3/15 0:0", "3/15 0:00"},
+        {"12/11 23:59", "12/11 23:59"},
+        {"10:05", "10:05"},
+        {"", ""},
+        {"1:x", "1:x"},
+        {"abc", "abc"},
+        {"1:", "1:"},
+    };
+    for (const auto& [sent, shown] : cases) EXPECT_EQ(TimeWithTwoDigitMinutes(sent), shown) << sent;
+}
+
 TEST(ReportList, DrawsOneLinePerReportWithTheNameColouredBySex) {
     testing_support::GameFixture f;
     Game& g = f.game;

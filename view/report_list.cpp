@@ -46,8 +46,16 @@ void DrawReportList(Game& g) {
         };
         put(e.name + " ", e.race_sex % 2 != 0 ? Color::rgb(0xFF00FF) : Color::rgb(0x00FFFF));
         put(e.message + " ", ReportTagColour(e.message));
-        put(e.time + " ", Color::rgb(0x444444));
+        put(TimeWithTwoDigitMinutes(e.time) + " ", Color::rgb(0x444444));
     }
+}
+
+std::string TimeWithTwoDigitMinutes(const std::string& time) {
+    const size_t colon = time.rfind(':');
+    if (colon == std::string::npos || colon + 2 != time.size()) return time;
+    const char minute = time[colon + 1];
+    if (minute < '0' || minute > '9') return time;
+    return time.substr(0, colon + 1) + "0" + minute;
 }
 
 }  // namespace quill
