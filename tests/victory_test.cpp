@@ -6,6 +6,7 @@
 #include "battle/turn_steps.h"
 #include "battle/victory.h"
 #include "explore/island.h"
+#include "items/worn_items.h"
 #include "platform/random.h"
 #include "shell/input.h"
 #include "test_support.h"
@@ -262,19 +263,9 @@ TEST(Victory, WornItemsAndHoshioAddToTheSpoils) {
             g.state.item_count[id] = 1;
             g.state.hoshio_slots[0] = id;
         } else {
-            switch (g.items[id].category) {
-                case kItemEarring:
-                    a.earring = id;
-                    break;
-                case kItemPendant:
-                    a.pendant = id;
-                    break;
-                case kItemHelmet:
-                    a.helmet = id;
-                    break;
-                default:
-                    a.waist = id;
-            }
+            int32_t* slot = EquipmentSlot(a, g.items[id].category);
+            ASSERT_NE(slot, nullptr) << c.name;
+            *slot = id;
         }
         Combatant& e = g.enemy();
         e.hp = 0;

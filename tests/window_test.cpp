@@ -60,6 +60,15 @@ struct WindowFixture : GameFixture {
         QApplication::sendEvent(target, &release);
     }
 
+    // The ranking panel opened on the entries in memory (fetched a minute ago), as shown.
+    void open_ranking() {
+        game.ranking_loaded = true;
+        game.state.last_rank_send_minute = game.clock->minute_of_hour();
+        l_btn70MouseDown(game);
+        window->sync();
+        QApplication::processEvents();
+    }
+
     // A left click (press and release) at a point of the widget, as the mouse gives it.
     static void click(QWidget* target, QPointF at) {
         QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
@@ -312,11 +321,7 @@ TEST(Window, TheRankingListIsChosenByClickAndKey) {
     g.rank_entries.resize(3);
     g.rank_entries[0] = {.name = "ハル", .score = 900, .race_sex = 1, .level = 30};
     g.rank_entries[2] = {.name = "ソラ", .score = 400, .level = 8, .pet_name = "タマ"};
-    g.ranking_loaded = true;
-    g.state.last_rank_send_minute = g.clock->minute_of_hour();
-    l_btn70MouseDown(g);
-    f.window->sync();
-    QApplication::processEvents();
+    f.open_ranking();
     auto* list = f.window->findChild<QListWidget*>(QStringLiteral("net_list"));
     auto* details = f.window->findChild<QLabel*>(QStringLiteral("net_l"));
     ASSERT_NE(list, nullptr);
@@ -377,11 +382,7 @@ TEST(Window, RankingRowsAndDetailsFitTheirBoxes) {
              .pet_level = 2147483647,
              .version = 2147483647};
     }
-    g.ranking_loaded = true;
-    g.state.last_rank_send_minute = g.clock->minute_of_hour();
-    l_btn70MouseDown(g);
-    f.window->sync();
-    QApplication::processEvents();
+    f.open_ranking();
     auto* list = f.window->findChild<QListWidget*>(QStringLiteral("net_list"));
     auto* details = f.window->findChild<QLabel*>(QStringLiteral("net_l"));
     auto* picture = f.window->findChild<QWidget*>(QStringLiteral("rank_Cg"));
