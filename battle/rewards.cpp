@@ -42,6 +42,7 @@ void GameOver(Game& g) {
     PlaySound(g, "gameover.wav");
     g.command_mode = 0;
     g.game_over = 1;
+    g.death_ticks = 0;
 }
 
 void AdventurerDies(Game& g) {

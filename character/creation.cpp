@@ -1,5 +1,7 @@
 #include "character/creation.h"
 
+#include <algorithm>
+
 #include "audio/sound.h"
 #include "character/arrival_scene.h"
 #include "character/name_rules.h"
@@ -12,28 +14,63 @@
 
 namespace quill {
 
+namespace {
+
+constexpr platform::Color kButtonIdle = platform::Color::rgb(0x808080);
+constexpr platform::Color kButtonHovered = platform::Color::rgb(0xC0C0C0);
+constexpr platform::Color kButtonChosen = platform::Color::rgb(0x2F6FB0);
+constexpr platform::Color kButtonChosenHovered = platform::Color::rgb(0x4F8FD0);
+
+bool chosen(const Game& g, const platform::Label* button) {
+    const Form& f = g.form;
+    const GameState& s = g.state;
+    auto is = [button](const auto& buttons, int32_t index) {
+        return index >= 0 && index < static_cast<int32_t>(buttons.size()) &&
+               button == &buttons[index];
+    };
+    return is(f.attribute_buttons, s.raised_attribute) || is(f.type_buttons, s.char_type) ||
+           is(f.race_buttons, s.race_sex);
+}
+
+}  // namespace
+
+void ColourButtons(Game& g, const platform::Label* hovered) {
+    for (platform::Label* button : g.form.button_labels()) {
+        const bool lit = button == hovered;
+        if (chosen(g, button)) {
+            button->color = lit ? kButtonChosenHovered : kButtonChosen;
+        } else {
+            button->color = lit ? kButtonHovered : kButtonIdle;
+        }
+    }
+}
+
 void ShowCreationPanel(Game& g) {
     Form& f = g.form;
     f.bp_box.left = 0;
     f.bp_box.top = 0;
     f.bp_box.visible = true;
     f.name_box.visible = true;
+    ColourButtons(g, nullptr);
     RefreshCreationPreview(g);
 }
 
 void ChooseAttribute(Game& g, int32_t attribute) {
     g.state.raised_attribute = attribute;
     PlaySound(g, "in.wav");
+    ColourButtons(g, &g.form.attribute_buttons[std::clamp(attribute, 0, 5)]);
 }
 
 void ChooseType(Game& g, int32_t type) {
     PlaySound(g, "in.wav");
     g.state.char_type = type;
+    ColourButtons(g, &g.form.type_buttons[std::clamp(type, 0, 5)]);
 }
 
 void ChooseRaceSex(Game& g, int32_t race_sex) {
     PlaySound(g, "in.wav");
     g.state.race_sex = race_sex;
+    ColourButtons(g, &g.form.race_buttons[std::clamp(race_sex, 0, 9)]);
     RefreshCreationPreview(g);
 }
 

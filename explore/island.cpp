@@ -251,6 +251,26 @@ void DrawIslandOverlays(Game& g) {
     }
 }
 
+void MarkPlacesThatAct(Game& g) {
+    Form& f = g.form;
+    const bool open = !map_ignores_clicks(g);
+    f.map_b1.hot = g.map_shown == 1 && !g.net_busy && g.in_battle == 0;
+    for (platform::Picture* place :
+         {&f.map_b0, &f.Image6, &f.Image7, &f.Image8, &f.map_h, &f.Image15}) {
+        place->hot = open;
+    }
+    f.map_b20.hot = open && g.adventurer().level >= 22;
+    for (platform::Picture* place :
+         {&f.Image1, &f.Image2, &f.map4_b, &f.map5_b, &f.map6_b, &f.map7_b, &f.map8_b, &f.map9_b,
+          &f.map10_b, &f.map_s, &f.Image3, &f.Image4, &f.Image5, &f.Image9, &f.Image10, &f.Image11,
+          &f.Image12, &f.Image13, &f.map_21b}) {
+        place->hot = open && CharacterPlaceActsNow(g, *place);
+    }
+    for (platform::Picture& spot : f.free_spots) {
+        spot.hot = g.map_shown == 1 && !g.net_busy && CharacterPlaceActsNow(g, spot);
+    }
+}
+
 void map_b1MouseDown(Game& g) {
     if (g.net_busy) return;
     LeaveMap(g);

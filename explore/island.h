@@ -30,6 +30,10 @@ void DrawIslandOverlays(Game& g);
 int NextStoryChapter(const Game& g);
 
 // The map's click regions.
+// Marks the map's places that a click starts something at now (the window lights them under
+// the pointer); the rest, and every place while the map is away, are not marked.
+void MarkPlacesThatAct(Game& g);
+
 void map_b1MouseDown(Game& g);
 void map_b0MouseDown(Game& g);
 void Image6MouseDown(Game& g);

@@ -1,6 +1,7 @@
 #include "explore/named_characters.h"
 
 #include <string_view>
+#include <utility>
 
 #include "battle/battle_start.h"
 #include "battle/sequencer.h"
@@ -100,12 +101,6 @@ const char* first_of(std::initializer_list<Choice> choices) {
     return nullptr;
 }
 
-void meet_first(Game& g, int32_t battle, const char* picture,
-                std::initializer_list<Choice> choices) {
-    if (!map_open(g)) return;
-    if (const char* form = first_of(choices)) meet(g, battle, form, picture);
-}
-
 void say(Game& g, const char* message) {
     g.dialogs->message(message);
 }
@@ -142,6 +137,83 @@ void FillNamedForm(Game& g, const NamedForm& f) {
     e.magic_affinity = f.magic_affinity;
 }
 
+namespace {
+
+void meet_if(Game& g, int32_t battle, const char* picture, const char* form) {
+    if (!map_open(g)) return;
+    if (form) meet(g, battle, form, picture);
+}
+
+// The form each character's place holds now, or none: the click meets it, and the map
+// shows the place as one to click.
+const char* image2_form(const Game& g) {
+    return first_of({{S(g, 12) == 2 && S(g, 3) == 2, "奥博士・MAYDAY MODE"},
+                     {S(g, 9) >= 1 && S(g, 10) >= 1 && S(g, 3) == 1, "奥博士再び"},
+                     {S(g, 3) == 0, "奥博士"}});
+}
+
+const char* map4_form(const Game& g) {
+    return first_of({{S(g, 5) == 3 && S(g, 4) == 2, "サニー・レイニー・MAYDAY MODE"},
+                     {S(g, 2) >= 2 && S(g, 4) == 1, "サニー・レイニーアゲイン"},
+                     {S(g, 2) >= 1 && S(g, 4) == 0, "サニー・レイニー"}});
+}
+
+const char* map5_form(const Game& g) {
+    return first_of({{S(g, 6) == 3 && S(g, 5) == 2, "光・MAYDAY MODE"},
+                     {S(g, 6) >= 2 && S(g, 5) == 1, "繰り返す光"},
+                     {S(g, 6) >= 1 && S(g, 5) == 0, "光"}});
+}
+
+const char* map6_form(const Game& g) {
+    return first_of({{S(g, 2) == 3 && S(g, 6) == 2, "マジカル・MAYDAY MODE"},
+                     {S(g, 4) >= 2 && S(g, 6) == 1, "マジカルアゲイン"},
+                     {S(g, 4) >= 1 && S(g, 6) == 0, "マジカル"}});
+}
+
+const char* map7_form(const Game& g) {
+    return first_of(
+        {{S(g, 5) >= 2 && S(g, 7) == 1, "更に濃き緑"}, {S(g, 5) >= 1 && S(g, 7) == 0, "緑"}});
+}
+
+const char* map8_form(const Game& g) {
+    return first_of({{S(g, 5) >= 2 && S(g, 8) == 1, "帰って来た毒蛾博士"},
+                     {S(g, 5) >= 1 && S(g, 8) == 0, "毒蛾博士"}});
+}
+
+const char* map10_form(const Game& g) {
+    return first_of({{S(g, 7) >= 1 && S(g, 8) >= 1 && S(g, 10) == 0, "暗黒剣士ヨイヤミ"}});
+}
+
+const char* image3_form(const Game& g) {
+    const bool all_six = S(g, 14) == 1 && S(g, 15) == 1 && S(g, 16) == 1 && S(g, 17) == 1 &&
+                         S(g, 18) == 1 && S(g, 19) == 1;
+    return first_of({{all_six && S(g, 12) == 1, "島・MAYDAY MODE"},
+                     {S(g, 7) >= 2 && g.combatants[0].level >= 40 && S(g, 12) == 0, "島"}});
+}
+
+const char* image4_form(const Game& g) {
+    if (S(g, 12) < 1) return nullptr;
+    return first_of(
+        {{S(g, 4) == 3 && S(g, 13) == 1, "天界からの使者再び"}, {S(g, 13) == 0, "天界からの使者"}});
+}
+
+const char* map21_form(const Game& g) {
+    return first_of({{S(g, 4) >= 2 && S(g, 21) == 1, "執着するファンタジスタ"},
+                     {S(g, 4) >= 1 && S(g, 21) == 0, "ファンタジスタ"}});
+}
+
+// The mountain and the robot's workshop answer every click: a battle, or a word why not.
+bool image1_answers(const Game& g) {
+    return (S(g, 3) == 3 && S(g, 2) == 2) || (S(g, 3) >= 2 && S(g, 2) == 1) || S(g, 3) == 0 ||
+           S(g, 2) == 0;
+}
+
+bool map9_answers(const Game& g) {
+    return (S(g, 8) >= 2 && S(g, 9) == 1) || S(g, 7) == 0 || S(g, 8) == 0 || S(g, 9) == 0;
+}
+
+}  // namespace
+
 void Image1MouseDown(Game& g) {
     if (!map_open(g)) return;
     if (S(g, 3) == 3 && S(g, 2) == 2) return meet(g, 2, "ヤマオ・MAYDAY MODE", "yama.bmp");
@@ -151,43 +223,27 @@ void Image1MouseDown(Game& g) {
 }
 
 void Image2MouseDown(Game& g) {
-    meet_first(g, 3, "musi.bmp",
-               {{S(g, 12) == 2 && S(g, 3) == 2, "奥博士・MAYDAY MODE"},
-                {S(g, 9) >= 1 && S(g, 10) >= 1 && S(g, 3) == 1, "奥博士再び"},
-                {S(g, 3) == 0, "奥博士"}});
+    meet_if(g, 3, "musi.bmp", image2_form(g));
 }
 
 void map4_bMouseDown(Game& g) {
-    meet_first(g, 4, "sunny.bmp",
-               {{S(g, 5) == 3 && S(g, 4) == 2, "サニー・レイニー・MAYDAY MODE"},
-                {S(g, 2) >= 2 && S(g, 4) == 1, "サニー・レイニーアゲイン"},
-                {S(g, 2) >= 1 && S(g, 4) == 0, "サニー・レイニー"}});
+    meet_if(g, 4, "sunny.bmp", map4_form(g));
 }
 
 void map5_bMouseDown(Game& g) {
-    meet_first(g, 5, "hikaru.bmp",
-               {{S(g, 6) == 3 && S(g, 5) == 2, "光・MAYDAY MODE"},
-                {S(g, 6) >= 2 && S(g, 5) == 1, "繰り返す光"},
-                {S(g, 6) >= 1 && S(g, 5) == 0, "光"}});
+    meet_if(g, 5, "hikaru.bmp", map5_form(g));
 }
 
 void map6_bMouseDown(Game& g) {
-    meet_first(g, 6, "magical.bmp",
-               {{S(g, 2) == 3 && S(g, 6) == 2, "マジカル・MAYDAY MODE"},
-                {S(g, 4) >= 2 && S(g, 6) == 1, "マジカルアゲイン"},
-                {S(g, 4) >= 1 && S(g, 6) == 0, "マジカル"}});
+    meet_if(g, 6, "magical.bmp", map6_form(g));
 }
 
 void map7_bMouseDown(Game& g) {
-    meet_first(
-        g, 7, "midori.bmp",
-        {{S(g, 5) >= 2 && S(g, 7) == 1, "更に濃き緑"}, {S(g, 5) >= 1 && S(g, 7) == 0, "緑"}});
+    meet_if(g, 7, "midori.bmp", map7_form(g));
 }
 
 void map8_bMouseDown(Game& g) {
-    meet_first(g, 8, "doku.bmp",
-               {{S(g, 5) >= 2 && S(g, 8) == 1, "帰って来た毒蛾博士"},
-                {S(g, 5) >= 1 && S(g, 8) == 0, "毒蛾博士"}});
+    meet_if(g, 8, "doku.bmp", map8_form(g));
 }
 
 void map9_bMouseDown(Game& g) {
@@ -198,8 +254,7 @@ void map9_bMouseDown(Game& g) {
 }
 
 void map10_bMouseDown(Game& g) {
-    meet_first(g, 10, "yoiyami.bmp",
-               {{S(g, 7) >= 1 && S(g, 8) >= 1 && S(g, 10) == 0, "暗黒剣士ヨイヤミ"}});
+    meet_if(g, 10, "yoiyami.bmp", map10_form(g));
 }
 
 void map_sMouseDown(Game& g) {
@@ -215,18 +270,11 @@ void map_sMouseDown(Game& g) {
 }
 
 void Image3MouseDown(Game& g) {
-    const bool all_six = S(g, 14) == 1 && S(g, 15) == 1 && S(g, 16) == 1 && S(g, 17) == 1 &&
-                         S(g, 18) == 1 && S(g, 19) == 1;
-    meet_first(g, 12, "sima.bmp",
-               {{all_six && S(g, 12) == 1, "島・MAYDAY MODE"},
-                {S(g, 7) >= 2 && g.combatants[0].level >= 40 && S(g, 12) == 0, "島"}});
+    meet_if(g, 12, "sima.bmp", image3_form(g));
 }
 
 void Image4MouseDown(Game& g) {
-    if (S(g, 12) < 1) return;
-    meet_first(
-        g, 13, "ten.bmp",
-        {{S(g, 4) == 3 && S(g, 13) == 1, "天界からの使者再び"}, {S(g, 13) == 0, "天界からの使者"}});
+    meet_if(g, 13, "ten.bmp", image4_form(g));
 }
 
 namespace {
@@ -293,14 +341,48 @@ void Image13MouseDown(Game& g) {
 }
 
 void map_21bMouseDown(Game& g) {
-    meet_first(g, 21, "fanta.bmp",
-               {{S(g, 4) >= 2 && S(g, 21) == 1, "執着するファンタジスタ"},
-                {S(g, 4) >= 1 && S(g, 21) == 0, "ファンタジスタ"}});
+    meet_if(g, 21, "fanta.bmp", map21_form(g));
+}
+
+namespace {
+
+constexpr int kFreeSpotFlags[] = {10, 11, 12, 13, 7};
+
+bool free_spot_open(const Game& g, int spot) {
+    return spot >= 0 && spot <= 4 && g.state.event_flags[kFreeSpotFlags[spot]] != 0;
+}
+
+}  // namespace
+
+bool CharacterPlaceActsNow(const Game& g, const platform::Widget& place) {
+    const Form& f = g.form;
+    for (int spot = 0; spot < 5; ++spot) {
+        if (&place == &f.free_spots[spot]) return free_spot_open(g, spot);
+    }
+    if (!map_open(g)) return false;
+    if (&place == &f.Image1) return image1_answers(g);
+    if (&place == &f.map9_b) return map9_answers(g);
+    if (&place == &f.map_s) return true;  // someone is aboard, or a word that nobody is
+    const std::pair<const platform::Widget*, const char* (*)(const Game&)> chosen[] = {
+        {&f.Image2, image2_form}, {&f.map4_b, map4_form},   {&f.map5_b, map5_form},
+        {&f.map6_b, map6_form},   {&f.map7_b, map7_form},   {&f.map8_b, map8_form},
+        {&f.map10_b, map10_form}, {&f.Image3, image3_form}, {&f.Image4, image4_form},
+        {&f.map_21b, map21_form}};
+    for (const auto& [widget, form] : chosen) {
+        if (&place == widget) return form(g) != nullptr;
+    }
+    const std::pair<const platform::Widget*, EndingPlace> ending[] = {
+        {&f.Image5, EndingPlace::Sea},       {&f.Image9, EndingPlace::Sky},
+        {&f.Image10, EndingPlace::Earth},    {&f.Image11, EndingPlace::Green},
+        {&f.Image12, EndingPlace::Mountain}, {&f.Image13, EndingPlace::Light}};
+    for (const auto& [widget, at] : ending) {
+        if (&place == widget) return EndingPlaceOpen(g, at);
+    }
+    return false;
 }
 
 void FreeSpotMouseDown(Game& g, int spot) {
-    static constexpr int kFlags[] = {10, 11, 12, 13, 7};
-    if (spot < 0 || spot > 4 || g.state.event_flags[kFlags[spot]] == 0) return;
+    if (!free_spot_open(g, spot)) return;
     LeaveMap(g);
     const int32_t d = 10 * (spot + 1);
     g.state.distance_m = d;

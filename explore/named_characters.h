@@ -51,5 +51,8 @@ void Image13MouseDown(Game& g);
 void map_21bMouseDown(Game& g);
 // map_free2 .. map_free6: spot 0..4, starting the walk at 10, 20, 30, 40 or 50 m.
 void FreeSpotMouseDown(Game& g, int spot);
+// True when a click on the character's place (or free spot) does something now: meets a
+// form, or says why not. False for every other widget.
+bool CharacterPlaceActsNow(const Game& g, const platform::Widget& place);
 
 }  // namespace quill

@@ -28,6 +28,7 @@ void DesktopSettings::apply() {
     apply_scale();
     window_.set_fullscreen(current_.fullscreen);
     audio_.set_volumes(current_.music_volume, current_.effects_volume, current_.mute);
+    if (apply_message_speed) apply_message_speed(current_.message_speed);
 }
 
 void DesktopSettings::change(const Settings& next) {
@@ -36,6 +37,8 @@ void DesktopSettings::change(const Settings& next) {
     if (next.scale != before.scale) apply_scale();
     if (next.fullscreen != before.fullscreen) window_.set_fullscreen(next.fullscreen);
     audio_.set_volumes(next.music_volume, next.effects_volume, next.mute);
+    if (next.message_speed != before.message_speed && apply_message_speed)
+        apply_message_speed(next.message_speed);
 
     Settings remembered = store_.settings();
     if (next.scale != before.scale) remembered.scale = next.scale;
@@ -44,6 +47,7 @@ void DesktopSettings::change(const Settings& next) {
     if (next.effects_volume != before.effects_volume)
         remembered.effects_volume = next.effects_volume;
     if (next.mute != before.mute) remembered.mute = next.mute;
+    if (next.message_speed != before.message_speed) remembered.message_speed = next.message_speed;
     if (!store_.save(remembered)) {
         std::cerr << "quillmoor: the settings could not be written to "
                   << store_.file().toStdString() << '\n';

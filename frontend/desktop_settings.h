@@ -1,7 +1,9 @@
 // The player's settings put to work: the window's scale and full screen, the mixer's
-// volumes; what the player changes (F2, F11) is remembered, what the command line set is
-// for this run only.
+// volumes, the game's message speed; what the player changes (F2, F11) is remembered, what
+// the command line set is for this run only.
 #pragma once
+
+#include <functional>
 
 #include "frontend/settings.h"
 
@@ -27,6 +29,10 @@ class DesktopSettings {
     void change(const Settings& next);
     // Opens the settings dialog over the window and waits until it is closed.
     void open_dialog();
+
+    // Hands the message speed to the game (kMessageOnClick .. kMessageFast); set before
+    // apply().
+    std::function<void(int)> apply_message_speed;
 
   private:
     void apply_scale();

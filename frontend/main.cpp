@@ -3,9 +3,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
+#include <string>
 
 #include "frontend/desktop_settings.h"
+#include "frontend/help_dialog.h"
 #include "frontend/input_recorder.h"
 #include "frontend/main_window.h"
 #include "frontend/network_wait.h"
@@ -20,6 +23,7 @@
 #include "platform/file_io.h"
 #include "shell/startup.h"
 #include "shell/wiring.h"
+#include "view/help_pages.h"
 
 int main(int argc, char** argv) {
     using namespace quill;
@@ -113,6 +117,30 @@ int main(int argc, char** argv) {
         frontend::MainWindow window(*game, options->turbo);
         frontend::ScaledWindow shown(&window);
         frontend::DesktopSettings desktop(store, settings, shown, game->audio);
+        // The message speed: a script sets its own (message-speed), so that it plays the same
+        // whatever the player's settings; a recording writes each speed it ran with.
+        if (!options->script) {
+            desktop.apply_message_speed = [&game, &recorder](int speed) {
+                auto set = [&game, speed] { game->message_speed = speed; };
+                if (recorder.recording()) {
+                    recorder.input("message-speed " + std::to_string(speed), set);
+                } else {
+                    set();
+                }
+            };
+        }
+        // F11 is written into a recording (F2 only opens the settings, which the game never
+        // sees).
+        if (recorder.recording()) {
+            shown.around_host_key = [&recorder](const std::string& key,
+                                                const std::function<void()>& action) {
+                if (key == "F11") {
+                    recorder.input("key F11", action);
+                } else {
+                    action();
+                }
+            };
+        }
         desktop.apply();
         window.set_host(&shown);
         // While an exchange waits: painted, input dropped, a close kept for after it.
@@ -124,6 +152,18 @@ int main(int argc, char** argv) {
         frontend::QuitSignals quit_signals;
         quit_signals.on_quit = [&shown] { frontend::close_when_free(&shown); };
         window_dialogs.set_parent(&shown);
+        // The guide: a script never waits on a window, so it gets the pages printed.
+        if (options->script) {
+            game->open_help = [] {
+                for (const HelpPage& page : HelpPages())
+                    std::cout << "【" << page.title << "】\n" << page.body << std::endl;
+            };
+        } else if (!options->offscreen) {
+            game->open_help = [&shown] {
+                frontend::HelpDialog guide(&shown);
+                guide.exec();
+            };
+        }
         if (recorder.recording()) window.set_recorder(&recorder);
         if (options->script) window.set_script(std::move(script), &script_dialogs);
         shown.show();
@@ -137,6 +177,7 @@ int main(int argc, char** argv) {
         code = window.exit_code();
         game->network_waiting = nullptr;
         game->network_wait_over = nullptr;
+        game->open_help = nullptr;
         window_dialogs.set_parent(nullptr);  // a message after the window is gone stands alone
     }
     FormDestroy(*game);

@@ -175,8 +175,16 @@ bool MainWindow::check_unanswered() {
 
 void MainWindow::on_tick() {
     // The game stands still while a message box waits for its answer: the box was opened
-    // in the middle of a handler, which goes on only when the box is closed.
-    if (QApplication::activeModalWidget()) return;
+    // in the middle of a handler, which goes on only when the box is closed. A script goes
+    // on meanwhile (its message boxes never open; what it opened is the settings, F2, which
+    // its own keys close).
+    if (QApplication::activeModalWidget()) {
+        if (scripted_) {
+            if (wait_ticks_ > 0) --wait_ticks_;
+            run_script();
+        }
+        return;
+    }
     // Nor does it move while an exchange waits for the server (the window is painted then).
     if (game_.net_busy) return;
     if (scripted_ && !run_script()) return;
@@ -196,53 +204,106 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+// The game's own name for a desktop key (Other for a key the game does not answer).
+platform::Key game_key(int code) {
+    using platform::Key;
+    switch (code) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Enter;
+        case Qt::Key_F1:
+            return Key::F1;
+        case Qt::Key_F10:
+            return Key::F10;
+        case Qt::Key_Up:
+            return Key::Up;
+        case Qt::Key_Down:
+            return Key::Down;
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Space:
+            return Key::Space;
+        case Qt::Key_Escape:
+            return Key::Escape;
+        default:
+            break;
+    }
+    if (code >= Qt::Key_1 && code <= Qt::Key_9)
+        return static_cast<Key>(static_cast<int>(Key::Digit1) + (code - Qt::Key_1));
+    return Key::Other;
+}
+
+bool moves_in_a_list(int code) {
+    return code == Qt::Key_Up || code == Qt::Key_Down || code == Qt::Key_PageUp ||
+           code == Qt::Key_PageDown || code == Qt::Key_Home || code == Qt::Key_End;
+}
+
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType()) return false;
     // An open message box or question takes its keys alone: the Enter that answers it must
     // not also leave the credit picture behind it.
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return false;
     if (static_cast<QWidget*>(watched)->window() != this) return false;
     // Every key press reaches the game once, before the widget that has the focus.
     if (watched != key_receiver()) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const platform::Key k = game_key(key->key());
+    // A key held down is one press held (as the mouse button is): its repeats are not new
+    // presses, only the list keys move on while held.
+    if (key->isAutoRepeat() && !moves_in_a_list(key->key())) return false;
+    // A box being typed in keeps its keys (a space or a digit is part of the name); a list
+    // moves its own choice.
+    const bool typing = qobject_cast<QLineEdit*>(key_receiver()) != nullptr;
+    const bool in_list = qobject_cast<QListWidget*>(key_receiver()) != nullptr;
+    if (typing && k != platform::Key::Escape && k != platform::Key::Enter) return false;
+    if (!press) {
+        if (k == platform::Key::Space) {
+            FormKeyUp(game_, k);
+            after_event();
+        }
+        return false;
+    }
     // A key press of the desktop's that comes round again (an exchange ran inside its
     // handler, and the press goes on to the board afterwards) is the same press: once only.
     if (key->timestamp() != 0 && key == last_key_ && key->timestamp() == last_key_time_)
         return false;
     last_key_ = key;
     last_key_time_ = key->timestamp();
-    platform::Key k = platform::Key::Other;
-    switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            k = platform::Key::Enter;
-            break;
-        case Qt::Key_F1:
-            k = platform::Key::F1;
-            break;
-        case Qt::Key_F10:
-            k = platform::Key::F10;
-            break;
-        case Qt::Key_Up:
-            k = platform::Key::Up;
-            break;
-        case Qt::Key_Down:
-            k = platform::Key::Down;
-            break;
-        default:
-            break;
+    // The arrows (and the page keys) move in the open list, wherever the keys are.
+    if (moves_in_a_list(key->key()) && !in_list) {
+        if (ListView* list = open_list()) {
+            list->setFocus(Qt::OtherFocusReason);
+            QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
+                           key->isAutoRepeat());
+            QApplication::sendEvent(list, &copy);
+            after_event();
+            return true;
+        }
     }
-    const char* name = k == platform::Key::Enter ? "Enter"
-                       : k == platform::Key::F1  ? "F1"
-                       : k == platform::Key::F10 ? "F10"
-                                                 : nullptr;
-    if (recorder_ && name) {
-        recorder_->input(std::string("key ") + name, [&] { FormKeyDown(game_, k); });
+    const std::string name = name_of_key_code(key->key());
+    if (recorder_ && k != platform::Key::Other && !name.empty()) {
+        recorder_->input("key " + name, [&] { FormKeyDown(game_, k); });
     } else {
         FormKeyDown(game_, k);
     }
     after_event();
     return false;
+}
+
+// The list of the panel on top that the player can move in now, if any.
+ListView* MainWindow::open_list() const {
+    for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
+        auto* list = dynamic_cast<ListView*>((*it)->view);
+        if (list && list->isVisible() && list->isEnabled() && list->count() > 0) return list;
+    }
+    return nullptr;
 }
 
 QWidget* MainWindow::key_receiver() const {
@@ -301,11 +362,17 @@ bool MainWindow::select_row(const ScriptCommand& c) {
     return true;
 }
 
+// A dialog the script opened (F2's settings) and left open goes with the end of the run.
+void MainWindow::close_open_dialog() {
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+}
+
 // Runs commands until the next wait; false when the run is over.
 bool MainWindow::run_script() {
     while (wait_ticks_ == 0) {
         if (script_pos_ >= script_.size()) {
             scripted_ = false;
+            close_open_dialog();
             close();
             return false;
         }
@@ -337,19 +404,24 @@ QWidget* MainWindow::view_named(const std::string& name) const {
     return nullptr;
 }
 
+// A key pressed and let go where the keyboard's focus is: the open dialog's when one is
+// open (F2's settings), else the window's.
 void MainWindow::send_key(const std::string& name) {
-    int key = Qt::Key_unknown;
-    if (name == "Enter") key = Qt::Key_Return;
-    if (name == "F1") key = Qt::Key_F1;
-    if (name == "F10") key = Qt::Key_F10;
-    if (name == "Up") key = Qt::Key_Up;
-    if (name == "Down") key = Qt::Key_Down;
-    if (name == "Escape") key = Qt::Key_Escape;
-    if (name == "Space") key = Qt::Key_Space;
-    QWidget* target = key_receiver();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    const int key = key_code_named(name);
+    QString text;
+    if (key == Qt::Key_Space) text = QStringLiteral(" ");
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) text = QChar(key);
+    if (key == Qt::Key_Return) text = QStringLiteral("\r");
+    if (key == Qt::Key_Escape) text = QChar(0x1B);
+    QWidget* target = QApplication::activeModalWidget();
+    if (target) {
+        if (QWidget* inside = target->focusWidget()) target = inside;
+    } else {
+        target = key_receiver();
+    }
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &release);
 }
 
@@ -451,6 +523,9 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             break;
         case ScriptOp::Seed:  // taken before the game started
             break;
+        case ScriptOp::MessageSpeed:
+            game_.message_speed = c.x;
+            break;
         case ScriptOp::Release:
             send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x,
                        game_.pointer_y);
@@ -511,6 +586,7 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             break;
         case ScriptOp::Quit:
             scripted_ = false;
+            close_open_dialog();
             close();
             return false;
     }

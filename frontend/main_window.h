@@ -20,6 +20,7 @@
 namespace quill::frontend {
 
 class InputRecorder;
+class ListView;
 class ScaledWindow;
 
 class MainWindow : public QWidget {
@@ -56,6 +57,7 @@ class MainWindow : public QWidget {
     void on_tick();
     void after_event();
     bool run_script();
+    void close_open_dialog();
     bool run_command(const ScriptCommand& c);
     void send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y);
     void send_key(const std::string& name);
@@ -84,6 +86,7 @@ class MainWindow : public QWidget {
     // The widget that has the keys: the focused one, also while the board is shown inside
     // the scaled window (which holds the desktop's focus itself).
     QWidget* key_receiver() const;
+    ListView* open_list() const;
 };
 
 }  // namespace quill::frontend

@@ -293,15 +293,19 @@ void ScaledWindow::repaint_now() {
 }
 
 bool ScaledWindow::host_key(int key) {
-    if (key == Qt::Key_F11) {
-        set_fullscreen(!fullscreen_);
-        return true;
+    std::function<void()> action;
+    if (key == Qt::Key_F11) action = [this] { set_fullscreen(!fullscreen_); };
+    if (key == Qt::Key_F2)
+        action = [this] {
+            if (on_settings_key) on_settings_key();
+        };
+    if (!action) return false;
+    if (around_host_key) {
+        around_host_key(key == Qt::Key_F11 ? "F11" : "F2", action);
+    } else {
+        action();
     }
-    if (key == Qt::Key_F2) {
-        if (on_settings_key) on_settings_key();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 void ScaledWindow::resizeEvent(QResizeEvent* event) {

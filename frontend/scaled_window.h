@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class QGraphicsProxyWidget;
 class QGraphicsScene;
@@ -64,6 +65,8 @@ class ScaledWindow : public QWidget {
     // F2 and F11, whichever widget has the keys.
     std::function<void()> on_settings_key;
     std::function<void(bool)> on_fullscreen_changed;
+    // Runs the action of F2 or F11 (named "F2", "F11"); set by a recording run to write the key.
+    std::function<void(const std::string&, const std::function<void()>&)> around_host_key;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

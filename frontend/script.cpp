@@ -1,5 +1,7 @@
 #include "frontend/script.h"
 
+#include <Qt>
+
 #include <charconv>
 #include <sstream>
 
@@ -16,11 +18,78 @@ bool parse_seed(const std::string& s, uint64_t& out) {
     return ec == std::errc() && ptr == s.data() + s.size() && !s.empty();
 }
 
+struct NamedKey {
+    const char* name;
+    int code;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"Enter", Qt::Key_Return},
+    {"Space", Qt::Key_Space},
+    {"Escape", Qt::Key_Escape},
+    {"Tab", Qt::Key_Tab},
+    {"Backspace", Qt::Key_Backspace},
+    {"Delete", Qt::Key_Delete},
+    {"Up", Qt::Key_Up},
+    {"Down", Qt::Key_Down},
+    {"Left", Qt::Key_Left},
+    {"Right", Qt::Key_Right},
+    {"Home", Qt::Key_Home},
+    {"End", Qt::Key_End},
+    {"PageUp", Qt::Key_PageUp},
+    {"PageDown", Qt::Key_PageDown},
+    {"F1", Qt::Key_F1},
+    {"F2", Qt::Key_F2},
+    {"F3", Qt::Key_F3},
+    {"F4", Qt::Key_F4},
+    {"F5", Qt::Key_F5},
+    {"F6", Qt::Key_F6},
+    {"F7", Qt::Key_F7},
+    {"F8", Qt::Key_F8},
+    {"F9", Qt::Key_F9},
+    {"F10", Qt::Key_F10},
+    {"F11", Qt::Key_F11},
+    {"F12", Qt::Key_F12},
+    {"0", Qt::Key_0},
+    {"1", Qt::Key_1},
+    {"2", Qt::Key_2},
+    {"3", Qt::Key_3},
+    {"4", Qt::Key_4},
+    {"5", Qt::Key_5},
+    {"6", Qt::Key_6},
+    {"7", Qt::Key_7},
+    {"8", Qt::Key_8},
+    {"9", Qt::Key_9},
+};
+
 }  // namespace
 
+int key_code_named(const std::string& name) {
+    for (const NamedKey& k : kNamedKeys) {
+        if (name == k.name) return k.code;
+    }
+    return 0;
+}
+
+std::string name_of_key_code(int code) {
+    if (code == Qt::Key_Enter) return "Enter";  // the keypad's
+    for (const NamedKey& k : kNamedKeys) {
+        if (code == k.code) return k.name;
+    }
+    return {};
+}
+
 bool is_known_key(const std::string& name) {
-    return name == "Enter" || name == "F1" || name == "F10" || name == "Up" || name == "Down" ||
-           name == "Escape" || name == "Space";
+    return key_code_named(name) != 0;
+}
+
+std::string known_key_names() {
+    std::string names;
+    for (const NamedKey& k : kNamedKeys) {
+        if (!names.empty()) names += ", ";
+        names += k.name;
+    }
+    return names;
 }
 
 std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source,
@@ -59,12 +128,17 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
                    : op == "rclick" ? ScriptOp::RightClick
                    : op == "mclick" ? ScriptOp::MiddleClick
                                     : ScriptOp::Move;
+        } else if (op == "message-speed") {
+            // How waiting lines go on from here: 0 at the click, 1 slow, 2 normal, 3 fast.
+            if (w.size() != 2 || !parse_int(w[1], c.x) || c.x < 0 || c.x > 3)
+                return fail("message-speed needs 0 (on a click), 1, 2 or 3 (slow to fast)");
+            c.op = ScriptOp::MessageSpeed;
         } else if (op == "release") {
             if (w.size() != 1) return fail("release takes nothing");
             c.op = ScriptOp::Release;
         } else if (op == "key") {
             if (w.size() != 2 || !is_known_key(w[1]))
-                return fail("key needs one of Enter, F1, F10, Up, Down, Escape, Space");
+                return fail("key needs one of " + known_key_names());
             c.op = ScriptOp::Key;
             c.text = w[1];
         } else if (op == "press") {

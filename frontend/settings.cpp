@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/file_io.h"
+#include "state/game.h"
 
 namespace quill::frontend {
 namespace {
@@ -17,6 +18,7 @@ const char* const kFullscreen = "display/fullscreen";
 const char* const kMusic = "sound/music_volume";
 const char* const kEffects = "sound/effects_volume";
 const char* const kMute = "sound/mute";
+const char* const kMessageSpeed = "play/message_speed";
 
 // A whole number in [low, high] written as such, nothing else.
 std::optional<int> read_int(const QSettings& s, const char* key, int low, int high) {
@@ -74,6 +76,7 @@ SettingsStore::SettingsStore(QString file) : file_(std::move(file)) {
     take_int(kMusic, 0, 100, settings_.music_volume);
     take_int(kEffects, 0, 100, settings_.effects_volume);
     take_bool(kMute, settings_.mute);
+    take_int(kMessageSpeed, kMessageOnClick, kMessageFast, settings_.message_speed);
 }
 
 bool SettingsStore::save(const Settings& settings) {
@@ -89,6 +92,7 @@ bool SettingsStore::save(const Settings& settings) {
     s.setValue(kMusic, settings.music_volume);
     s.setValue(kEffects, settings.effects_volume);
     s.setValue(kMute, settings.mute);
+    s.setValue(kMessageSpeed, settings.message_speed);
     s.sync();
     if (s.status() != QSettings::NoError) return false;
     // QSettings replaces the file whole; its folder is flushed so the new one stays.

@@ -1,5 +1,6 @@
-// The player's desktop settings: the window's scale, full screen and the sound. They live in
-// the user's configuration folder (QSettings), never beside the saves.
+// The player's desktop settings: the window's scale, full screen, the sound and how waiting
+// lines go on. They live in the user's configuration folder (QSettings), never beside the
+// saves.
 #pragma once
 
 #include <QString>
@@ -12,6 +13,7 @@ struct Settings {
     int music_volume = 100;    // 0..100
     int effects_volume = 100;  // 0..100
     bool mute = false;
+    int message_speed = 0;  // kMessageOnClick .. kMessageFast (state/game.h)
 
     bool operator==(const Settings&) const = default;
 };

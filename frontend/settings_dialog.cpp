@@ -11,6 +11,9 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "frontend/help_dialog.h"
 #include "state/game.h"
 
 namespace quill::frontend {
@@ -66,6 +69,13 @@ SettingsDialog::SettingsDialog(const Settings& settings, int largest_scale, QWid
     mute_box = new QCheckBox(QStringLiteral("音を消す"), this);
     mute_box->setChecked(settings_.mute);
 
+    message_speed_box = new QComboBox(this);
+    // The rows in the order of the speeds, so that the row is the value.
+    for (const char* choice : {"クリックで送る", "ゆっくり", "ふつう", "はやい"})
+        message_speed_box->addItem(QString::fromUtf8(choice));
+    message_speed_box->setCurrentIndex(
+        std::clamp(settings_.message_speed, kMessageOnClick, kMessageFast));
+
     auto row = [this](QSlider* slider, QLabel* value) {
         auto* box = new QHBoxLayout;
         box->addWidget(slider, 1);
@@ -78,22 +88,34 @@ SettingsDialog::SettingsDialog(const Settings& settings, int largest_scale, QWid
     form->addRow(QStringLiteral("音楽の音量"), row(music_slider, music_value_));
     form->addRow(QStringLiteral("効果音の音量"), row(effects_slider, effects_value_));
     form->addRow(QString(), mute_box);
+    form->addRow(QStringLiteral("メッセージ送り"), message_speed_box);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
+    // The guide opens over the settings and returns to them.
+    help_button = new QPushButton(QStringLiteral("遊び方"), this);
+    connect(help_button, &QPushButton::clicked, this, [this] {
+        HelpDialog guide(this);
+        guide.exec();
+    });
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(help_button);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(new QLabel(
         QStringLiteral("変えた設定はすぐに反映され、次に起動したときも使われます。"), this));
-    layout->addWidget(buttons);
+    layout->addLayout(bottom);
 
     connect(scale_box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
     connect(fullscreen_box, &QCheckBox::toggled, this, [this] { changed(); });
     connect(music_slider, &QSlider::valueChanged, this, [this] { changed(); });
     connect(effects_slider, &QSlider::valueChanged, this, [this] { changed(); });
     connect(mute_box, &QCheckBox::toggled, this, [this] { changed(); });
+    connect(message_speed_box, &QComboBox::currentIndexChanged, this, [this] { changed(); });
     show_values();
 }
 
@@ -111,6 +133,7 @@ void SettingsDialog::changed() {
     next.music_volume = music_slider->value();
     next.effects_volume = effects_slider->value();
     next.mute = mute_box->isChecked();
+    next.message_speed = message_speed_box->currentIndex();
     show_values();
     if (next == settings_) return;
     settings_ = next;

@@ -1,5 +1,6 @@
 // The settings dialog (F2): the window's scale, full screen, the music's and the effects'
-// volumes and mute. Every change takes effect at once.
+// volumes and mute, and how waiting lines go on. Every change takes effect at once. It also
+// opens the guide to the game (遊び方).
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QSlider;
 class QLabel;
+class QPushButton;
 
 namespace quill::frontend {
 
@@ -30,6 +32,8 @@ class SettingsDialog : public QDialog {
     QSlider* music_slider = nullptr;
     QSlider* effects_slider = nullptr;
     QCheckBox* mute_box = nullptr;
+    QComboBox* message_speed_box = nullptr;  // the row is the speed (kMessageOnClick ..)
+    QPushButton* help_button = nullptr;      // 遊び方
 
   private:
     void changed();

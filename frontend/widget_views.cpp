@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -132,13 +133,43 @@ void PictureView::sync() {
         synced_key_ = image.cacheKey();
         synced_transparent_key_ = keyed;
     }
+    if (model_.hot != shown_hot_) {
+        if (model_.hot) {
+            setCursor(Qt::PointingHandCursor);
+        } else {
+            unsetCursor();
+        }
+        shown_hot_ = model_.hot;
+        if (hovered_) dirty += rect();
+    }
     if (!dirty.isEmpty()) update(dirty);
+}
+
+void PictureView::enterEvent(QEnterEvent* event) {
+    Routed::enterEvent(event);
+    hovered_ = true;
+    if (model_.hot) update();
+}
+
+void PictureView::leaveEvent(QEvent* event) {
+    Routed::leaveEvent(event);
+    hovered_ = false;
+    if (model_.hot) update();
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {
     if (model_.picture.qimage().cacheKey() != synced_key_ ||
         model_.transparent_key != synced_transparent_key_) {
         painted_unsynced_ += event->region();
+    }
+    if (model_.hot && hovered_) {
+        // A click region over the map: a warm light over the place and a gold rim.
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setPen(QPen(QColor(255, 226, 120, 235), 2));
+        p.setBrush(QColor(255, 244, 200, 70));
+        p.drawRoundedRect(r, 4, 4);
     }
     if (model_.picture.empty()) return;  // a click region: what lies below shows through
     QPainter p(this);
@@ -251,7 +282,11 @@ void ListView::mouseReleaseEvent(QMouseEvent* e) {
 
 void ListView::sync() {
     bool relayout = false;
+    // Where the chosen row stood in the view, and the view's place, before the rows change.
+    std::optional<int> anchor_y;
+    const int scrolled = verticalScrollBar()->value();
     if (model_.items != shown_items_ || model_.item_colors != shown_colors_) {
+        if (model_.keep_view && currentItem()) anchor_y = visualItemRect(currentItem()).top();
         clear();
         for (size_t i = 0; i < model_.items.size(); ++i) {
             auto* row = new QListWidgetItem(QString::fromStdString(model_.items[i]), this);
@@ -264,7 +299,13 @@ void ListView::sync() {
         shown_colors_ = model_.item_colors;
         relayout = true;
     }
-    if (currentRow() != model_.item_index) setCurrentRow(model_.item_index);
+    if (currentRow() != model_.item_index) {
+        // A list that keeps its view does not scroll to the chosen row: it is put back below.
+        const bool keep = relayout && model_.keep_view;
+        if (keep) setAutoScroll(false);
+        setCurrentRow(model_.item_index);
+        if (keep) setAutoScroll(true);
+    }
     // The colours and the font are set again only when they change (the list is synced on
     // every tick while it is shown), the font also when anything else put another in its
     // place (a style sheet polishing the list again).
@@ -297,7 +338,29 @@ void ListView::sync() {
     if (relayout) {
         fit_rows();
         doItemsLayout();
+        if (model_.keep_view) keep_view_still(anchor_y, scrolled);
         viewport()->update();
+    }
+}
+
+// Puts the chosen row back where it stood in the view (the bought item under the pointer
+// that bought it), or with none chosen the view back where it was.
+void ListView::keep_view_still(std::optional<int> anchor_y, int scrolled) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(scrolled);
+    QListWidgetItem* chosen = currentItem();
+    if (!anchor_y || !chosen) return;
+    // Scrolling goes by whole rows or by pixels, as the style has it; a second round settles
+    // what the first left over.
+    for (int round = 0; round < 2; ++round) {
+        const int off = visualItemRect(chosen).top() - *anchor_y;
+        if (off == 0) return;
+        const int row_height = std::max(1, visualItemRect(chosen).height());
+        const int step =
+            verticalScrollMode() == QAbstractItemView::ScrollPerPixel
+                ? off
+                : (off > 0 ? (off + row_height - 1) : (off - row_height + 1)) / row_height;
+        bar->setValue(bar->value() + step);
     }
 }
 

@@ -1,6 +1,7 @@
 // Qt widgets that show one widget model each and pass their mouse events to its handlers.
 #pragma once
 
+#include <QEnterEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,9 +59,14 @@ class PictureView : public Routed<QWidget> {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     platform::Picture& model_;
+    // A place that acts now is lit while the pointer is over it, with a hand for a pointer.
+    bool hovered_ = false;
+    bool shown_hot_ = false;
     QImage masked_;
     qint64 masked_key_ = 0;
     // The picture as the last sync saw it (a copy of its own), the picture's cache key then
@@ -110,6 +116,7 @@ class ListView : public QListWidget {
     // Writes a row too wide for the list a little smaller, down to four fifths of the list's
     // size; one still too wide ends in "…". The list never scrolls sideways.
     void fit_rows();
+    void keep_view_still(std::optional<int> anchor_y, int scrolled);
 
     platform::ListBox& model_;
     MouseRouter router_;

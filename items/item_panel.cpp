@@ -197,6 +197,7 @@ int row_of(const Game& g, int32_t id) {
 // Rebuilds the list keeping the chosen item (not the row) chosen, with its detail.
 void refresh_keeping(Game& g, int32_t id) {
     RefreshItemPanel(g);
+    g.form.item_list.keep_view = true;  // the same list, changed under the player's pointer
     const int row = row_of(g, id);
     g.form.item_list.item_index = row;
     if (row >= 0) {
@@ -269,6 +270,7 @@ void RefreshItemPanel(Game& g) {
     f.item_list.items.clear();
     f.item_list.item_colors.clear();
     f.item_list.item_index = -1;
+    f.item_list.keep_view = false;  // a new list starts at its top
     g.panel_rows.clear();
     f.item_l3.visible = false;
     f.l_btn11.visible = false;
@@ -326,7 +328,15 @@ void RefreshItemPanel(Game& g) {
         f.l_btn11.visible = true;
     } else if (is_shop(screen)) {
         f.item_l2.caption = shop_title(screen);
-        for (const ShopLine& line : ShopStock(g, screen)) {
+        int32_t held_back = 0;
+        const std::vector<ShopLine> stock = ShopStock(g, screen, &held_back);
+        // The shelf shows only what the adventurer could buy soon; the rest is told in a line.
+        if (held_back > 0) {
+            f.item_l4.caption =
+                "お金かレベルが足りない品物（" + to_string(held_back) + "品）は並んでいません";
+            f.item_l4.visible = true;
+        }
+        for (const ShopLine& line : stock) {
             if (line.id == 0) {
                 add_row(g, 0, ShopPrefix(0) + std::string(line.header), kWhite);
             } else {

@@ -19,7 +19,12 @@ class Stock {
     void header(std::string_view text) { lines_.push_back({0, text}); }
     // An item, when its condition holds.
     void item(int32_t id, bool condition = true) {
-        if (condition && ShopOffers(g_, id)) lines_.push_back({id, {}});
+        if (!condition) return;
+        if (ShopOffers(g_, id)) {
+            lines_.push_back({id, {}});
+        } else if (ShopOffersWithMoneyAndLevel(g_, id)) {
+            held_back_ += 1;
+        }
     }
     // An item shown only once the one before it is held.
     void after(int32_t id, int32_t before) { item(id, held(g_, before)); }
@@ -39,18 +44,22 @@ class Stock {
         for (int32_t id = first; id <= last; ++id) item(id);
     }
 
-    std::vector<ShopLine> take() { return std::move(lines_); }
+    std::vector<ShopLine> take(int32_t* held_back) {
+        if (held_back) *held_back = held_back_;
+        return std::move(lines_);
+    }
 
   private:
     const Game& g_;
     std::vector<ShopLine> lines_;
+    int32_t held_back_ = 0;
 };
 
 bool flag(const Game& g, int n) {
     return g.state.story_flags[n] != 0;
 }
 
-std::vector<ShopLine> general_shop(const Game& g) {
+std::vector<ShopLine> general_shop(const Game& g, int32_t* held_back) {
     Stock s(g);
     s.header("－－－武器－－－");
     s.item(1);            // ぼうっきれ
@@ -93,10 +102,10 @@ std::vector<ShopLine> general_shop(const Game& g) {
     s.run(250, 256);
     s.chain(257, 259, 256);
     s.item(245);  // プリズム・アイ
-    return s.take();
+    return s.take(held_back);
 }
 
-std::vector<ShopLine> artificial_shop(const Game& g) {
+std::vector<ShopLine> artificial_shop(const Game& g, int32_t* held_back) {
     Stock s(g);
     s.header("－－人工ホーシオ－－");
     for (int32_t id = 800; id <= 899; ++id) {
@@ -121,10 +130,10 @@ std::vector<ShopLine> artificial_shop(const Game& g) {
     s.after(268, 267);  // 龍玉
     s.after(270, 268);  // 天宝玉
     s.after(272, 270);  // 虹龍宝玉
-    return s.take();
+    return s.take(held_back);
 }
 
-std::vector<ShopLine> fatma_market(const Game& g) {
+std::vector<ShopLine> fatma_market(const Game& g, int32_t* held_back) {
     Stock s(g);
     const int32_t level = g.combatants[0].level;
     s.header("－－－ 腕 －－－");
@@ -146,29 +155,37 @@ std::vector<ShopLine> fatma_market(const Game& g) {
         s.run(330, 332);
         s.after(333, 332);
     }
-    return s.take();
+    return s.take(held_back);
 }
 
 }  // namespace
 
-bool ShopOffers(const Game& g, int32_t id) {
+bool ShopOffersWithMoneyAndLevel(const Game& g, int32_t id) {
     if (id <= 0 || id >= kItemTableSize) return false;
     const ItemRecord& item = g.items[id];
     if (item.name.empty()) return false;
+    const bool have = held(g, id);
+    const bool once = item.one_only == 0 || !have;
+    const bool earned = item.requires_item == 0 || held(g, item.requires_item);
+    return once && earned;
+}
+
+bool ShopOffers(const Game& g, int32_t id) {
+    if (!ShopOffersWithMoneyAndLevel(g, id)) return false;
+    const ItemRecord& item = g.items[id];
     const bool have = held(g, id);
     const int64_t money = g.state.money;
     const int64_t level = g.combatants[0].level;
     const bool affordable = have || money + 30 >= item.price;
     const bool within_level = have || level * 200 + 200 >= item.price;
-    const bool once = item.one_only == 0 || !have;
-    const bool earned = item.requires_item == 0 || held(g, item.requires_item);
-    return affordable && within_level && once && earned;
+    return affordable && within_level;
 }
 
-std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen) {
-    if (screen == "買う") return general_shop(g);
-    if (screen == "購入") return artificial_shop(g);
-    if (screen == "ＢＵＹ") return fatma_market(g);
+std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen, int32_t* held_back) {
+    if (held_back) *held_back = 0;
+    if (screen == "買う") return general_shop(g, held_back);
+    if (screen == "購入") return artificial_shop(g, held_back);
+    if (screen == "ＢＵＹ") return fatma_market(g, held_back);
     return {};
 }
 

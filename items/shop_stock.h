@@ -21,10 +21,16 @@ struct ShopLine {
 // The stock rule for one item: affordable within the margins (or held), not a one-only item
 // already held, and its required item held.
 bool ShopOffers(const Game& g, int32_t id);
+// The stock rule with money and level set aside: what a richer, stronger adventurer would
+// be offered.
+bool ShopOffersWithMoneyAndLevel(const Game& g, int32_t id);
 
 // The lines of the shop named by the action button's caption ("買う", "購入", "ＢＵＹ");
 // empty for any other caption. The 人工屋 draws its ホーシオ afresh on every call.
-std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen);
+// `held_back`, when given, receives how many items of the list the adventurer's money or
+// level keeps off the shelf for now.
+std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen,
+                                int32_t* held_back = nullptr);
 
 // The count held, as the three characters before a shop line's name.
 std::string ShopPrefix(int32_t count);

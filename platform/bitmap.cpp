@@ -382,6 +382,25 @@ void Bitmap::clear() {
     changed_anywhere();
 }
 
+void Bitmap::blend_rect(int x1, int y1, int x2, int y2, Color color, uint8_t opacity) {
+    if (opacity == 255) return fill_rect(x1, y1, x2, y2, color);
+    if (empty() || opacity == 0) return;
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, width());
+    y2 = std::min(y2, height());
+    if (x1 >= x2 || y1 >= y2) return;
+    changed(x1, y1, x2, y2);
+    const uint8_t channel[3] = {color.r, color.g, color.b};
+    for (int y = y1; y < y2; ++y) {
+        uint8_t* p = image_->scanLine(y) + x1 * 3;
+        for (int i = 0; i < (x2 - x1) * 3; ++i) {
+            const int c = channel[i % 3];
+            p[i] = static_cast<uint8_t>(p[i] + (c - p[i]) * opacity / 255);
+        }
+    }
+}
+
 void Bitmap::fill_rect(int x1, int y1, int x2, int y2, Color color) {
     if (empty()) return;
     x1 = std::max(x1, 0);

@@ -39,6 +39,9 @@ class Bitmap {
 
     // Shapes. `x2`, `y2` are exclusive.
     void fill_rect(int x1, int y1, int x2, int y2, Color color);
+    // The colour laid over the rectangle at an opacity (255: as fill_rect), what lies below
+    // showing through the rest.
+    void blend_rect(int x1, int y1, int x2, int y2, Color color, uint8_t opacity);
     void frame_rect(int x1, int y1, int x2, int y2, Color color);
     // An ellipse inside the rectangle, outlined with the pen and filled with the brush.
     void ellipse(int x1, int y1, int x2, int y2, Color pen, Color brush, int pen_width = 1);

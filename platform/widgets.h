@@ -21,7 +21,28 @@ struct MouseEvent {
     int y = 0;
 };
 
-enum class Key { Enter, F1, F10, Up, Down, Other };
+// The keys the game answers. Digit1..Digit9 follow each other.
+enum class Key {
+    Enter,
+    F1,
+    F10,
+    Up,
+    Down,
+    Left,
+    Right,
+    Space,
+    Escape,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    Other
+};
 
 enum class WidgetKind { Label, Panel, ListBox, EditBox, Picture, Button };
 
@@ -43,6 +64,9 @@ struct Widget {
     Widget* parent = nullptr;  // the panel it lies on; none for the window itself
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
+    // A click on it does something now: the window lights it under the pointer and shows
+    // a hand there.
+    bool hot = false;
     std::function<void(const MouseEvent&)> on_mouse_down;
     std::function<void(const MouseEvent&)> on_mouse_up;
     std::function<void(const MouseEvent&)> on_mouse_move;
@@ -69,6 +93,10 @@ struct ListBox : Widget {
     // The colour each row's text is drawn in (rows without one use the font's colour).
     std::vector<Color> item_colors;
     int item_index = -1;  // the selected row, -1 for none
+    // When the rows change, the chosen row stays where it stood in the view (with none
+    // chosen, the view stays still) instead of the list starting again at its top: for rows
+    // that changed under the player's pointer, not for a new list.
+    bool keep_view = false;
     int item_height = 16;
     Font font{FontFace::PGothic, points_to_pixels(10), false, colors::kWhite};
     Color color = colors::kBlack;

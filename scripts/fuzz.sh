@@ -58,7 +58,9 @@ if [ "$target" = saves ]; then
   ln -sf "$PWD/build-fuzz/cmake/quillmoor-save-fuzzer" "$fuzzer"
 elif [ "$rebuild" -eq 1 ]; then
   echo "Building $fuzzer"
-  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. "${sources[@]}" -o "$fuzzer"
+  # The script reader names the desktop's keys by Qt's key codes (a header only).
+  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
+    -fPIC $(pkg-config --cflags Qt6Core) "${sources[@]}" -o "$fuzzer"
 fi
 
 "$fuzzer" --write-seeds "$work/seeds"

@@ -1,5 +1,7 @@
 #include "shell/input.h"
 
+#include <utility>
+
 #include "audio/sound.h"
 #include "battle/sequencer.h"
 #include "character/creation.h"
@@ -10,6 +12,8 @@
 #include "state/save_files.h"
 #include "state/state_ops.h"
 #include "view/adventurer_pictures.h"
+#include "view/command_cards.h"
+#include "view/frame.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -32,6 +36,12 @@ void cgMouseUp(Game& g, const platform::MouseEvent& e) {
 void cgMouseMove(Game& g, const platform::MouseEvent& e) {
     g.pointer_x = e.x;
     g.pointer_y = e.y;
+    if (g.screen_mode == kTitle) ColourButtons(g, nullptr);  // off the title's 遊び方
+}
+
+void l_btn80MouseDown(Game& g) {
+    PlaySound(g, "pi.wav");
+    if (g.open_help) g.open_help();
 }
 
 bool ConsumeWait(Game& g) {
@@ -51,7 +61,9 @@ void ClickMainPicture(Game& g, int x, int y, MouseButton button) {
     if (button == MouseButton::Right) return;
     if (ConsumeWait(g)) return;
     if (g.game_over == 1) {
-        ReturnToTitleAfterDeath(g);
+        // A click meant for the battle does not skip the red screen: it takes the player
+        // to the title only once the screen has stood a moment.
+        if (g.death_ticks >= kDeathPauseTicks) ReturnToTitleAfterDeath(g);
         return;
     }
     g.pointer_x = x;
@@ -66,9 +78,6 @@ void ClickMainPicture(Game& g, int x, int y, MouseButton button) {
 }
 
 namespace {
-
-constexpr platform::Color kButtonIdle = platform::Color::rgb(0x808080);
-constexpr platform::Color kButtonHovered = platform::Color::rgb(0xC0C0C0);
 
 void toggle_network(Game& g) {
     PlaySound(g, "1.wav");
@@ -87,6 +96,38 @@ void ask_for_reset(Game& g) {
     reset_game(g);
 }
 
+// The panel the player sees on top, with its close button: Escape presses that button.
+platform::Label* open_panel_close_button(Game& g) {
+    Form& f = g.form;
+    const std::pair<platform::Panel*, platform::Label*> panels[] = {{&f.pet_box, &f.l_btn64},
+                                                                    {&f.world_box, &f.l_btn68},
+                                                                    {&f.net_box, &f.l_btn69},
+                                                                    {&f.item_box, &f.l_btn9}};
+    for (const auto& [panel, close] : panels) {
+        if (panel->visible && close->visible) return close;
+    }
+    return nullptr;
+}
+
+bool panel_open(Game& g) {
+    const Form& f = g.form;
+    return f.pet_box.visible || f.world_box.visible || f.net_box.visible || f.item_box.visible ||
+           f.bp_box.visible;
+}
+
+// Space: a press of the left button on the picture, held until the key is let go.
+void space_down(Game& g) {
+    if (g.screen_mode != kGame) {
+        ClickMainPicture(g, 0, 0, MouseButton::Left);
+        return;
+    }
+    if (panel_open(g) || g.net_busy) return;
+    // The cards wait for a choice, which Space does not make; a waiting line is still taken.
+    if (g.command_mode >= 1 && g.awaiting_click == 0) return;
+    g.mouse_down = 1;
+    ClickMainPicture(g, g.pointer_x, g.pointer_y, MouseButton::Left);
+}
+
 }  // namespace
 
 void FormKeyDown(Game& g, platform::Key key) {
@@ -97,16 +138,29 @@ void FormKeyDown(Game& g, platform::Key key) {
         toggle_network(g);
     } else if (key == Key::F1 && g.screen_mode == kBoot) {
         ask_for_reset(g);
+    } else if (key == Key::Space) {
+        space_down(g);
+    } else if (key == Key::Escape) {
+        platform::Label* close = open_panel_close_button(g);
+        if (close && close->on_mouse_down) close->on_mouse_down(platform::MouseEvent{});
+    } else if (key >= Key::Digit1 && key <= Key::Digit9) {
+        if (g.screen_mode != kGame || panel_open(g) || g.net_busy || g.awaiting_click == 1) return;
+        PressCardByNumber(g, static_cast<int32_t>(key) - static_cast<int32_t>(Key::Digit1) + 1);
     }
 }
 
+void FormKeyUp(Game& g, platform::Key key) {
+    if (key != platform::Key::Space) return;
+    g.button_held = 0;
+    g.mouse_down = 0;
+}
+
 void l_btn1MouseMove(Game& g, platform::Label& over) {
-    for (platform::Label* button : g.form.button_labels()) button->color = kButtonIdle;
-    over.color = kButtonHovered;
+    ColourButtons(g, &over);
 }
 
 void bp_boxMouseMove(Game& g) {
-    for (platform::Label* button : g.form.button_labels()) button->color = kButtonIdle;
+    ColourButtons(g, nullptr);
 }
 
 void LeaveBoot(Game& g) {
@@ -115,11 +169,13 @@ void LeaveBoot(Game& g) {
         return;
     }
     g.screen_mode = kTitle;
+    g.form.l_btn80.visible = true;
     ShowBackground(g, "title.bmp");
     PlayMusic(g, "title-low.mp3");
 }
 
 void LeaveTitle(Game& g) {
+    g.form.l_btn80.visible = false;
     g.form.cg2.picture.load(g.folders.cg_file("00.bmp"));
     PlaySound(g, "pi.wav");
     g.screen_mode = kGame;
@@ -170,6 +226,7 @@ void ReturnToTitleAfterDeath(Game& g) {
     save_game(g);
     PlaySound(g, "1.wav");
     g.screen_mode = kTitle;
+    g.form.l_btn80.visible = true;
     ShowBackground(g, "title.bmp");
 }
 

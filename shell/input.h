@@ -12,7 +12,13 @@ namespace quill {
 void cgMouseDown(Game& g, const platform::MouseEvent& e);
 void cgMouseUp(Game& g, const platform::MouseEvent& e);
 void cgMouseMove(Game& g, const platform::MouseEvent& e);
+// The title's 遊び方: the short guide to the game.
+void l_btn80MouseDown(Game& g);
+// Enter and the function keys as the screens give them; Space advances like a click on the
+// picture (held, like the held button), 1 to 9 press the shown cards, Escape closes the
+// panel on top as its close button does.
 void FormKeyDown(Game& g, platform::Key key);
+void FormKeyUp(Game& g, platform::Key key);
 
 // A press on the main picture at (x, y).
 void ClickMainPicture(Game& g, int x, int y, platform::MouseButton button);

@@ -8,8 +8,10 @@
 #include "battle/sequencer.h"
 #include "character/pet_panel.h"
 #include "explore/field_commands.h"
+#include "explore/island.h"
 #include "items/equipment_status.h"
 #include "items/player_clamp.h"
+#include "shell/input.h"
 #include "shell/title_stars.h"
 #include "view/frame.h"
 
@@ -39,8 +41,37 @@ bool speed_gate_open(const Game& g) {
     return true;
 }
 
+// Ticks a waiting line stands before the message speed takes it on.
+int32_t auto_advance_ticks(int32_t speed) {
+    switch (speed) {
+        case kMessageSlow:
+            return 28;
+        case kMessageNormal:
+            return 14;
+        case kMessageFast:
+            return 6;
+        default:
+            return 0;  // on a click only
+    }
+}
+
+// With a message speed set, a wait that has stood long enough goes on as a click would. A
+// death's red screen always waits for the player.
+void advance_by_itself(Game& g) {
+    if (!WaitingForClick(g) || g.game_over == 1) {
+        g.waited_ticks = 0;
+        return;
+    }
+    g.waited_ticks += 1;
+    const int32_t after = auto_advance_ticks(g.message_speed);
+    if (after == 0 || g.waited_ticks < after) return;
+    g.waited_ticks = 0;
+    if (!ConsumeWait(g)) g.button_held = 1;  // the turn's next step, as a click runs it
+}
+
 void tick_game(Game& g) {
     Form& f = g.form;
+    if (g.game_over == 1 && g.death_ticks < kDeathPauseTicks) g.death_ticks += 1;
     if (f.bp_box.visible) {
         f.bp_l.caption = std::string("上昇ﾊﾟﾗﾒｰﾀｰ:【") +
                          name_of(kAttributeNames, g.state.raised_attribute) + "】 タイプ:≪" +
@@ -48,6 +79,7 @@ void tick_game(Game& g) {
         return;
     }
     if (f.item_box.visible && f.l_btn10.caption == "装備") RefreshEquipmentStatusText(g);
+    MarkPlacesThatAct(g);
     if (!speed_gate_open(g)) return;
     // While the left button stays down every tick is an advance (a waiting line still
     // wants its own click, and the cards want a press of their own).
@@ -59,6 +91,7 @@ void tick_game(Game& g) {
         CommandCardClicked(g, card);
     }
     PerformStep(g);
+    advance_by_itself(g);
     if (g.turn_pending >= 1 && g.button_held == 1 && g.command_mode == 0) {
         PlaySound(g, "1.wav");
         g.turn_pending = 0;

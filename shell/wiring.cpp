@@ -111,6 +111,7 @@ void WireHandlers(Game& g) {
     RegisterPetHouseSteps(g);
     RegisterGrowthSteps(g);
 
+    on_press(f.l_btn80, [&g] { l_btn80MouseDown(g); });
     f.cg.on_mouse_down = [&g](const platform::MouseEvent& e) { cgMouseDown(g, e); };
     f.cg.on_mouse_up = [&g](const platform::MouseEvent& e) { cgMouseUp(g, e); };
     f.cg.on_mouse_move = [&g](const platform::MouseEvent& e) { cgMouseMove(g, e); };

@@ -234,6 +234,9 @@ Form::Form() {
     pet_name_l.parent = &pet_name_box;
     pet_name_l.set_bounds(62, 48, 190, 26);
     make_button(l_btn60, &pet_name_box, 262, 47, 86, 28, "決定");
+
+    make_button(l_btn80, nullptr, 520, 438, 108, 30, "遊び方");
+    l_btn80.visible = false;  // on the title only
 }
 
 std::vector<platform::Widget*> Form::all() {
@@ -261,7 +264,7 @@ std::vector<platform::Widget*> Form::all() {
              &l_btn70,      &l_btn68, &pet_box,   &Label9,        &pet_bp_l,     &pet_cg,
              &pet_l,        &l_btn72, &l_btn64,   &pet_state_box, &pet_state_tl, &l_btn62,
              &l_btn63,      &l_btn65, &l_btn66,   &l_btn67,       &l_btn61,      &pet_state_l2,
-             &pet_name_box, &Label17, &Label11,   &pet_name_l,    &l_btn60}) {
+             &pet_name_box, &Label17, &Label11,   &pet_name_l,    &l_btn60,      &l_btn80}) {
         w.push_back(x);
     }
     return w;

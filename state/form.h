@@ -146,6 +146,9 @@ struct Form {
     platform::Label Label11{"Label11"};  // "名前"
     platform::EditBox pet_name_l{"pet_name_l"};
     platform::Label l_btn60{"l_btn60"};  // "決定"
+
+    // The title's "遊び方": the short guide to the game.
+    platform::Label l_btn80{"l_btn80"};
 };
 
 }  // namespace quill

@@ -49,6 +49,8 @@ enum SpriteSlot : int {
 constexpr int kBoardWidth = 640;
 constexpr int kBoardHeight = 480;
 constexpr int kStartInterval = 87;  // ms between ticks at start
+// The message speeds: a waiting line goes on at the click, or by itself after a pause.
+constexpr int32_t kMessageOnClick = 0, kMessageSlow = 1, kMessageNormal = 2, kMessageFast = 3;
 
 // One star of the title screen's star field.
 struct TitleStar {
@@ -171,6 +173,11 @@ struct Game {
     int32_t hovered_card = -1;
     int32_t cards_laid_out = 0;
     int32_t clicked_card = -1;  // the card the last frame saw clicked, for the tick to act on
+    std::vector<int32_t> card_order;  // the shown cards, first laid out first (keys 1 to 9)
+    // How long the game has waited for the player (the message speed goes on from it), and
+    // how long the red screen of a death has stood (it takes a click only after a pause).
+    int32_t waited_ticks = 0;
+    int32_t death_ticks = 0;
     // the treasure chest and the sickness of the walk
     int32_t chest_points = 0, chest_points_start = 0;
     int32_t sickness_points = 0, sickness_points_start = 0;
@@ -232,6 +239,14 @@ struct Game {
     // program is ending. network_wait_over is called once the exchange is over.
     std::function<bool()> network_waiting;
     std::function<void()> network_wait_over;
+    // Opens the short guide to the game (遊び方) and returns when it is closed; set by the
+    // window (a script run prints the guide instead), absent without one.
+    std::function<void()> open_help;
+
+    // How lines that wait for a click go on: kMessageOnClick waits for the click (or Space);
+    // the others go on by themselves after a pause. Choices always wait. A desktop setting,
+    // never saved with the game.
+    int32_t message_speed = 0;
 
     // taken when a game starts from the title
     int32_t run_start_score = 0;

@@ -36,6 +36,14 @@ TEST(CommandCards, TheyFlyInWithoutOvershootingAndAreHitAtTheirPlace) {
     EXPECT_EQ(g->commands[17].target_y, 6 + 17 * 26);
 }
 
+// A colour laid over another at an opacity out of 255, as the picture blends them.
+Color blend(Color under, Color over, int opacity) {
+    auto mix = [opacity](int u, int o) {
+        return static_cast<uint8_t>(u + (o - u) * opacity / 255);
+    };
+    return Color{mix(under.r, over.r), mix(under.g, over.g), mix(under.b, over.b)};
+}
+
 TEST(CommandCards, TheHoveredCardIsLitAndItsTechniqueExplained) {
     auto g = std::make_unique<Game>();
     testing_support::MakeBusyBattleFrameWithCards(*g);
@@ -43,9 +51,17 @@ TEST(CommandCards, TheHoveredCardIsLitAndItsTechniqueExplained) {
     ComposeFrame(*g);
     const CommandEntry& hovered = g->commands[0];
     const CommandEntry& other = g->commands[1];
-    EXPECT_EQ(g->cg().pixel(hovered.x + 4, hovered.y + 4), Color::rgb(0x000077));
-    EXPECT_EQ(g->cg().pixel(other.x + 4, other.y + 4), Color::rgb(0x323D47));
+    // The cards let the picture show through (the adventurer's face stands under them), the
+    // hovered one least: over the sky's 0x18203A here.
+    const Color sky = Color::rgb(0x18203A);
+    EXPECT_EQ(g->cg().pixel(hovered.x + 4, hovered.y + 4), blend(sky, Color::rgb(0x000077), 235));
+    EXPECT_EQ(g->cg().pixel(other.x + 4, other.y + 4), blend(sky, Color::rgb(0x323D47), 165));
     EXPECT_EQ(g->cg().pixel(hovered.x, hovered.y), Color::rgb(0x424D57));
+    // The adventurer's blue coat under the fourth card shows through it.
+    const CommandEntry& over_coat = g->commands[3];
+    ASSERT_LE(over_coat.x, 600);
+    EXPECT_EQ(g->cg().pixel(600, over_coat.y + 3),
+              blend(Color::rgb(0x3366CC), Color::rgb(0x323D47), 165));
     // The info box: light grey left of the cards, from y 7 to 71.
     EXPECT_EQ(g->cg().pixel(440, 8), Color::rgb(0xCCCCCC));
     EXPECT_EQ(g->cg().pixel(440, 70), Color::rgb(0xCCCCCC));

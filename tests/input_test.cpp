@@ -8,6 +8,7 @@
 #include "state/save_files.h"
 #include "state/state_ops.h"
 #include "test_support.h"
+#include "view/frame.h"
 
 namespace quill {
 namespace {
@@ -196,6 +197,7 @@ TEST(Input, DeathReturnsToTheTitleWithTheSaveReloaded) {
     g.screen_mode = kGame;
     g.state.money = 9000;  // not saved: lost with the death
     g.game_over = 1;
+    g.death_ticks = kDeathPauseTicks;
     g.enemy().name = "山男";
     ClickMainPicture(g, 100, 100, MouseButton::Left);
     EXPECT_EQ(g.screen_mode, kTitle);
@@ -207,22 +209,46 @@ TEST(Input, DeathReturnsToTheTitleWithTheSaveReloaded) {
     EXPECT_EQ(g.last_background, "title.bmp");
 }
 
-TEST(Input, HoverLightsOneButtonAndPanelsPutThemAllBack) {
+TEST(Input, HoverLightsOneButtonAndTheCreationChoicesStayMarked) {
     StartedGame f;
     Game& g = f.game;
+    Form& form = g.form;
     WireHandlers(g);
-    auto buttons = g.form.button_labels();
-    ASSERT_GE(buttons.size(), 2u);
-    for (auto* b : buttons) b->color = platform::Color::rgb(0x123456);
-    buttons[1]->on_mouse_move({MouseButton::Left, 1, 1});
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        EXPECT_EQ(buttons[i]->color, platform::Color::rgb(i == 1 ? 0xC0C0C0 : 0x808080));
-    }
-    g.form.pet_box.on_mouse_move({MouseButton::Left, 1, 1});
-    for (auto* b : buttons) EXPECT_EQ(b->color, platform::Color::rgb(0x808080));
-    buttons[0]->on_mouse_move({MouseButton::Left, 1, 1});
-    g.form.pet_l.on_mouse_move({MouseButton::Left, 1, 1});  // a text label
-    EXPECT_EQ(buttons[0]->color, platform::Color::rgb(0x808080));
+    g.state.raised_attribute = 2;
+    g.state.char_type = 4;
+    g.state.race_sex = 7;
+    const platform::Color idle = platform::Color::rgb(0x808080);
+    const platform::Color lit = platform::Color::rgb(0xC0C0C0);
+    const platform::Color chosen = platform::Color::rgb(0x2F6FB0);
+    const platform::Color chosen_lit = platform::Color::rgb(0x4F8FD0);
+    // Every button's colour, with `hovered` under the pointer and the three choices marked.
+    auto check = [&](const platform::Label* hovered, const std::string& when) {
+        for (const platform::Label* b : form.button_labels()) {
+            const bool is_chosen = b == &form.attribute_buttons[g.state.raised_attribute] ||
+                                   b == &form.type_buttons[g.state.char_type] ||
+                                   b == &form.race_buttons[g.state.race_sex];
+            const platform::Color want =
+                is_chosen ? (b == hovered ? chosen_lit : chosen) : (b == hovered ? lit : idle);
+            EXPECT_EQ(b->color, want) << when << ": " << b->name;
+        }
+    };
+    for (auto* b : form.button_labels()) b->color = platform::Color::rgb(0x123456);
+    form.l_btn8.on_mouse_move({MouseButton::Left, 1, 1});
+    check(&form.l_btn8, "over OK");
+    form.attribute_buttons[2].on_mouse_move({MouseButton::Left, 1, 1});
+    check(&form.attribute_buttons[2], "over the chosen attribute");
+    form.pet_box.on_mouse_move({MouseButton::Left, 1, 1});
+    check(nullptr, "over a panel");
+    form.race_buttons[0].on_mouse_move({MouseButton::Left, 1, 1});
+    form.pet_l.on_mouse_move({MouseButton::Left, 1, 1});  // a text label
+    check(nullptr, "over a text label");
+    // A new choice moves the mark at once, lit as the pointer is on it.
+    form.type_buttons[1].on_mouse_down({MouseButton::Left, 1, 1});
+    EXPECT_EQ(g.state.char_type, 1);
+    check(&form.type_buttons[1], "after choosing a type");
+    form.race_buttons[3].on_mouse_down({MouseButton::Left, 1, 1});
+    form.attribute_buttons[5].on_mouse_down({MouseButton::Left, 1, 1});
+    check(&form.attribute_buttons[5], "after choosing a race and an attribute");
 }
 
 }  // namespace

@@ -83,6 +83,7 @@ TEST(Island, TheArrivalNewsIsSentOncePerRun) {
     EnterIsland(g);
     // A death and the road back through the title land again in the same run.
     g.game_over = 1;
+    g.death_ticks = kDeathPauseTicks;  // the red screen has stood its moment
     ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
     ASSERT_EQ(g.screen_mode, kTitle);
     ClickMainPicture(g, 5, 5, platform::MouseButton::Left);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "test_support.h"
 
 namespace quill {
@@ -125,10 +128,69 @@ TEST(Popups, HpNumbersBounceAndAreDrawn) {
     AgeAndDrawPopups(g);  // age 2 -> bounce -10, then its own +1
     EXPECT_EQ(p.y, y0 - 10);
     EXPECT_EQ(p.age, 3);
-    int red = 0;
-    for (int y = 240; y < 320; ++y)
-        for (int x = 280; x < 350; ++x) red += g.cg().pixel(x, y) == platform::Color::rgb(0xFF7070);
+    // Drawn in the loss's light red (a touch lighter than its table's first colour) in a
+    // dark rim.
+    int red = 0, rim = 0;
+    for (int y = 240; y < 320; ++y) {
+        for (int x = 280; x < 350; ++x) {
+            red += g.cg().pixel(x, y) == platform::Color::rgb(0xFF9393);
+            rim += g.cg().pixel(x, y) == platform::Color::rgb(0x000000);
+        }
+    }
     EXPECT_GT(red, 10);
+    EXPECT_GT(rim, 10);
+}
+
+// The relative luminance of a colour, and the contrast of two, as the readability of text
+// is measured.
+double luminance(platform::Color c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+double contrast(platform::Color a, platform::Color b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Popups, FloatingNumbersReadOnEveryGround) {
+    // Black, white, grey, a tree trunk's brown, the sky, a dark blue and a grass green: over
+    // each, in the first half of its life, a floating number has pixels that stand out from
+    // the ground as much as large text must (3:1).
+    const uint32_t grounds[] = {0x000000, 0xFFFFFF, 0x808080, 0x6B4423,
+                                0x87CEEB, 0x000077, 0x3C8C3C};
+    struct Kind {
+        int32_t type;
+        const char* text;
+        int ages;
+    };
+    const Kind kinds[] = {{0, "125", 10}, {16, "48", 26}, {17, "5", 26}, {17, "1200", 26}};
+    PopupFixture f;
+    Game& g = f.game;
+    for (const uint32_t ground : grounds) {
+        for (const Kind& k : kinds) {
+            for (int age = 1; age < k.ages; ++age) {
+                for (Popup& p : g.popups) p = Popup{};
+                const platform::Color under = platform::Color::rgb(ground);
+                g.cg().fill_rect(0, 0, kBoardWidth, kBoardHeight, under);
+                AddPopup(g, 320, 240, k.text, k.type);
+                g.popups[g.popup_position].age = age;
+                AgeAndDrawPopups(g);
+                double best = 1;
+                for (int y = 150; y < 320; ++y) {
+                    for (int x = 250; x < 400; ++x) {
+                        const platform::Color c = g.cg().pixel(x, y);
+                        if (c != under) best = std::max(best, contrast(c, under));
+                    }
+                }
+                EXPECT_GE(best, 3.0) << std::hex << ground << std::dec << " type " << k.type << " '"
+                                     << k.text << "' age " << age;
+            }
+        }
+    }
 }
 
 }  // namespace

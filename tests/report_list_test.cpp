@@ -19,7 +19,7 @@ TEST(ReportList, TagsColourTheMessageByTheirCodePageBytes) {
         {"　<入島>しすみがワールドに降り立った....", 0x009933},
         {"  <LVUP>LV10", 0x0099CC},  // two half-width blanks are two bytes too
         {"　<PET>タマに出会った", 0xCC9900},
-        {"　<死亡>", 0x660000},
+        {"　<死亡>", 0xFF5A5A},
         {"　<撃破>山男", 0xCC0099},
         {"　<進行１>", 0x557799},
         {"　<距離>最高距離 10mを達成", 0x559977},

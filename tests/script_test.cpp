@@ -66,7 +66,7 @@ TEST(Script, MistakesNameTheirLine) {
                          "wait -1\n",
                          "click 1\n",
                          "click a b\n",
-                         "key Tab\n",
+                         "key Hyper\n",
                          "shot\n",
                          "fly 1 2\n",
                          "release now\n",

@@ -14,6 +14,7 @@
 #include "frontend/settings.h"
 #include "frontend/settings_dialog.h"
 #include "platform/audio.h"
+#include "state/game.h"
 #include "temp_folder.h"
 
 namespace quill {
@@ -39,6 +40,7 @@ TEST(Settings, AreReadBackAndWhatCannotBeReadIsTheDefault) {
     custom.music_volume = 35;
     custom.effects_volume = 0;
     custom.mute = true;
+    custom.message_speed = kMessageFast;
     struct Case {
         const char* what;
         std::string text;  // the file; "-" for none, "/" for a folder in its place
@@ -55,16 +57,19 @@ TEST(Settings, AreReadBackAndWhatCannotBeReadIsTheDefault) {
         {"an empty file", "", Settings{}, false},
         {"every value",
          "[display]\nscale=3\nfullscreen=true\n[sound]\nmusic_volume=35\neffects_volume=0\n"
-         "mute=true\n",
+         "mute=true\n[play]\nmessage_speed=3\n",
          custom, false},
         {"one bad value among good ones",
          "[display]\nscale=3\nfullscreen=true\n[sound]\nmusic_volume=lots\neffects_volume=0\n"
-         "mute=true\n",
+         "mute=true\n[play]\nmessage_speed=3\n",
          music_bad, true},
         {"a scale out of range", "[display]\nscale=9\n[sound]\nmute=1\n", scale_bad, true},
         {"a volume over 100", "[sound]\neffects_volume=101\n", Settings{}, true},
         {"a negative volume", "[sound]\nmusic_volume=-5\n", Settings{}, true},
         {"a mute that is neither", "[sound]\nmute=perhaps\n", Settings{}, true},
+        {"a message speed past the fastest", "[play]\nmessage_speed=4\n", Settings{}, true},
+        {"a negative message speed", "[play]\nmessage_speed=-1\n", Settings{}, true},
+        {"a message speed in words", "[play]\nmessage_speed=fast\n", Settings{}, true},
         {"bytes that are no text", std::string("[display]\nscale=\x01\xff\xfe\x00 2\n", 20),
          Settings{}, true},
         {"a folder in the file's place", "/", Settings{}, true},
@@ -139,6 +144,47 @@ TEST(Settings, TheCommandLinesValuesAreForOneRunAndThePlayersChangesAreRemembere
     EXPECT_EQ(remembered.scale, 3);
 }
 
+// The message speed goes to the game at start and at each change, and, like the volumes, is
+// remembered only when the player changes it.
+TEST(Settings, TheMessageSpeedReachesTheGameAndIsRememberedWhenChanged) {
+    for (int speed : {kMessageOnClick, kMessageSlow, kMessageNormal, kMessageFast}) {
+        TempFolder folder;
+        SettingsStore store(ini(folder));
+        Settings next;
+        next.message_speed = speed;
+        ASSERT_TRUE(store.save(next));
+        EXPECT_EQ(SettingsStore(ini(folder)).settings().message_speed, speed);
+    }
+
+    TempFolder folder;
+    const QString file = ini(folder);
+    write(file, "[play]\nmessage_speed=1\n");
+    SettingsStore store(file);
+    Settings run = store.settings();
+    run.message_speed = kMessageFast;  // what this run has, not what the file says
+    QWidget board;
+    board.setFixedSize(640, 480);
+    frontend::ScaledWindow window(&board);
+    platform::Audio audio;
+    frontend::DesktopSettings desktop(store, run, window, audio);
+    std::vector<int> given;
+    desktop.apply_message_speed = [&](int speed) { given.push_back(speed); };
+    desktop.apply();
+    EXPECT_EQ(given, std::vector<int>{kMessageFast});
+
+    Settings next = desktop.current();
+    next.music_volume = 40;
+    desktop.change(next);
+    EXPECT_EQ(given, std::vector<int>{kMessageFast}) << "an unchanged speed is not given again";
+    EXPECT_EQ(SettingsStore(file).settings().message_speed, kMessageSlow)
+        << "nor written over the remembered one";
+
+    next.message_speed = kMessageNormal;
+    desktop.change(next);
+    EXPECT_EQ(given, (std::vector<int>{kMessageFast, kMessageNormal}));
+    EXPECT_EQ(SettingsStore(file).settings().message_speed, kMessageNormal);
+}
+
 TEST(Settings, VolumesReachTheMixerWhenItOpensAndAtOnceAfter) {
     platform::Audio audio;
     audio.set_volumes(50, 25, false);  // before the device is open
@@ -181,6 +227,24 @@ TEST(Settings, TheDialogOffersOnlyTheSizesThatFitTheScreen) {
     dialog.scale_box->setCurrentIndex(dialog.scale_box->findData(1));
     EXPECT_EQ(dialog.settings().scale, 1);
     EXPECT_EQ(changes, 1);
+}
+
+// The combo box offers the four speeds, row by row, and a choice takes effect at once.
+TEST(Settings, TheDialogChoosesTheMessageSpeed) {
+    frontend::Settings remembered;
+    remembered.message_speed = kMessageSlow;
+    frontend::SettingsDialog dialog(remembered, 2, nullptr);
+    QComboBox* box = dialog.message_speed_box;
+    ASSERT_EQ(box->count(), 4);
+    EXPECT_EQ(box->itemText(kMessageOnClick), QStringLiteral("クリックで送る"));
+    EXPECT_EQ(box->itemText(kMessageFast), QStringLiteral("はやい"));
+    EXPECT_EQ(box->currentIndex(), kMessageSlow);
+    std::vector<int> changes;
+    dialog.on_change = [&](const frontend::Settings& s) { changes.push_back(s.message_speed); };
+    box->setCurrentIndex(kMessageFast);
+    box->setCurrentIndex(kMessageOnClick);
+    EXPECT_EQ(changes, (std::vector<int>{kMessageFast, kMessageOnClick}));
+    EXPECT_EQ(dialog.settings().message_speed, kMessageOnClick);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "items/worn_items.h"
 #include "platform/random.h"
 #include "shell/input.h"
+#include "shell/tick.h"
 #include "test_support.h"
+#include "view/frame.h"
 #include "view/message_log.h"
 
 namespace quill {
@@ -363,6 +365,16 @@ TEST(Defeat, DeathEndsTheGameAndTheClickGoesBackToTheTitle) {
     EXPECT_EQ(g.game_over, 1);
     EXPECT_TRUE(f.logged("ルカは死んでしまった!!"));
     EXPECT_EQ(g.reports_sent.back(), "<死亡>ルカは死んだ....");
+    // The red screen stands a moment before a click leaves it: a click meant for the battle
+    // does nothing, and the prompt shows only once the screen takes the click.
+    g.screen_mode = kGame;
+    for (int tick = 0; tick < kDeathPauseTicks; ++tick) {
+        EXPECT_FALSE(WaitingForClick(g)) << tick;
+        ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
+        ASSERT_EQ(g.game_over, 1) << tick;
+        TickStep(g);
+    }
+    EXPECT_TRUE(WaitingForClick(g));
     ClickMainPicture(g, 5, 5, platform::MouseButton::Left);
     EXPECT_EQ(g.screen_mode, kTitle);
     EXPECT_EQ(g.state.death_count, deaths + 1);

@@ -34,6 +34,7 @@ void lay_out(Game& g, int32_t card, int32_t group) {
         c.y = c.target_y = 474 - (k - 17) * c.height;
     }
     g.cards_laid_out += 1;
+    g.card_order.push_back(card);
 }
 
 int32_t slide(int32_t at, int32_t target) {
@@ -88,6 +89,7 @@ void draw_info_box(Game& g, int32_t card) {
 void HideCards(Game& g) {
     for (CommandEntry& c : g.commands) c.shown = 0;
     g.command_mode = 0;
+    g.card_order.clear();
 }
 
 void ShowCards(Game& g, int32_t group) {
@@ -113,6 +115,16 @@ void ShowCards(Game& g, int32_t group) {
     }
 }
 
+bool PressCardByNumber(Game& g, int32_t n) {
+    if (g.command_mode < 1 || n < 1 || n > static_cast<int32_t>(g.card_order.size())) return false;
+    const int32_t card = g.card_order[n - 1];
+    if (card < 0 || card >= kCommandTableSize) return false;
+    const CommandEntry& c = g.commands[card];
+    if (c.shown != 1 || c.text.empty() || c.enabled != 1) return false;
+    g.clicked_card = card;
+    return true;
+}
+
 void DrawCards(Game& g) {
     g.hovered_card = -1;
     Bitmap& cg = g.cg();
@@ -127,14 +139,26 @@ void DrawCards(Game& g) {
             fill = kHoverFill;
             text = platform::colors::kWhite;
         }
+        const bool lit = g.hovered_card == card;
         if (unaffordable(g, card)) text = kGreyText;
-        // A two-pixel pen around the filled box.
-        cg.fill_rect(c.x, c.y, c.x + c.width, c.y + c.height + 1, kPen);
-        cg.fill_rect(c.x + 2, c.y + 2, c.x + c.width - 2, c.y + c.height - 1, fill);
-        const auto font = platform::font_pt(FontFace::PGothic, 11, true, text);
+        // A two-pixel pen around the filled box. The cards stand over the adventurer's
+        // portrait, so the picture shows through them: the face stays in sight, and the card
+        // under the pointer is the most solid.
+        const uint8_t pen_opacity = lit ? 255 : 215;
+        const uint8_t fill_opacity = lit ? 235 : 165;
+        const int x1 = c.x, y1 = c.y, x2 = c.x + c.width, y2 = c.y + c.height + 1;
+        cg.blend_rect(x1, y1, x2, y1 + 2, kPen, pen_opacity);
+        cg.blend_rect(x1, y2 - 2, x2, y2, kPen, pen_opacity);
+        cg.blend_rect(x1, y1 + 2, x1 + 2, y2 - 2, kPen, pen_opacity);
+        cg.blend_rect(x2 - 2, y1 + 2, x2, y2 - 2, kPen, pen_opacity);
+        cg.blend_rect(x1 + 2, y1 + 2, x2 - 2, y2 - 2, fill, fill_opacity);
+        auto font = platform::font_pt(FontFace::PGothic, 11, true, platform::colors::kBlack);
         const int tw = Bitmap::text_width(c.text, font);
-        cg.text(c.x + (c.width - tw) / 2, c.y + (c.height + 1 - Bitmap::text_height(font)) / 2,
-                c.text, font);
+        const int tx = c.x + (c.width - tw) / 2;
+        const int ty = c.y + (c.height + 1 - Bitmap::text_height(font)) / 2;
+        cg.text(tx + 1, ty + 1, c.text, font, 200);  // a shadow, for what shows through
+        font.color = text;
+        cg.text(tx, ty, c.text, font);
     }
     if (g.command_mode == kTechniqueCards && g.hovered_card >= 0) {
         draw_info_box(g, g.hovered_card);

@@ -18,5 +18,8 @@ void HideCards(Game& g);
 // Draws the shown cards sliding toward their places, the hovered one lit, and the
 // technique's info box; a press on a card leaves its index in clicked_card.
 void DrawCards(Game& g);
+// The n-th shown card (1 for the first laid out) pressed from the keyboard, as a click on it
+// would: the tick acts on it. False when there is no such card to press.
+bool PressCardByNumber(Game& g, int32_t n);
 
 }  // namespace quill

@@ -1,6 +1,9 @@
 #include "view/popups.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 
 #include "platform/random.h"
 #include "platform/text_codec.h"
@@ -26,6 +29,26 @@ Color faded(const std::array<uint32_t, N>& table, int32_t age) {
     return Color::rgb(table[std::min(index, N - 1)]);
 }
 
+// A floating number in a colour of its fading table, readable on any ground: the colour at
+// full strength (a touch lighter) inside a dark rim, and the table's darkening shown as the
+// number fading into the picture instead of turning dark.
+void draw_outlined_number(platform::Bitmap& picture, int x, int y, const std::string& text,
+                          Font font, Color shade) {
+    const int strength = std::max({shade.r, shade.g, shade.b});
+    if (strength == 0) return;
+    auto full = [strength](int c) { return std::min(255, c * 255 / strength); };
+    auto lift = [](int c) { return c + (255 - c) / 4; };
+    const auto opacity = static_cast<uint8_t>(strength);
+    font.color = Color::rgb(0x000000);
+    for (const auto& [dx, dy] :
+         {std::pair{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}, {2, 2}}) {
+        picture.text(x + dx, y + dy, text, font, opacity);
+    }
+    font.color = Color::rgb(static_cast<uint32_t>(lift(full(shade.r)) << 16 |
+                                                  lift(full(shade.g)) << 8 | lift(full(shade.b))));
+    picture.text(x, y, text, font, opacity);
+}
+
 // Damage-number style: white, then yellow and orange into dark red, rising as it fades.
 void draw_number(Game& g, Popup& p) {
     static constexpr std::array<uint32_t, 11> kColours = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFF55,
@@ -34,10 +57,11 @@ void draw_number(Game& g, Popup& p) {
     const int bytes = platform::cp932_length(p.text);
     int points = std::clamp(bytes + 5, 7, 11);
     if (bytes >= 4 && g.state.reserved_ints[kLargePopupDigitsFlag] == 1) points += 1;
-    const Font font = font_pt(FontFace::Gothic, points, true, faded(kColours, p.age));
+    const Font font = font_pt(FontFace::Gothic, points, true, platform::colors::kWhite);
     const int w = platform::Bitmap::text_width(p.text, font);
     const int h = platform::Bitmap::text_height(font);
-    g.cg().text(p.x - w / 2, p.y - h / 2 - p.age / 2, p.text, font);
+    draw_outlined_number(g.cg(), p.x - w / 2, p.y - h / 2 - p.age / 2, p.text, font,
+                         faded(kColours, p.age));
     if (p.age > 20) p.age = 0;
 }
 
@@ -64,11 +88,9 @@ void draw_hp_change(Game& g, Popup& p, int32_t bounce) {
     int points = 18;
     if (p.type == 17 && platform::cp932_length(p.text) > 3) points = 12;
     const size_t step = p.age < 30 ? 0 : std::min<size_t>((p.age - 30) / 2 + 1, 6);
-    Font font = font_pt(FontFace::Gothic, points, true, platform::colors::kBlack);
+    const Font font = font_pt(FontFace::Gothic, points, true, platform::colors::kWhite);
     const int w = platform::Bitmap::text_width(p.text, font);
-    g.cg().text(p.x - w / 2 + 1, p.y + 1, p.text, font);
-    font.color = Color::rgb(table[step]);
-    g.cg().text(p.x - w / 2, p.y, p.text, font);
+    draw_outlined_number(g.cg(), p.x - w / 2, p.y, p.text, font, Color::rgb(table[step]));
     p.age += 1;
     if (p.age > 52) p.age = 0;
 }

@@ -15,7 +15,7 @@ Color ReportTagColour(const std::string& message) {
         {"<入島", 0x009933},
         {"<LVUP", 0x0099CC},
         {"<PET>", 0xCC9900},
-        {"<死亡", 0x660000},
+        {"<死亡", 0xFF5A5A},  // the red of blood, light enough to read on black
         {"<撃破", 0xCC0099},
         {"<進行", 0x557799},
         {"<距離", 0x559977},
