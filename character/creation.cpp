@@ -20,6 +20,8 @@ constexpr platform::Color kButtonIdle = platform::Color::rgb(0x808080);
 constexpr platform::Color kButtonHovered = platform::Color::rgb(0xC0C0C0);
 constexpr platform::Color kButtonChosen = platform::Color::rgb(0x2F6FB0);
 constexpr platform::Color kButtonChosenHovered = platform::Color::rgb(0x4F8FD0);
+constexpr platform::Color kTitleButton = platform::Color::rgb(0x2E2A5C);
+constexpr platform::Color kTitleButtonHovered = platform::Color::rgb(0x4A4490);
 
 bool chosen(const Game& g, const platform::Label* button) {
     const Form& f = g.form;
@@ -37,7 +39,10 @@ bool chosen(const Game& g, const platform::Label* button) {
 void ColourButtons(Game& g, const platform::Label* hovered) {
     for (platform::Label* button : g.form.button_labels()) {
         const bool lit = button == hovered;
-        if (chosen(g, button)) {
+        if (button == &g.form.l_btn80) {
+            // The title's 遊び方 wears the night of the title picture.
+            button->color = lit ? kTitleButtonHovered : kTitleButton;
+        } else if (chosen(g, button)) {
             button->color = lit ? kButtonChosenHovered : kButtonChosen;
         } else {
             button->color = lit ? kButtonHovered : kButtonIdle;

@@ -267,7 +267,7 @@ void MarkPlacesThatAct(Game& g) {
         place->hot = open && CharacterPlaceActsNow(g, *place);
     }
     for (platform::Picture& spot : f.free_spots) {
-        spot.hot = g.map_shown == 1 && !g.net_busy && CharacterPlaceActsNow(g, spot);
+        spot.hot = g.map_shown == 1 && CharacterPlaceActsNow(g, spot);
     }
 }
 

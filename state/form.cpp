@@ -236,6 +236,8 @@ Form::Form() {
     make_button(l_btn60, &pet_name_box, 262, 47, 86, 28, "決定");
 
     make_button(l_btn80, nullptr, 520, 438, 108, 30, "遊び方");
+    l_btn80.color = platform::Color::rgb(0x2E2A5C);
+    l_btn80.font.color = platform::Color::rgb(0xF0E8FF);
     l_btn80.visible = false;  // on the title only
 }
 

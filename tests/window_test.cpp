@@ -18,12 +18,14 @@
 
 #include "character/creation.h"
 #include "character/pet_panel.h"
+#include "explore/island.h"
 #include "frontend/main_window.h"
 #include "frontend/qt_dialogs.h"
 #include "items/item_panel.h"
 #include "items/worn_items.h"
 #include "net/net_panels.h"
 #include "shell/startup.h"
+#include "shell/tick.h"
 #include "shell/wiring.h"
 #include "state/state_ops.h"
 #include "test_support.h"
@@ -462,6 +464,178 @@ TEST(Window, ThePetIsNamedInTheRealBoxAndAnsweredInTheRealQuestion) {
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->isVisible());
     EXPECT_TRUE(status->text().startsWith(QStringLiteral("モコモコモコモコ Lv1")));
+}
+
+// Buying from the middle of a long shelf: money spent takes dearer goods off the shelf above
+// the bought item, and the item, still chosen, stays under the pointer that bought it.
+TEST(Window, AfterAPurchaseTheBoughtItemStaysWhereItWas) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.adventurer().level = 99;
+    g.form.l_btn10.caption = "買う";
+    // A long shelf: the first of every series is held, so the next ones are offered too.
+    for (int32_t held :
+         {24,  9,   12,  13,  14,  15,  16,  104, 105, 106, 107, 108, 114, 115, 116,
+          117, 118, 157, 158, 159, 203, 204, 205, 206, 207, 208, 213, 214, 215, 216}) {
+        g.state.item_count[held] = 1;
+    }
+    g.state.money = 9999999;
+    RefreshItemPanel(g);
+    // A piece of equipment far enough down to be scrolled to, and a dearer one above it that
+    // the money left after buying it no longer reaches.
+    int32_t id = 0, money = 0;
+    for (size_t row = 24; row < g.panel_rows.size() && id == 0; ++row) {
+        const int32_t x = g.panel_rows[row];
+        if (x <= 0 || g.state.item_count[x] > 0 || g.items[x].category > kItemPendant) continue;
+        for (size_t above = 0; above < row; ++above) {
+            const int32_t y = g.panel_rows[above];
+            if (y > 0 && g.state.item_count[y] == 0 && g.items[y].price >= g.items[x].price + 30) {
+                id = x;
+                money = g.items[y].price - 30;
+                break;
+            }
+        }
+    }
+    ASSERT_GT(id, 0) << "no purchase on the shelf moves the rows above it";
+    g.state.money = money;
+    RefreshItemPanel(g);
+    const int chosen = static_cast<int>(std::find(g.panel_rows.begin(), g.panel_rows.end(), id) -
+                                        g.panel_rows.begin());
+    ASSERT_LT(chosen, static_cast<int>(g.panel_rows.size()));
+    f.window->sync();
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("item_list"));
+    ASSERT_NE(list, nullptr);
+    // Scrolled down to the row and chosen with a click on it, as a player does.
+    list->scrollToItem(list->item(chosen), QAbstractItemView::PositionAtCenter);
+    QApplication::processEvents();
+    const QRect before = list->visualItemRect(list->item(chosen));
+    ASSERT_GT(list->verticalScrollBar()->value(), 0);
+    WindowFixture::click(list->viewport(), QRectF(before).center());
+    ASSERT_EQ(g.panel_selection, id);
+    const std::string name = g.items[id].name;
+    auto* buy = f.window->findChild<QWidget*>(QStringLiteral("l_btn10"));
+    ASSERT_NE(buy, nullptr);
+    WindowFixture::click(buy, QPointF(5, 5));
+    f.window->sync();
+    QApplication::processEvents();
+    ASSERT_EQ(g.state.item_count[id], 1) << name;
+    const int now = g.form.item_list.item_index;
+    ASSERT_GE(now, 0);
+    EXPECT_LT(now, chosen) << "rows above the bought item left the shelf";
+    EXPECT_EQ(g.panel_rows[now], id);
+    EXPECT_EQ(list->currentRow(), now);
+    EXPECT_EQ(list->visualItemRect(list->item(now)).top(), before.top())
+        << "the bought item moved under the pointer";
+    // A new shelf (another screen) starts at its top again.
+    g.form.l_btn10.caption = "ＢＵＹ";
+    RefreshItemPanel(g);
+    f.window->sync();
+    QApplication::processEvents();
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+}
+
+TEST(Window, TheShopSaysInOneLineWhyGoodsAreMissing) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    auto* line = f.window->findChild<QLabel*>(QStringLiteral("item_l4"));
+    ASSERT_NE(line, nullptr);
+    struct Case {
+        int32_t level, money;
+        bool said;
+    };
+    for (const Case c : {Case{1, 0, true}, Case{5, 500, true}, Case{99, 9999999, false}}) {
+        g.adventurer().level = c.level;
+        g.state.money = c.money;
+        g.form.l_btn10.caption = "買う";
+        RefreshItemPanel(g);
+        f.window->sync();
+        QApplication::processEvents();
+        EXPECT_EQ(line->isVisible(), c.said) << c.level << " " << c.money;
+        if (!c.said) continue;
+        EXPECT_NE(line->text().indexOf(QStringLiteral("は並んでいません")), -1);
+        // One line, whole in its place.
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width())
+            << line->text().toStdString();
+    }
+}
+
+TEST(Window, TheArrowsMoveInTheOpenListWhereverTheKeysAre) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    for (int32_t id : {1, 20, 21, 100, 150}) g.state.item_count[id] = 1;
+    g.form.l_btn10.caption = "装備";
+    RefreshItemPanel(g);
+    f.window->sync();
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>(QStringLiteral("item_list"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(list->count(), 3);
+    f.window->setFocus();
+    QApplication::processEvents();
+    ASSERT_NE(QApplication::focusWidget(), list);
+    WindowFixture::key(Qt::Key_Down, f.window.get());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(g.form.item_list.item_index, 0);
+    EXPECT_EQ(g.panel_selection, g.panel_rows[0]);
+    WindowFixture::key(Qt::Key_Down, f.window.get());
+    WindowFixture::key(Qt::Key_Down, f.window.get());
+    QApplication::processEvents();
+    EXPECT_EQ(g.form.item_list.item_index, 2);
+    EXPECT_EQ(g.panel_selection, g.panel_rows[2]);
+    EXPECT_NE(g.form.item_l.caption.find(g.items[g.panel_rows[2]].name), std::string::npos);
+    WindowFixture::key(Qt::Key_Up, f.window.get());
+    QApplication::processEvents();
+    EXPECT_EQ(g.panel_selection, g.panel_rows[1]);
+    // Escape closes the panel as its close button does.
+    WindowFixture::key(Qt::Key_Escape, list);
+    f.window->sync();
+    EXPECT_FALSE(g.form.item_box.visible);
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST(Window, APlaceThatActsNowShowsAHandAndIsLitUnderThePointer) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.state.event_flags[0] = g.state.event_flags[1] = 1;
+    for (int flag = 30; flag <= 39; ++flag) g.state.event_flags[flag] = 1;
+    g.state.net_off = 1;
+    g.adventurer().level = 5;  // the pet's nest waits for level 22
+    EnterIsland(g);
+    TickStep(g);
+    f.window->sync();
+    QApplication::processEvents();
+    struct Case {
+        const char* name;
+        bool acts;
+    };
+    for (const Case c : {Case{"map_b1", true}, Case{"Image7", true}, Case{"map_b20", false}}) {
+        QWidget* place = f.window->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(place, nullptr) << c.name;
+        ASSERT_TRUE(place->isVisible()) << c.name;
+        EXPECT_EQ(place->testAttribute(Qt::WA_SetCursor), c.acts) << c.name;
+        if (c.acts) EXPECT_EQ(place->cursor().shape(), Qt::PointingHandCursor) << c.name;
+        const QRect on_window(place->mapTo(f.window.get(), QPoint(0, 0)), place->size());
+        const QImage before = f.window->grab(on_window).toImage();
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), place->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(place, &enter);
+        const QImage lit = f.window->grab(on_window).toImage();
+        EXPECT_EQ(lit != before, c.acts) << c.name;
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(place, &leave);
+        EXPECT_EQ(f.window->grab(on_window).toImage(), before) << c.name;
+    }
+    // At level 22 the nest acts, and its hand comes with the next tick.
+    g.adventurer().level = 22;
+    TickStep(g);
+    f.window->sync();
+    QWidget* nest = f.window->findChild<QWidget*>(QStringLiteral("map_b20"));
+    EXPECT_EQ(nest->cursor().shape(), Qt::PointingHandCursor);
 }
 
 }  // namespace
