@@ -20,6 +20,7 @@ constexpr platform::Color kButtonIdle = platform::Color::rgb(0x808080);
 constexpr platform::Color kButtonHovered = platform::Color::rgb(0xC0C0C0);
 constexpr platform::Color kButtonChosen = platform::Color::rgb(0x2F6FB0);
 constexpr platform::Color kButtonChosenHovered = platform::Color::rgb(0x4F8FD0);
+constexpr platform::Color kButtonText = platform::Color::rgb(0x101010);
 constexpr platform::Color kTitleButton = platform::Color::rgb(0x2E2A5C);
 constexpr platform::Color kTitleButtonHovered = platform::Color::rgb(0x4A4490);
 
@@ -44,8 +45,10 @@ void ColourButtons(Game& g, const platform::Label* hovered) {
             button->color = lit ? kTitleButtonHovered : kTitleButton;
         } else if (chosen(g, button)) {
             button->color = lit ? kButtonChosenHovered : kButtonChosen;
+            button->font.color = platform::colors::kWhite;
         } else {
             button->color = lit ? kButtonHovered : kButtonIdle;
+            button->font.color = kButtonText;
         }
     }
 }

@@ -34,7 +34,7 @@ void DrawWaitPrompt(platform::Bitmap& picture, int32_t tick) {
     // Down and back up over sixteen ticks, about a second and a half.
     static constexpr int kBob[16] = {0, 0, 1, 1, 2, 3, 3, 4, 4, 4, 3, 3, 2, 1, 1, 0};
     const int bob = kBob[((tick % 16) + 16) % 16];
-    constexpr int kWidth = 19, kHeight = 11, kRight = 628, kTop = 452;
+    constexpr int kWidth = 21, kHeight = 12, kRight = 628, kTop = 451;
     const int left = kRight - kWidth, top = kTop + bob;
     const platform::Color outline = platform::Color::rgb(0x101418);
     const platform::Color fill = platform::Color::rgb(0xFFF2B8);
@@ -66,6 +66,9 @@ void draw_death_notice(Game& g) {
             cg.text(x + dx, y + dy, text, shadow);
         cg.text(x, y, text, font);
     };
+    // A dark band under the words, so they read on any picture the red lies over.
+    cg.blend_rect(0, 160, kBoardWidth, g.death_ticks >= kDeathPauseTicks ? 286 : 248,
+                  platform::colors::kBlack, 120);
     centred(170, "冒険はここで途切れてしまった……", 16, true);
     centred(206, "最後のセーブ（宿屋に泊まったとき）から後のことは、", 11, true);
     centred(226, "手に入れたお金も経験値もアイテムも、すべて失われます。", 11, true);
