@@ -55,6 +55,14 @@ void DesktopSettings::change(const Settings& next) {
 }
 
 void DesktopSettings::open_dialog() {
+    if (!wait_for_dialog) {
+        // A script's run goes on with the settings open (its own keys close them).
+        auto* dialog = new SettingsDialog(current_, window_.largest_windowed_scale(), &window_);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->on_change = [this](const Settings& next) { change(next); };
+        dialog->open();
+        return;
+    }
     SettingsDialog dialog(current_, window_.largest_windowed_scale(), &window_);
     dialog.on_change = [this](const Settings& next) { change(next); };
     dialog.exec();

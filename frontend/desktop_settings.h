@@ -27,8 +27,10 @@ class DesktopSettings {
     // The player changed settings: they take effect and are remembered (only the ones that
     // changed, so the command line's stay for this run alone).
     void change(const Settings& next);
-    // Opens the settings dialog over the window and waits until it is closed.
+    // Opens the settings dialog over the window and waits until it is closed (or, without
+    // wait_for_dialog, returns at once and leaves it open).
     void open_dialog();
+    bool wait_for_dialog = true;
 
     // Hands the message speed to the game (kMessageOnClick .. kMessageFast); set before
     // apply().

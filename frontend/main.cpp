@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
         frontend::MainWindow window(*game, options->turbo);
         frontend::ScaledWindow shown(&window);
         frontend::DesktopSettings desktop(store, settings, shown, game->audio);
+        desktop.wait_for_dialog = !options->script;
         // The message speed: a script sets its own (message-speed), so that it plays the same
         // whatever the player's settings; a recording writes each speed it ran with.
         if (!options->script) {

@@ -128,6 +128,12 @@ void MainWindow::sync() {
         if (m.visible != b->shown_visible) {
             b->view->setVisible(m.visible);
             b->shown_visible = m.visible;
+            // A box or list that goes away gives the keys back to the window: they must not
+            // stay in a hidden name box (Space, the digits and the arrows would type there).
+            QWidget* focus = QApplication::focusWidget();
+            if (!m.visible && focus && (focus == b->view || b->view->isAncestorOf(focus))) {
+                setFocus(Qt::OtherFocusReason);
+            }
         }
         if (!m.visible) continue;
         switch (m.kind) {
@@ -308,9 +314,9 @@ ListView* MainWindow::open_list() const {
 
 QWidget* MainWindow::key_receiver() const {
     QWidget* focus = QApplication::focusWidget();
-    if (focus && focus->window() == this) return focus;
+    if (focus && focus->window() == this && focus->isVisible()) return focus;
     focus = focusWidget();
-    return focus ? focus : const_cast<MainWindow*>(this);
+    return focus && focus->isVisible() ? focus : const_cast<MainWindow*>(this);
 }
 
 // ---- scripts ----
@@ -523,9 +529,15 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             break;
         case ScriptOp::Seed:  // taken before the game started
             break;
-        case ScriptOp::MessageSpeed:
-            game_.message_speed = c.x;
+        case ScriptOp::MessageSpeed: {
+            const auto set = [this, speed = c.x] { game_.message_speed = speed; };
+            if (recorder_) {
+                recorder_->input("message-speed " + std::to_string(c.x), set);
+            } else {
+                set();
+            }
             break;
+        }
         case ScriptOp::Release:
             send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x,
                        game_.pointer_y);

@@ -515,6 +515,65 @@ TEST(Program, ARecordedRunPlaysBackToTheSameSaves) {
     }
 }
 
+// Every key the game answers can be scripted (F2's settings too, closed by the script's own
+// Escape), and a recording of them, with the message speed, plays back to the same game.
+TEST(Program, TheKeysAndTheMessageSpeedAreScriptedRecordedAndPlayedBack) {
+    TempFolder folder;
+    const auto dir = folder.path().string();
+    const std::string script = landed_script() +
+                               "wait 2\npress map_b1\nwait 6\nkey Space\nwait 3\nkey 1\n"
+                               "wait 3\nkey Space\nwait 2\nkey F11\nwait 1\nkey F11\nkey F2\n"
+                               "wait 2\nkey Escape\nwait 2\nmessage-speed 3\nwait 40\nkey 1\n"
+                               "wait 40\nkey Escape\nkey Down\nkey Left\nkey Tab\nkey 0\n"
+                               "wait 3\ndump " +
+                               dir + "/recorded.json\nquit\n";
+    testing_support::ProgramFolder first, second;
+    const std::string recording = dir + "/recording.txt";
+    std::string out;
+    ASSERT_EQ(
+        run_command(unseeded_game("--record " + recording + " --folder " + first.path().string() +
+                                  " --script " + write_script(folder, script).string()),
+                    &out),
+        0)
+        << out;
+    const QJsonObject recorded_run =
+        QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/recorded.json")))
+            .object();
+    // The keys played the battle on: turns were taken with the first card.
+    EXPECT_GE(recorded_run["game_state"].toObject()["battle_count"].toInt() +
+                  recorded_run["run"].toObject()["turn_count"].toInt(),
+              1);
+    std::string recorded = read_all(recording);
+    for (const char* line :
+         {"\nkey Space\n", "\nkey 1\n", "\nkey F11\n", "\nmessage-speed 3\n", "\nkey Escape\n"}) {
+        EXPECT_NE(recorded.find(line), std::string::npos) << line << " in\n" << recorded;
+    }
+    // Played back with a look at the state where the run ended.
+    const size_t quit = recorded.rfind("quit");
+    ASSERT_NE(quit, std::string::npos);
+    recorded.insert(quit, "dump " + dir + "/replayed.json\n");
+    std::ofstream(dir + "/replay.txt") << recorded;
+    ASSERT_EQ(run_command(unseeded_game("--folder " + second.path().string() + " --script " + dir +
+                                        "/replay.txt"),
+                          &out),
+              0)
+        << out;
+    EXPECT_EQ(read_all(dir + "/replayed.json"), read_all(dir + "/recorded.json"));
+    EXPECT_TRUE(read_all(first.dat("my.dat")) == read_all(second.dat("my.dat")));
+}
+
+// A script that ends while the settings are open ends all the same.
+TEST(Program, AScriptEndsWithTheSettingsStillOpen) {
+    TempFolder folder;
+    testing_support::ProgramFolder program;
+    std::string out;
+    ASSERT_EQ(run_command(game("--folder " + program.path().string() + " --script " +
+                               write_script(folder, "wait 2\nkey F2\nwait 3\n").string()),
+                          &out),
+              0)
+        << out;
+}
+
 TEST(Program, DesktopOptionsAreCheckedAndADamagedSettingsFileIsToldAndKept) {
     std::string out;
     for (const char* bad : {"--scale 0", "--scale 5", "--music-volume 101", "--effects-volume -1",
