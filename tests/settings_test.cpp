@@ -1,8 +1,10 @@
 // The remembered desktop settings: read back, a damaged file, what the command line sets
 // for one run, and the volumes at the mixer.
-#include <QDir>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QStandardItemModel>
 
 #include <gtest/gtest.h>
@@ -245,6 +247,18 @@ TEST(Settings, TheDialogChoosesTheMessageSpeed) {
     box->setCurrentIndex(kMessageOnClick);
     EXPECT_EQ(changes, (std::vector<int>{kMessageFast, kMessageOnClick}));
     EXPECT_EQ(dialog.settings().message_speed, kMessageOnClick);
+}
+
+TEST(Settings, EscapeClosesTheDialogAsItsCloseButtonDoes) {
+    frontend::Settings remembered;
+    frontend::SettingsDialog dialog(remembered, 2, nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    QWidget* keys = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(keys, &press);
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace
