@@ -391,12 +391,13 @@ void Bitmap::blend_rect(int x1, int y1, int x2, int y2, Color color, uint8_t opa
     y2 = std::min(y2, height());
     if (x1 >= x2 || y1 >= y2) return;
     changed(x1, y1, x2, y2);
-    const uint8_t channel[3] = {color.r, color.g, color.b};
+    // Each channel becomes p + (c - p) * opacity / 255: the colour's share worked out once.
+    const int keep = 255 - opacity;
+    const int add[3] = {color.r * opacity, color.g * opacity, color.b * opacity};
     for (int y = y1; y < y2; ++y) {
         uint8_t* p = image_->scanLine(y) + x1 * 3;
-        for (int i = 0; i < (x2 - x1) * 3; ++i) {
-            const int c = channel[i % 3];
-            p[i] = static_cast<uint8_t>(p[i] + (c - p[i]) * opacity / 255);
+        for (int x = x1; x < x2; ++x, p += 3) {
+            for (int k = 0; k < 3; ++k) p[k] = static_cast<uint8_t>((p[k] * keep + add[k]) / 255);
         }
     }
 }
