@@ -39,7 +39,7 @@ TEST(CommandCards, TheyFlyInWithoutOvershootingAndAreHitAtTheirPlace) {
 // A colour laid over another at an opacity out of 255, as the picture blends them.
 Color blend(Color under, Color over, int opacity) {
     auto mix = [opacity](int u, int o) {
-        return static_cast<uint8_t>(u + (o - u) * opacity / 255);
+        return static_cast<uint8_t>((u * (255 - opacity) + o * opacity) / 255);
     };
     return Color{mix(under.r, over.r), mix(under.g, over.g), mix(under.b, over.b)};
 }
