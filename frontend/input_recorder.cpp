@@ -19,10 +19,16 @@ bool InputRecorder::open(const std::filesystem::path& file, uint64_t seed) {
 
 void InputRecorder::write(const std::string& line) {
     if (!out_.is_open() || finished_) return;
+    if (!held_key_.empty()) {  // a key still down when something else happens
+        const std::string key = held_key_;
+        held_key_.clear();
+        write("keydown " + key);
+    }
     if (ticks_ > written_ticks_) {
         out_ << "wait " << (ticks_ - written_ticks_) << '\n';
         written_ticks_ = ticks_;
     }
+    if (line.empty()) return;
     out_ << line << '\n';
     out_.flush();  // a run that crashes keeps what led to the crash
 }
@@ -62,8 +68,23 @@ void InputRecorder::answer(bool yes) {
     }
 }
 
+void InputRecorder::key_down(const std::string& name, const std::function<void()>& handler) {
+    input("", handler);  // the pointer and the answers before it, and the press itself
+    held_key_ = name;
+}
+
+void InputRecorder::key_up(const std::string& name, const std::function<void()>& handler) {
+    if (held_key_ == name) {  // let go in the tick it was pressed: one line
+        held_key_.clear();
+        input("key " + name, handler);
+    } else {
+        input("keyup " + name, handler);
+    }
+}
+
 void InputRecorder::tick() {
     flush_pointer();
+    if (!held_key_.empty()) write("");  // the press goes down before the tick it is held over
     ++ticks_;
 }
 

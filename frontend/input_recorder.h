@@ -33,6 +33,10 @@ class InputRecorder {
     // Runs the handler of an input that the script writes as `line` (a key the game acts
     // on: "key Enter"); answers the handler was given come first in the script.
     void input(const std::string& line, const std::function<void()>& handler);
+    // A key held down (Space, as the held button) and let go. A press let go before the next
+    // tick is written "key NAME"; one held over ticks "keydown NAME" ... "keyup NAME".
+    void key_down(const std::string& name, const std::function<void()>& handler);
+    void key_up(const std::string& name, const std::function<void()>& handler);
     // The player's answer to a question.
     void answer(bool yes);
     // One tick of the game ran.
@@ -52,6 +56,7 @@ class InputRecorder {
     std::optional<std::pair<int, int>> pointer_;   // where the script leaves the pointer
     std::optional<std::pair<int, int>> moved_to_;  // a move not written yet
     bool finished_ = false;
+    std::string held_key_;  // a key pressed in this tick whose line waits for its release
 };
 
 // Dialogs that pass every question to `inner` and record the answer.

@@ -271,7 +271,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (typing && k != platform::Key::Escape && k != platform::Key::Enter) return false;
     if (!press) {
         if (k == platform::Key::Space) {
-            FormKeyUp(game_, k);
+            if (recorder_) {
+                recorder_->key_up("Space", [&] { FormKeyUp(game_, k); });
+            } else {
+                FormKeyUp(game_, k);
+            }
             after_event();
         }
         return false;
@@ -294,7 +298,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     const std::string name = name_of_key_code(key->key());
-    if (recorder_ && k != platform::Key::Other && !name.empty()) {
+    if (recorder_ && k == platform::Key::Space) {
+        recorder_->key_down(name, [&] { FormKeyDown(game_, k); });
+    } else if (recorder_ && k != platform::Key::Other && !name.empty()) {
         recorder_->input("key " + name, [&] { FormKeyDown(game_, k); });
     } else {
         FormKeyDown(game_, k);
@@ -412,7 +418,7 @@ QWidget* MainWindow::view_named(const std::string& name) const {
 
 // A key pressed and let go where the keyboard's focus is: the open dialog's when one is
 // open (F2's settings), else the window's.
-void MainWindow::send_key(const std::string& name) {
+void MainWindow::send_key(const std::string& name, bool down, bool up) {
     const int key = key_code_named(name);
     QString text;
     if (key == Qt::Key_Space) text = QStringLiteral(" ");
@@ -425,10 +431,14 @@ void MainWindow::send_key(const std::string& name) {
     } else {
         target = key_receiver();
     }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
+    if (down) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+    }
+    if (up) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 namespace {
@@ -546,7 +556,13 @@ bool MainWindow::run_command(const ScriptCommand& c) {
             send_mouse(QEvent::MouseMove, Qt::NoButton, c.x, c.y);
             break;
         case ScriptOp::Key:
-            send_key(c.text);
+            send_key(c.text, true, true);
+            break;
+        case ScriptOp::KeyDown:
+            send_key(c.text, true, false);
+            break;
+        case ScriptOp::KeyUp:
+            send_key(c.text, false, true);
             break;
         case ScriptOp::Press: {
             QWidget* view = view_named(c.widget);

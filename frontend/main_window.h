@@ -60,7 +60,7 @@ class MainWindow : public QWidget {
     void close_open_dialog();
     bool run_command(const ScriptCommand& c);
     void send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y);
-    void send_key(const std::string& name);
+    void send_key(const std::string& name, bool down, bool up);
     QWidget* view_named(const std::string& name) const;
     void script_error(const std::string& message);
     bool write_script_file(const ScriptCommand& c, const std::string& text);

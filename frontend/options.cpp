@@ -18,7 +18,7 @@ const char* const kUsage =
     "  --turbo          run the ticks back to back, as fast as the machine can\n"
     "  --script FILE    play the inputs written in FILE, one command a line:\n"
     "                   wait N, click X Y, rclick X Y, release, move X Y, key NAME,\n"
-    "                   message-speed N,\n"
+    "                   keydown NAME, keyup NAME, message-speed N,\n"
     "                   press WIDGET, type WIDGET TEXT, select LIST ROW, answer yes|no,\n"
     "                   shot FILE.png, log FILE, dump FILE, popup TYPE X Y [TEXT], quit\n"
     "  --folder DIR     use DIR as the program folder (cg/, dat/ and the record)\n"

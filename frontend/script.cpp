@@ -136,10 +136,12 @@ std::optional<std::vector<ScriptCommand>> parse_script(const std::string& source
         } else if (op == "release") {
             if (w.size() != 1) return fail("release takes nothing");
             c.op = ScriptOp::Release;
-        } else if (op == "key") {
+        } else if (op == "key" || op == "keydown" || op == "keyup") {
             if (w.size() != 2 || !is_known_key(w[1]))
-                return fail("key needs one of " + known_key_names());
-            c.op = ScriptOp::Key;
+                return fail(op + " needs one of " + known_key_names());
+            c.op = op == "key"       ? ScriptOp::Key
+                   : op == "keydown" ? ScriptOp::KeyDown
+                                     : ScriptOp::KeyUp;
             c.text = w[1];
         } else if (op == "press") {
             if (w.size() != 2) return fail("press needs one widget name");

@@ -27,7 +27,9 @@ enum class ScriptOp {
     Quit,
     MiddleClick,
     Seed,
-    MessageSpeed
+    MessageSpeed,
+    KeyDown,
+    KeyUp
 };
 
 struct ScriptCommand {

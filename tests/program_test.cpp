@@ -520,13 +520,14 @@ TEST(Program, ARecordedRunPlaysBackToTheSameSaves) {
 TEST(Program, TheKeysAndTheMessageSpeedAreScriptedRecordedAndPlayedBack) {
     TempFolder folder;
     const auto dir = folder.path().string();
-    const std::string script = landed_script() +
-                               "wait 2\npress map_b1\nwait 6\nkey Space\nwait 3\nkey 1\n"
-                               "wait 3\nkey Space\nwait 2\nkey F11\nwait 1\nkey F11\nkey F2\n"
-                               "wait 2\nkey Escape\nwait 2\nmessage-speed 3\nwait 40\nkey 1\n"
-                               "wait 40\nkey Escape\nkey Down\nkey Left\nkey Tab\nkey 0\n"
-                               "wait 3\ndump " +
-                               dir + "/recorded.json\nquit\n";
+    const std::string script =
+        landed_script() +
+        "wait 2\npress map_b1\nwait 6\nkey Space\nwait 3\nkey 1\n"
+        "wait 3\nkeydown Space\nwait 9\nkeyup Space\nwait 2\nkey F11\nwait 1\nkey F11\nkey F2\n"
+        "wait 2\nkey Escape\nwait 2\nmessage-speed 3\nwait 40\nkey 1\n"
+        "wait 40\nkey Escape\nkey Down\nkey Left\nkey Tab\nkey 0\n"
+        "wait 3\ndump " +
+        dir + "/recorded.json\nquit\n";
     testing_support::ProgramFolder first, second;
     const std::string recording = dir + "/recording.txt";
     std::string out;
@@ -544,8 +545,8 @@ TEST(Program, TheKeysAndTheMessageSpeedAreScriptedRecordedAndPlayedBack) {
                   recorded_run["run"].toObject()["turn_count"].toInt(),
               1);
     std::string recorded = read_all(recording);
-    for (const char* line :
-         {"\nkey Space\n", "\nkey 1\n", "\nkey F11\n", "\nmessage-speed 3\n", "\nkey Escape\n"}) {
+    for (const char* line : {"\nkey Space\n", "\nkey 1\n", "\nkey F11\n", "\nmessage-speed 3\n",
+                             "\nkey Escape\n", "\nkeydown Space\nwait 9\nkeyup Space\n"}) {
         EXPECT_NE(recorded.find(line), std::string::npos) << line << " in\n" << recorded;
     }
     // Played back with a look at the state where the run ended.

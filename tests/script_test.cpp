@@ -1,5 +1,7 @@
 #include "frontend/script.h"
 
+#include <Qt>
+
 #include <gtest/gtest.h>
 
 #include "frontend/options.h"
@@ -39,6 +41,25 @@ TEST(Script, ParsesEveryCommand) {
     EXPECT_EQ((*s)[4].text, "a.log");
     EXPECT_EQ((*s)[5].op, ScriptOp::Dump);
     EXPECT_EQ((*s)[5].text, "b.json");
+
+    // The keys by name, held or pressed, and the message speed.
+    s = parse_script("key 7\nkey F11\nkeydown Space\nkeyup Space\nkey PageDown\nmessage-speed 2\n",
+                     error);
+    ASSERT_TRUE(s) << error;
+    ASSERT_EQ(s->size(), 6u);
+    EXPECT_EQ((*s)[0].text, "7");
+    EXPECT_EQ(key_code_named("7"), Qt::Key_7);
+    EXPECT_EQ(key_code_named((*s)[1].text), Qt::Key_F11);
+    EXPECT_EQ((*s)[2].op, ScriptOp::KeyDown);
+    EXPECT_EQ((*s)[3].op, ScriptOp::KeyUp);
+    EXPECT_EQ(name_of_key_code(Qt::Key_PageDown), "PageDown");
+    EXPECT_EQ(name_of_key_code(Qt::Key_Enter), "Enter");
+    EXPECT_EQ((*s)[5].op, ScriptOp::MessageSpeed);
+    EXPECT_EQ((*s)[5].x, 2);
+    for (const char* wrong :
+         {"message-speed 4\n", "message-speed\n", "keydown\n", "keyup Hyper\n"}) {
+        EXPECT_FALSE(parse_script(wrong, error)) << wrong;
+    }
 }
 
 TEST(Script, ARecordingsSeedMiddleClicksAndEmptiedBoxes) {
