@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(c.op != ScriptOp::Seed || i == 0, "a seed after another command");
         if (c.op == ScriptOp::Wait) check(c.x >= 0, "a negative wait");
         if (c.op == ScriptOp::Select) check(c.x >= 0, "a negative row");
-        if (c.op == ScriptOp::Key) check(is_known_key(c.text), "an unknown key");
+        if (c.op == ScriptOp::Key || c.op == ScriptOp::KeyDown || c.op == ScriptOp::KeyUp)
+            check(is_known_key(c.text), "an unknown key");
         if (c.op == ScriptOp::MessageSpeed) check(c.x >= 0 && c.x <= 3, "a speed out of range");
         if (c.op == ScriptOp::Answer) check(c.text == "yes" || c.text == "no", "an odd answer");
         check(c.text.find('\n') == std::string::npos, "a text over two lines");
