@@ -60,7 +60,7 @@ elif [ "$rebuild" -eq 1 ]; then
   echo "Building $fuzzer"
   # The script reader names the desktop's keys by Qt's key codes (a header only).
   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-    -fPIC $(pkg-config --cflags Qt6Core) "${sources[@]}" -o "$fuzzer"
+    -fPIC -DQT_NO_VERSION_TAGGING $(pkg-config --cflags Qt6Core) "${sources[@]}" -o "$fuzzer"
 fi
 
 "$fuzzer" --write-seeds "$work/seeds"
