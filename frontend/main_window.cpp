@@ -56,6 +56,11 @@ MainWindow::MainWindow(Game& game, bool turbo) : QWidget(nullptr), game_(game), 
     }
     qApp->installEventFilter(this);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::on_tick);
+    // Long enough for the desktop's repeated press to follow its release (they come together),
+    // short enough that a let-go Space stops the battle within a tick.
+    space_release_.setSingleShot(true);
+    space_release_.setInterval(60);
+    connect(&space_release_, &QTimer::timeout, this, &MainWindow::let_go_of_space);
     // During a network exchange the game's thread waits for the server: the window is
     // painted as it stands, without running anything else (no events, no ticks).
     game_.repaint_window = [this] {
@@ -270,14 +275,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool in_list = qobject_cast<QListWidget*>(key_receiver()) != nullptr;
     if (typing && k != platform::Key::Escape && k != platform::Key::Enter) return false;
     if (!press) {
-        if (k == platform::Key::Space) {
-            if (recorder_) {
-                recorder_->key_up("Space", [&] { FormKeyUp(game_, k); });
-            } else {
-                FormKeyUp(game_, k);
-            }
-            after_event();
+        if (k != platform::Key::Space) return false;
+        // The desktop's key repeat lets go of a held key and presses it again many times a
+        // second, not always marked as a repeat: a release of the desktop's counts only when
+        // no press follows it at once.
+        if (key->timestamp() != 0) {
+            space_release_.start();
+        } else {
+            let_go_of_space();
         }
+        return false;
+    }
+    if (k == platform::Key::Space && space_release_.isActive()) {
+        space_release_.stop();  // the key was held all along
         return false;
     }
     // A key press of the desktop's that comes round again (an exchange ran inside its
@@ -316,6 +326,15 @@ ListView* MainWindow::open_list() const {
         if (list && list->isVisible() && list->isEnabled() && list->count() > 0) return list;
     }
     return nullptr;
+}
+
+void MainWindow::let_go_of_space() {
+    if (recorder_) {
+        recorder_->key_up("Space", [this] { FormKeyUp(game_, platform::Key::Space); });
+    } else {
+        FormKeyUp(game_, platform::Key::Space);
+    }
+    after_event();
 }
 
 QWidget* MainWindow::key_receiver() const {

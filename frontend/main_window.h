@@ -86,6 +86,9 @@ class MainWindow : public QWidget {
     // The widget that has the keys: the focused one, also while the board is shown inside
     // the scaled window (which holds the desktop's focus itself).
     QWidget* key_receiver() const;
+    // Space let go of (after the desktop's repeats, see the key filter).
+    void let_go_of_space();
+    QTimer space_release_;
     ListView* open_list() const;
 };
 

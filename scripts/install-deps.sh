@@ -23,8 +23,8 @@ packages=(
   # the host's page tested in a real browser
   chromium chromium-driver
   # the real-window tests and the window's cost: an X server, a window manager, input made
-  # by the X server (XTest), the clipboard
-  xvfb openbox libx11-dev libxtst-dev xclip
+  # by the X server (XTest), the cursor it shows (XFixes), the clipboard
+  xvfb openbox libx11-dev libxtst-dev libxfixes-dev xclip
 )
 
 missing=()

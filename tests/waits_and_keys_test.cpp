@@ -60,6 +60,7 @@ TEST(Waits, ThePromptShowsExactlyWhileTheGameWaitsForTheClick) {
     const Case cases[] = {
         {"a line waits", [](Game& g) { g.awaiting_click = 1; }, true},
         {"the turn's next step", [](Game& g) { g.turn_pending = 1; }, true},
+        {"an action's next step", [](Game& g) { g.action_step = 2; }, true},
         {"technique cards to choose",
          [](Game& g) {
              g.turn_pending = 1;

@@ -1,6 +1,7 @@
 // The game's real window, headless: keys, message boxes and questions as a player meets them.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@
 #include "shell/wiring.h"
 #include "state/state_ops.h"
 #include "test_support.h"
+#include "view/message_log.h"
 
 namespace quill {
 namespace {
@@ -636,6 +638,43 @@ TEST(Window, APlaceThatActsNowShowsAHandAndIsLitUnderThePointer) {
     f.window->sync();
     QWidget* nest = f.window->findChild<QWidget*>(QStringLiteral("map_b20"));
     EXPECT_EQ(nest->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Space held down is the held button: the desktop's repeats (a release and a press with one
+// time stamp, not always marked as repeats) neither take a waiting line each nor let go.
+TEST(Window, AHeldSpaceIsOnePressThroughTheDesktopsRepeats) {
+    WindowFixture f;
+    Game& g = f.game;
+    g.screen_mode = kGame;
+    g.state.event_flags[0] = g.state.event_flags[1] = 1;
+    g.story_lines = {"一つ目の行", "二つ目の行", "三つ目の行"};
+    TellStoryAndReturn(g);
+    f.window->sync();
+    f.window->setFocus();
+    QApplication::processEvents();
+    auto space = [&f](QEvent::Type type, quint64 at) {
+        QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        e.setTimestamp(at);
+        QApplication::sendEvent(
+            QApplication::focusWidget() ? QApplication::focusWidget() : f.window.get(), &e);
+    };
+    quint64 at = 5000;
+    space(QEvent::KeyPress, at);
+    ASSERT_EQ(LogLines(g).front(), "二つ目の行");
+    for (int repeat = 0; repeat < 10; ++repeat) {
+        at += 33;
+        space(QEvent::KeyRelease, at);
+        space(QEvent::KeyPress, at);
+    }
+    EXPECT_EQ(LogLines(g).front(), "二つ目の行") << "a repeat took a waiting line";
+    EXPECT_EQ(g.mouse_down, 1);
+    space(QEvent::KeyRelease, at + 40);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(g.mouse_down, 0) << "the key was let go of";
+    space(QEvent::KeyPress, at + 400);  // a new press takes the next line
+    EXPECT_EQ(LogLines(g).front(), "三つ目の行");
 }
 
 }  // namespace

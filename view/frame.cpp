@@ -27,7 +27,8 @@ bool WaitingForClick(const Game& g) {
     if (g.form.bp_box.visible) return false;
     if (g.game_over == 1) return g.death_ticks >= kDeathPauseTicks;
     if (g.awaiting_click == 1) return true;
-    return g.turn_pending >= 1 && g.command_mode == 0;
+    // The next step of the turn, or of the action under way, goes on at the click.
+    return g.command_mode == 0 && (g.turn_pending >= 1 || g.action_step > 0);
 }
 
 void DrawWaitPrompt(platform::Bitmap& picture, int32_t tick) {

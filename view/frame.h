@@ -12,8 +12,8 @@ void ComposeFrame(Game& g);
 constexpr int32_t kDeathPauseTicks = 14;
 
 // The game waits for the player's click (or Space): a line that waits, the next step of a
-// turn, or the red screen of a death once its pause is over. Choices (cards, lists,
-// questions) are not waits.
+// turn or of an action under way, or the red screen of a death once its pause is over. Choices
+// (cards, lists, questions) are not waits.
 bool WaitingForClick(const Game& g);
 
 // The prompt of a wait: a ▼ that bobs gently at the lower right, inside the picture.
