@@ -6,6 +6,8 @@
 #               what the game's window costs at scales 1, 2 and 4 (Xvfb)
 #   make soak   a million tick steps of unattended play in the release build (about 2.5 min)
 #   make fuzz   every fuzz target for FUZZ_SECONDS each (default 600), one after the other
+#   make install   install under PREFIX (default /usr/local), honouring DESTDIR
+#   make package   a Debian package in build-package/
 
 SHELL := /bin/bash
 BUILD := build
@@ -14,7 +16,10 @@ CMAKE_FLAGS := -G Ninja -Wno-dev
 
 SERVER_PORT := 8229
 
-.PHONY: play test build bench soak fuzz deps format clean local-server
+.PHONY: play test build bench soak fuzz deps format clean local-server install package
+
+PREFIX ?= /usr/local
+PACKAGE_BUILD := build-package
 
 deps:
 	@./scripts/install-deps.sh
@@ -60,8 +65,23 @@ fuzz: deps
 	@for target in saves scripts answers uploads requests; do \
 	  ./scripts/fuzz.sh $$target $(FUZZ_SECONDS) || exit 1; done
 
+# Installs under PREFIX (default /usr/local), into DESTDIR when it is given.
+install: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DQUILLMOOR_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null
+	@cmake --build $(BUILD)
+	cmake --install $(BUILD)
+
+# A Debian package (build-package/quillmoor_*.deb) of the game and the server, for /usr.
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release \
+	  -DQUILLMOOR_TESTS=OFF -DQUILLMOOR_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
+	@cmake --build $(PACKAGE_BUILD)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls $(PACKAGE_BUILD)/quillmoor_*.deb
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(PACKAGE_BUILD)

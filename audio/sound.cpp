@@ -6,7 +6,7 @@ namespace quill {
 
 void PlaySound(Game& g, std::string_view name) {
     if (name.empty()) return;
-    g.audio.play_effect(std::string(name), g.folders.dat_file(name));
+    g.audio.play_effect(std::string(name), g.folders.asset_file(name));
 }
 
 void QueueSound(Game& g, std::string_view name) {
@@ -31,7 +31,7 @@ void PlayMusic(Game& g, std::string_view name) {
     if (name == "not") {
         g.audio.stop_music();
     } else if (!name.empty()) {
-        g.audio.play_music(g.folders.dat_file(name));
+        g.audio.play_music(g.folders.asset_file(name));
     }
 }
 

@@ -31,7 +31,14 @@ const char* const kUsage =
     "  --mute           no sound\n"
     "                   (these five are for this run; F2 changes them for good)\n"
     "  --record FILE    write the seed and every input of this run to FILE as a script\n"
-    "                   that --script plays back\n";
+    "                   that --script plays back\n"
+    "\n"
+    "Where the files are: run from its own folder (the build folder, or --folder DIR) the\n"
+    "game reads cg/ and dat/ there and keeps its saves in dat/ and 記録.txt beside the\n"
+    "program. Installed (PREFIX/bin/quillmoor with PREFIX/share/quillmoor/), it only reads\n"
+    "from the prefix and keeps my.dat, kousin.dat, the backups, 記録.txt, server.txt and\n"
+    "its own name.dat in $XDG_DATA_HOME/Quillmoor/ (~/.local/share/Quillmoor/).\n"
+    "Settings: ~/.config/Quillmoor/quillmoor.ini.\n";
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options o;

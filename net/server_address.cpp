@@ -1,5 +1,8 @@
 #include "net/server_address.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/file_io.h"
 
 namespace quill {
@@ -17,7 +20,11 @@ bool IsServerAddress(std::string_view text) {
 
 std::string ServerAddress(const std::optional<std::string>& given, const platform::Folders& f) {
     if (given && IsServerAddress(*given)) return *given;
-    if (const auto text = platform::read_file(f.dat_file("server.txt"), 65536)) {
+    // The player's own server.txt (beside the saves), else one the game came with.
+    std::error_code ec;
+    std::filesystem::path path = f.dat_file("server.txt");
+    if (!std::filesystem::exists(path, ec)) path = f.asset_file("server.txt");
+    if (const auto text = platform::read_file(path, 65536)) {
         std::string_view first(*text);
         first = first.substr(0, first.find_first_of("\r\n"));
         while (!first.empty() && (first.back() == ' ' || first.back() == '\t')) {

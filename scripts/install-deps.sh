@@ -22,6 +22,9 @@ packages=(
   clang libclang-rt-14-dev
   # the host's page tested in a real browser
   chromium chromium-driver
+  # make install's and make package's checks: the desktop entry, the metadata, the package's
+  # library dependencies
+  desktop-file-utils appstream dpkg-dev
   # the real-window tests and the window's cost: an X server, a window manager, input made
   # by the X server (XTest), the cursor it shows (XFixes), the clipboard
   xvfb openbox libx11-dev libxtst-dev libxfixes-dev xclip

@@ -1,5 +1,8 @@
 #include "state/record_export.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "state/name_tables.h"
@@ -82,11 +85,13 @@ std::string RecordText(Game& g) {
 
 void export_record(Game& g) {
     const std::string text = platform::to_cp932_lossy(RecordText(g));
-    const auto path = g.folders.program() / "記録.txt";
+    std::error_code ec;
+    std::filesystem::create_directories(g.folders.record_folder(), ec);
+    const auto path = g.folders.record_folder() / "記録.txt";
     if (platform::write_file_atomically(path, text)) return;
     if (g.record_failure_told) return;
     g.record_failure_told = true;
-    g.dialogs->message("記録.txt を書き込めませんでした。" + g.folders.program().string() +
+    g.dialogs->message("記録.txt を書き込めませんでした。" + g.folders.record_folder().string() +
                        " に書き込めるか確かめてください(セーブはできています)");
 }
 

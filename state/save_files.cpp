@@ -126,9 +126,13 @@ struct SaveReader {
 
 void read_names(Game& g) {
     g.encounter_names.fill(std::string());
-    auto bytes = platform::read_file(g.folders.dat_file("name.dat"), 1u << 20);
+    // The player's own list (beside the saves) before the one the game came with.
+    std::error_code ec;
+    std::filesystem::path path = g.folders.dat_file("name.dat");
+    if (!std::filesystem::exists(path, ec)) path = g.folders.asset_file("name.dat");
+    auto bytes = platform::read_file(path, 1u << 20);
     if (!bytes) {
-        std::cerr << "Quillmoor: the name list " << g.folders.dat_file("name.dat")
+        std::cerr << "Quillmoor: the name list " << path
                   << " could not be read; the island's strangers stay nameless\n";
         return;
     }

@@ -169,6 +169,9 @@ void drawFlag(QPainter& p, QPointF foot, double h, const QColor& cloth);
 // ---------------------------------------------------------------- the pictures
 
 QImage drawTitle();
+// The program's icon at size × size: the title's moonlit island and its quill in a rounded
+// square, with a transparent corner.
+QImage drawIcon(int size);
 QImage drawCredit();
 QImage drawIslandMap(bool afterTheChange);
 std::vector<Picture> drawMapMarks();

@@ -1,6 +1,7 @@
 // quillmoor-assetgen OUTDIR
 //
-// Paints every picture the game loads from cg/ and writes them into OUTDIR/cg/.
+// Paints every picture the game loads from cg/ and writes them into OUTDIR/cg/, and the
+// program's icons into OUTDIR/icons/hicolor/NxN/apps/quillmoor.png.
 // OUTDIR/cg/.stamp is written last, so the build can tell a finished run from an
 // interrupted one.
 #include "assetgen.h"
@@ -65,6 +66,16 @@ int main(int argc, char** argv) {
         const bool ok = pic.kind == FileKind::Jpeg ? writeJpeg(pic.image, path, 90, &error)
                                                    : writeBmp24(pic.image, path, &error);
         if (!ok) return fail(error);
+    }
+
+    // The program's icons for the desktop's theme, at the sizes desktops ask for.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir =
+            QDir(args.at(1)).filePath(QStringLiteral("icons/hicolor/%1x%1/apps").arg(size));
+        if (!QDir().mkpath(dir)) return fail(QStringLiteral("cannot create %1").arg(dir));
+        const QString path = QDir(dir).filePath(QStringLiteral("quillmoor.png"));
+        if (!drawIcon(size).save(path, "PNG"))
+            return fail(QStringLiteral("cannot write %1").arg(path));
     }
 
     QFile stamp(stampPath);

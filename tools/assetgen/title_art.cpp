@@ -4,8 +4,10 @@
 #include "assetgen.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -428,6 +430,38 @@ void paintPrompt(QImage& img) {
 }
 
 }  // namespace
+
+QImage drawIcon(int size) {
+    // The title's night without its words, cut square around the island, the castle and
+    // the quill, and made smaller smoothly.
+    QImage scene = newOpaque(kW, kH, Qt::black);
+    paintSkyAndSea(scene);
+    paintStars(scene);
+    paintMoon(scene);
+    paintIsland(scene);
+    paintWaves(scene);
+    paintQuill(scene);
+    const QImage square = scene.copy(QRect(140, 60, 380, 380))
+                              .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double radius = size * 0.18;
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(0, 0, size, size), radius, radius);
+    p.setClipPath(frame);
+    p.drawImage(0, 0, square);
+    p.setClipping(false);
+    if (size >= 32) {  // a thin light rim where the square meets the desktop
+        p.setPen(QPen(QColor(255, 236, 190, 150), std::max(1.0, size / 96.0)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(0.5, 0.5, size - 1.0, size - 1.0), radius, radius);
+    }
+    p.end();
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
 
 QImage drawTitle() {
     QImage img = newOpaque(kW, kH, Qt::black);
