@@ -1,8 +1,11 @@
 // Quillmoor: the program entry.
 #include <QApplication>
 
+#include <QIcon>
 #include <chrono>
 #include <cstdlib>
+
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -77,6 +80,19 @@ int main(int argc, char** argv) {
     auto game = std::make_unique<Game>();
     game->folders =
         options->folder ? platform::Folders(*options->folder) : platform::Folders::of_executable();
+    // The desktop matches the window to its menu entry, and shows the game's icon: the
+    // installed theme's, or for a game run from its folder the icons the build drew there.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmoor.Quillmoor"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("quillmoor"));
+    if (icon.isNull()) {
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const auto file = game->folders.program() / "icons" / "hicolor" /
+                              (std::to_string(size) + "x" + std::to_string(size)) / "apps" /
+                              "quillmoor.png";
+            if (std::filesystem::exists(file)) icon.addFile(QString::fromStdString(file.string()));
+        }
+    }
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
     game->server_url = ServerAddress(options->server, game->folders);
     frontend::ScriptDialogs script_dialogs;
     frontend::QtDialogs window_dialogs;

@@ -23,7 +23,7 @@ for f in bin/quillmoor bin/quillmoor-server share/quillmoor/cg/title.bmp \
   [ -e "$root/$f" ] || fail "$f was not installed"
 done
 # Nothing of the saves' kind is shipped: the game writes those in the user's folder.
-if find "$root" -name my.dat -o -name kousin.dat -o -name '記録.txt' | grep -q .; then
+if find "$root" -name my.dat -o -name kousin.dat -o -name '記録.txt' -o -name backup | grep -q .; then
   fail "a save was installed"
 fi
 desktop-file-validate "$root/share/applications/org.quillmoor.Quillmoor.desktop" ||
