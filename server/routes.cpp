@@ -1,5 +1,6 @@
 #include "server/routes.h"
 
+#include <cctype>
 #include <ctime>
 #include <iostream>
 #include <string_view>
@@ -43,6 +44,21 @@ std::tm local_now() {
 }
 
 }  // namespace
+
+bool sent_by_a_browser(const httplib::Request& req) {
+    if (req.has_header("Origin")) return true;  // the library's header names ignore case
+    constexpr std::string_view kFetch = "sec-fetch-";
+    for (const auto& header : req.headers) {
+        const std::string& name = header.first;
+        if (name.size() <= kFetch.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < kFetch.size() && same; ++i) {
+            same = std::tolower(static_cast<unsigned char>(name[i])) == kFetch[i];
+        }
+        if (same) return true;
+    }
+    return false;
+}
 
 Routes::Routes(Store& store, ServerSettings settings)
     : store_(store), settings_(std::move(settings)), rate_limit_(settings_.writes_per_minute) {}
@@ -107,6 +123,12 @@ bool Routes::admit_write(const httplib::Request& req, httplib::Response& res) {
         refuse(res, 400, "an upload goes to the path with ?write");
         return false;
     }
+    // The game never says where a request comes from; a browser always does. A write that
+    // carries Origin or Sec-Fetch-* came from a web page, posting through its visitor.
+    if (sent_by_a_browser(req)) {
+        refuse(res, 403, "writes come from the game, not from web pages");
+        return false;
+    }
     if (!rate_limit_.allow(req.remote_addr)) {
         refuse(res, 429, "too many writes from this address; wait a minute");
         return false;
@@ -157,6 +179,12 @@ void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
 }
 
 void Routes::page(const httplib::Request&, httplib::Response& res) {
+    // The page runs nothing, loads nothing from elsewhere and tells nobody where it was read.
+    res.set_header("Content-Security-Policy",
+                   "default-src 'none'; style-src 'unsafe-inline'; img-src 'self'; "
+                   "base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
+    res.set_header("X-Content-Type-Options", "nosniff");
+    res.set_header("Referrer-Policy", "no-referrer");
     send_shared(res, answer(page_, &Routes::build_page), kPageType);
 }
 

@@ -16,6 +16,9 @@
 
 namespace quill::server {
 
+// The request carries a browser's marks (Origin, Sec-Fetch-*), which the game never sends.
+bool sent_by_a_browser(const httplib::Request& req);
+
 constexpr int kRankingShown = 1000;  // the game reads at most this many entries
 constexpr int kReportsShown = 30;    // the world site shows this many reports
 

@@ -479,6 +479,39 @@ TEST_F(ServerTest, PageShowsTheIslandWithEveryTextEscaped) {
     EXPECT_LT(page.find("&lt;script&gt;"), page.find("ミナト"));  // the better score first
 }
 
+// A page elsewhere cannot post through its visitors' browsers: a browser marks every request
+// with Origin or Sec-Fetch-*, which the game never sends. The page itself loads and runs
+// nothing from elsewhere.
+TEST_F(ServerTest, WritesFromWebPagesAreRefusedAndThePageLocksItselfDown) {
+    start();
+    const httplib::Headers marks[] = {{{"Origin", "https://elsewhere.example"}},
+                                      {{"origin", "null"}},
+                                      {{"Sec-Fetch-Mode", "no-cors"}},
+                                      {{"sec-fetch-site", "cross-site"}}};
+    for (const httplib::Headers& headers : marks) {
+        for (const auto& [path, body] :
+             {std::pair{std::string(kRankWrite), rank_body(adventurer("Web", 7, 70))},
+              std::pair{std::string(kReportWrite),
+                        report_body("Web", "<降臨>Webという名の冒険者が現れた")}}) {
+            auto res = server_->client().Post(path.c_str(), headers, body, "text/plain");
+            ASSERT_TRUE(res);
+            EXPECT_EQ(res->status, 403) << headers.begin()->first << " " << path;
+        }
+    }
+    EXPECT_TRUE(ranking_names(fetch(kRank)).empty());
+    EXPECT_TRUE(report_entries(fetch(kReport)).empty());
+    upload(adventurer("Game", 1, 10));  // the game's own write still goes in
+    EXPECT_EQ(ranking_names(fetch(kRank)), (std::vector<std::string>{"Game"}));
+
+    auto page = get("/");
+    ASSERT_TRUE(page);
+    const std::string policy = page->get_header_value("Content-Security-Policy");
+    EXPECT_NE(policy.find("default-src 'none'"), std::string::npos) << policy;
+    EXPECT_EQ(policy.find("script-src"), std::string::npos) << policy;
+    EXPECT_EQ(page->get_header_value("X-Content-Type-Options"), "nosniff");
+    EXPECT_EQ(page->get_header_value("Referrer-Policy"), "no-referrer");
+}
+
 TEST_F(ServerTest, RestartKeepsEverything) {
     start();
     upload(adventurer("ミナト", 1, 300));
