@@ -167,21 +167,18 @@ int main(int argc, char** argv) {
     quill::server::ConnectionLimits limits;
     limits.max_body = settings.max_body;
     limits.max_connections = static_cast<size_t>(options->max_connections);
+    // Writes and refusals, a short escaped line each, a flood held to a line a minute (made
+    // before the server, so that it outlives the server's workers).
+    quill::server::RefusalLog log(std::cerr);
     quill::server::GuardedServer server(limits);
     // The answers' Keep-Alive header says what the waiting room keeps to.
     server.set_keep_alive_timeout(5);
     server.set_keep_alive_max_count(limits.requests_per_connection);
-    server.set_refusal_log([](const std::string& address, int status, std::string_view reason) {
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
-        char stamp[32];
-        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
-        std::string line = std::string(stamp) + ' ' + address + " - - " + std::to_string(status) +
-                           ' ' + std::string(reason) + '\n';
-        std::cerr << line;
+    server.set_refusal_log([&log](const std::string& address, int status, std::string_view reason) {
+        log.refusal(address, status, reason);
     });
     quill::server::Routes routes(*store, settings);
+    routes.set_log(&log);
     routes.install(server);
 
     int port = options->port;

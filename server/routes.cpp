@@ -108,13 +108,9 @@ void Routes::install(httplib::Server& server) {
     server.set_exception_handler([](const httplib::Request&, httplib::Response& res,
                                     std::exception_ptr) { refuse(res, 500, "internal error"); });
     // Writes and refusals go to the log; the many fetches do not.
-    server.set_logger([](const httplib::Request& req, const httplib::Response& res) {
+    server.set_logger([this](const httplib::Request& req, const httplib::Response& res) {
         if (req.method != "POST" && res.status < 400) return;
-        const std::tm now = local_now();
-        char stamp[32];
-        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &now);
-        std::cerr << stamp << ' ' << req.remote_addr << ' ' << req.method << ' ' << req.target
-                  << ' ' << res.status << '\n';
+        if (log_) log_->request(req.remote_addr, req.method, req.target, res.status);
     });
 }
 

@@ -5,11 +5,13 @@
 #include <httplib.h>
 
 #include <chrono>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
+#include "server/refusal_log.h"
 
 #include "server/rate_limit.h"
 #include "server/store.h"
@@ -33,6 +35,8 @@ class Routes {
   public:
     Routes(Store& store, ServerSettings settings);
     void install(httplib::Server& server);
+    // Where writes and refusals are logged (none: not logged). Must outlive the server.
+    void set_log(RefusalLog* log) { log_ = log; }
 
   private:
     void fetch_rank(const httplib::Request& req, httplib::Response& res);
@@ -60,6 +64,7 @@ class Routes {
     std::string build_page();
 
     Store& store_;
+    RefusalLog* log_ = nullptr;
     const ServerSettings settings_;
     WriteRateLimit rate_limit_;
     std::mutex cache_mutex_;    // the cached answers

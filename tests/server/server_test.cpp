@@ -512,6 +512,26 @@ TEST_F(ServerTest, WritesFromWebPagesAreRefusedAndThePageLocksItselfDown) {
     EXPECT_EQ(page->get_header_value("Referrer-Policy"), "no-referrer");
 }
 
+// Bad requests with long targets of raw bytes, many of them: the log grows by a short,
+// escaped line and a count, not by what was sent.
+TEST_F(ServerTest, AFloodOfBadRequestsLeavesAShortCleanLog) {
+    start();
+    const std::string target = "/\x1b]0;owned\x07" + std::string(6000, '\xE3');
+    for (int i = 0; i < 40; ++i) {
+        RawConnection c(server_->port());
+        ASSERT_TRUE(c.send_bytes("GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n"));
+        c.answer(5000);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const std::string log = server_->log();
+    EXPECT_LT(log.size(), 2000u) << log.size();
+    for (const char ch : log) {
+        const auto c = static_cast<unsigned char>(ch);
+        EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << "a raw byte in the log: " << int(c);
+        if (!(c == '\n' || (c >= 0x20 && c < 0x7F))) break;
+    }
+}
+
 TEST_F(ServerTest, RestartKeepsEverything) {
     start();
     upload(adventurer("ミナト", 1, 300));
