@@ -1,5 +1,6 @@
 #include "shell/input.h"
 
+#include <array>
 #include <utility>
 
 #include "audio/sound.h"
@@ -96,23 +97,29 @@ void ask_for_reset(Game& g) {
     reset_game(g);
 }
 
-// The panel the player sees on top, with its close button: Escape presses that button.
-platform::Label* open_panel_close_button(Game& g) {
+// The panels that lie over the picture, the top one first, each with its close button.
+std::array<std::pair<platform::Panel*, platform::Label*>, 4> closable_panels(Game& g) {
     Form& f = g.form;
-    const std::pair<platform::Panel*, platform::Label*> panels[] = {{&f.pet_box, &f.l_btn64},
-                                                                    {&f.world_box, &f.l_btn68},
-                                                                    {&f.net_box, &f.l_btn69},
-                                                                    {&f.item_box, &f.l_btn9}};
-    for (const auto& [panel, close] : panels) {
+    return {{{&f.pet_box, &f.l_btn64},
+             {&f.world_box, &f.l_btn68},
+             {&f.net_box, &f.l_btn69},
+             {&f.item_box, &f.l_btn9}}};
+}
+
+// The close button of the panel the player sees on top: Escape presses that button.
+platform::Label* open_panel_close_button(Game& g) {
+    for (const auto& [panel, close] : closable_panels(g)) {
         if (panel->visible && close->visible) return close;
     }
     return nullptr;
 }
 
 bool panel_open(Game& g) {
-    const Form& f = g.form;
-    return f.pet_box.visible || f.world_box.visible || f.net_box.visible || f.item_box.visible ||
-           f.bp_box.visible;
+    if (g.form.bp_box.visible) return true;
+    for (const auto& entry : closable_panels(g)) {
+        if (entry.first->visible) return true;
+    }
+    return false;
 }
 
 // Space: a press of the left button on the picture, held until the key is let go.

@@ -471,6 +471,19 @@ std::string unseeded_game(const std::string& args) {
            args;
 }
 
+// Plays the script in the program folder with --record into `recording`; false (and the
+// game's output as a test failure) when the run did not end well.
+bool record_run(const TempFolder& folder, const testing_support::ProgramFolder& program,
+                const std::string& script, const std::string& recording) {
+    std::string out;
+    const int code =
+        run_command(unseeded_game("--record " + recording + " --folder " + program.path().string() +
+                                  " --script " + write_script(folder, script).string()),
+                    &out);
+    EXPECT_EQ(code, 0) << out;
+    return code == 0;
+}
+
 TEST(Program, ARecordedRunPlaysBackToTheSameSaves) {
     TempFolder folder;
     const auto dir = folder.path().string();
@@ -487,12 +500,7 @@ TEST(Program, ARecordedRunPlaysBackToTheSameSaves) {
     testing_support::ProgramFolder first, second;
     const std::string recording = dir + "/recording.txt";
     std::string out;
-    ASSERT_EQ(
-        run_command(unseeded_game("--record " + recording + " --folder " + first.path().string() +
-                                  " --script " + write_script(folder, script).string()),
-                    &out),
-        0)
-        << out;
+    ASSERT_TRUE(record_run(folder, first, script, recording));
     const std::string recorded = read_all(recording);
     EXPECT_EQ(recorded.find("dump"), std::string::npos);
     for (const char* line : {"\nseed ", "\nanswer yes\nanswer yes\nanswer no\nkey F1\n",
@@ -531,12 +539,7 @@ TEST(Program, TheKeysAndTheMessageSpeedAreScriptedRecordedAndPlayedBack) {
     testing_support::ProgramFolder first, second;
     const std::string recording = dir + "/recording.txt";
     std::string out;
-    ASSERT_EQ(
-        run_command(unseeded_game("--record " + recording + " --folder " + first.path().string() +
-                                  " --script " + write_script(folder, script).string()),
-                    &out),
-        0)
-        << out;
+    ASSERT_TRUE(record_run(folder, first, script, recording));
     const QJsonObject recorded_run =
         QJsonDocument::fromJson(QByteArray::fromStdString(read_all(dir + "/recorded.json")))
             .object();
