@@ -2,13 +2,17 @@
 # Load figures of the ranking server: starts one on loopback with a temporary database, fills
 # the ranking with 1000 adventurers, measures fetches of the whole ranking and uploads per
 # second, then the ranking side by side with nginx serving the same bytes (wrk), then a
-# hostile load (one request in ten malformed), prints the figures and stops the server again.
+# hostile load (one request in ten malformed), then attacks one after another (clients that
+# never read, hundreds of unfinished requests from one address, floods of long targets, forged
+# entries, writes from web pages, half-sent huge uploads) with a player's fetches measured
+# meanwhile; prints the figures and stops the server again.
 #
 #   bench/server-load.sh [BUILD_FOLDER]     (default: build; run `make build` first)
 #
 # SECONDS_EACH (default 5) and CONNECTIONS (default 4) change the length of each measurement
 # and the number of parallel connections; ROUNDS (default 3) the rounds of the comparison
-# with nginx; HOSTILE_REQUESTS (default 100000) the requests of the hostile load.
+# with nginx; HOSTILE_REQUESTS (default 100000) the requests of the hostile load;
+# ATTACK_SECONDS (default 10) the length of each attack.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +20,8 @@ build=${1:-$root/build}
 case $build in /*) ;; *) build=$root/$build ;; esac
 server=$build/quillmoor-server
 load=$build/quillmoor-server-load
-for program in "$server" "$load" "$build/quillmoor-server-hostile"; do
+for program in "$server" "$load" "$build/quillmoor-server-hostile" \
+  "$build/quillmoor-server-attacks"; do
   if [ ! -x "$program" ]; then
     echo "server-load: $program is missing; build first (make build)" >&2
     exit 1
@@ -34,26 +39,41 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Loopback only, a free port, no write limit (the load client is one address).
-"$server" --listen 127.0.0.1:0 --db "$work/bench.db" --writes-per-minute 0 \
-  >"$work/stdout" 2>"$work/server.log" &
-server_pid=$!
-
-port=
-for _ in $(seq 100); do
-  line=$(head -n 1 "$work/stdout" 2>/dev/null || true)
-  if [[ $line == "listening on 127.0.0.1:"* ]]; then
-    port=${line##*:}
-    break
+# Starts the server on loopback (a free port) with the options given, its log in
+# $work/server.log; sets server_pid and port.
+start_server() {
+  "$server" --listen 127.0.0.1:0 --db "$work/bench.db" "$@" >"$work/stdout" 2>"$work/server.log" &
+  server_pid=$!
+  port=
+  for _ in $(seq 100); do
+    line=$(head -n 1 "$work/stdout" 2>/dev/null || true)
+    if [[ $line == "listening on 127.0.0.1:"* ]]; then
+      port=${line##*:}
+      break
+    fi
+    kill -0 "$server_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -z "$port" ]; then
+    echo "server-load: the server did not start" >&2
+    cat "$work/server.log" >&2
+    exit 1
   fi
-  kill -0 "$server_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$port" ]; then
-  echo "server-load: the server did not start" >&2
-  cat "$work/server.log" >&2
-  exit 1
-fi
+}
+stop_server() {
+  kill -TERM "$server_pid"
+  local status=0
+  wait "$server_pid" || status=$?
+  server_pid=
+  if [ "$status" -ne 0 ]; then
+    echo "server-load: the server ended with status $status" >&2
+    exit 1
+  fi
+}
+
+# No limits per address: the load clients are one address.
+start_server --writes-per-minute 0 --reports-per-minute 0 --entries-per-day 0 \
+  --connections-per-address 512
 
 echo "quillmoor-server on 127.0.0.1:$port ($(nproc) cores)"
 "$load" --port "$port" --fill 1000 --seconds "${SECONDS_EACH:-5}" \
@@ -177,16 +197,25 @@ hostile_status=0
 "$build/quillmoor-server-hostile" --port "$port" --requests "${HOSTILE_REQUESTS:-100000}" \
   --server-pid "$server_pid" || hostile_status=$?
 
-kill -TERM "$server_pid"
-status=0
-wait "$server_pid" || status=$?
-server_pid=
-if [ "$status" -ne 0 ]; then
-  echo "server-load: the server ended with status $status" >&2
-  exit 1
-fi
-echo "server stopped"
+stop_server
 if [ "$hostile_status" -ne 0 ]; then
   echo "server-load: the server did not come through the hostile load" >&2
+  exit 1
+fi
+
+# Attacks on the same island, the server restarted with its default limits and uploads of up
+# to 1 MiB allowed, each attack for ATTACK_SECONDS (default 10) while a player fetches the
+# ranking ten times a second: the player must keep 99 % of the answers within a second, the
+# server's memory stay under 100 MiB, its log grow under 1 MB a minute, and nothing be stored
+# that the rules refuse.
+start_server --max-body 1048576
+echo "attacks on 127.0.0.1:$port, ${ATTACK_SECONDS:-10} s each:"
+attack_status=0
+"$build/quillmoor-server-attacks" --port "$port" --seconds "${ATTACK_SECONDS:-10}" \
+  --server-pid "$server_pid" --server-log "$work/server.log" || attack_status=$?
+stop_server
+echo "server stopped"
+if [ "$attack_status" -ne 0 ]; then
+  echo "server-load: an attack kept the server from its goals" >&2
   exit 1
 fi

@@ -42,6 +42,9 @@ constexpr size_t kDrainBytes = 1 << 20;
 // reports) is answered by the worker that answered it last, which waits this long (ms) for
 // it before handing the connection to the waiting room.
 constexpr int kNextRequestWait = 2;
+// Refusals answered beyond the connection limit (each is kept a moment to be read); past
+// these a connection is closed unanswered.
+constexpr size_t kRefusingRoom = 64;
 
 bool iequals(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -227,6 +230,7 @@ Framing frame_request(const std::string& in, const ConnectionLimits& limits) {
         length = 0;
     }
     if (*length > 0 && encoded) return refuse(415, "compressed uploads are not accepted");
+    f.body = static_cast<size_t>(std::min<uint64_t>(*length, SIZE_MAX));
     if (*length > limits.max_body) {
         f.kind = Framing::Kind::kComplete;
         f.length = head;
@@ -251,28 +255,73 @@ void hide_expect(std::string& received, size_t head) {
     }
 }
 
+// What every connection counts against: the connections open, those of each address, and
+// the memory the uploads' bodies and the waiting answers hold.
+struct GuardedServer::Tally {
+    std::atomic<size_t> open{0};
+    std::atomic<size_t> body_bytes{0};
+    std::atomic<size_t> answer_bytes{0};
+    std::mutex addresses_mutex;
+    std::unordered_map<std::string, size_t> by_address;
+
+    // Takes `n` of a budget; false, taking nothing, when they do not fit.
+    static bool take(std::atomic<size_t>& used, size_t n, size_t budget) {
+        size_t now = used.load();
+        do {
+            if (n > budget || now > budget - n) return false;
+        } while (!used.compare_exchange_weak(now, now + n));
+        return true;
+    }
+
+    // Counts one more connection of the address; false when it holds `limit` already.
+    bool join(const std::string& address, size_t limit) {
+        std::lock_guard lock(addresses_mutex);
+        size_t& held = by_address[address];
+        if (held >= limit) {
+            if (held == 0) by_address.erase(address);
+            return false;
+        }
+        ++held;
+        return true;
+    }
+    void leave(const std::string& address) {
+        std::lock_guard lock(addresses_mutex);
+        auto it = by_address.find(address);
+        if (it != by_address.end() && --it->second == 0) by_address.erase(it);
+    }
+    size_t held_by(const std::string& address) {
+        std::lock_guard lock(addresses_mutex);
+        auto it = by_address.find(address);
+        return it == by_address.end() ? 0 : it->second;
+    }
+};
+
 // One client connection, owned by the waiting room or by the worker answering it.
 struct GuardedServer::Connection {
-    Connection(int socket, uint64_t number, std::atomic<size_t>& open_count)
-        : fd(socket), id(number), open(open_count) {
-        open.fetch_add(1);
+    Connection(int socket, uint64_t number, Tally& counts) : fd(socket), id(number), tally(counts) {
+        tally.open.fetch_add(1);
     }
     ~Connection() {
         ::close(fd);
-        open.fetch_sub(1);
+        release_body();
+        release_answer();
+        if (counted) tally.leave(address);
+        tally.open.fetch_sub(1);
     }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
     const int fd;
     const uint64_t id;
-    std::atomic<size_t>& open;
+    Tally& tally;
     std::string address;
     int port = 0;
     std::string local_address;
     int local_port = 0;
+    bool counted = false;  // among its address's connections
 
     std::string received;         // not yet answered
+    size_t body_held = 0;         // of the body budget, for the request at the front
     Clock::time_point started;    // the first byte of the request being received
     Clock::time_point last_byte;  // the latest byte received
     Clock::time_point idle_since;
@@ -284,10 +333,30 @@ struct GuardedServer::Connection {
     Clock::time_point drain_until;
     size_t drained = 0;
 
-    // Reads what the client has sent, without waiting, up to the most one request may hold.
-    // False when the connection failed.
-    bool read_available(const ConnectionLimits& limits) {
-        const size_t cap = limits.max_head + limits.max_body + 1;
+    // The part of an answer the client has not taken yet, and what follows once it has.
+    enum class After { kNextRequest, kClose, kDrain };
+    std::string outgoing;
+    size_t outgoing_sent = 0;
+    size_t answer_held = 0;  // of the answers' budget
+    After after = After::kNextRequest;
+    bool writing = false;  // in the waiting room until the client takes the rest
+    Clock::time_point answer_started;
+    Clock::time_point write_progress;
+
+    size_t outgoing_left() const { return outgoing.size() - outgoing_sent; }
+
+    void release_body() {
+        tally.body_bytes.fetch_sub(body_held);
+        body_held = 0;
+    }
+    void release_answer() {
+        tally.answer_bytes.fetch_sub(answer_held);
+        answer_held = 0;
+    }
+
+    // Reads what the client has sent, without waiting, up to `cap` bytes in all. False when
+    // the connection failed.
+    bool read_available(size_t cap) {
         char buffer[16384];
         while (received.size() < cap && !peer_closed) {
             const size_t want = std::min(sizeof buffer, cap - received.size());
@@ -309,6 +378,70 @@ struct GuardedServer::Connection {
         return true;
     }
 
+    // Reads what has come and frames the request at the front. Only a head is read before its
+    // request is known; the body's room is taken from the budget as soon as its length is,
+    // and only then is the body read. Nothing when the connection failed.
+    std::optional<Framing> take_in(const ConnectionLimits& limits) {
+        for (;;) {
+            Framing f = frame_request(received, limits);
+            if (f.kind != Framing::Kind::kMore) return f;
+            if (f.head > 0 && body_held < f.body) {
+                if (!Tally::take(tally.body_bytes, f.body - body_held, limits.body_memory)) {
+                    f.kind = Framing::Kind::kRefused;
+                    f.status = 503;
+                    f.reason = "the server is busy receiving other uploads; try again shortly";
+                    return f;
+                }
+                body_held = f.body;
+            }
+            const size_t cap = f.head > 0 ? f.head + f.body : limits.max_head + 1;
+            const size_t before = received.size();
+            if (!read_available(cap)) return std::nullopt;
+            if (received.size() == before) return f;
+        }
+    }
+
+    // The request at the front is answered: its bytes and its room go.
+    void drop_request(size_t length) {
+        received.erase(0, length);
+        release_body();
+        continue_sent = false;
+        if (received.capacity() > 4096 && received.empty()) received.shrink_to_fit();
+    }
+
+    // Keeps bytes of the answer for later; false when they do not fit the connection's share
+    // or the budget of all answers.
+    bool hold_answer(const char* data, size_t size, const ConnectionLimits& limits) {
+        if (size == 0) return true;
+        if (outgoing_left() + size > limits.answer_per_connection) return false;
+        if (!Tally::take(tally.answer_bytes, size, limits.answer_memory)) return false;
+        answer_held += size;
+        outgoing.append(data, size);
+        return true;
+    }
+
+    // Sends what the client will take now of the held answer. False when the connection
+    // failed.
+    bool send_held() {
+        while (outgoing_left() > 0) {
+            const ssize_t n =
+                ::send(fd, outgoing.data() + outgoing_sent, outgoing_left(), MSG_NOSIGNAL);
+            if (n > 0) {
+                outgoing_sent += static_cast<size_t>(n);
+                write_progress = Clock::now();
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return true;
+            return false;
+        }
+        outgoing.clear();
+        outgoing_sent = 0;
+        release_answer();
+        if (outgoing.capacity() > 65536) outgoing.shrink_to_fit();
+        return true;
+    }
+
     // "100 Continue" once to a client that waits for it before sending its body.
     void continue_if_asked(const Framing& f) {
         if (!f.wants_continue || continue_sent) return;
@@ -316,6 +449,7 @@ struct GuardedServer::Connection {
         send_quietly("HTTP/1.1 100 Continue\r\n\r\n");
     }
 
+    // Sends what the socket takes at once; the rest is dropped (short refusals only).
     void send_quietly(std::string_view bytes) {
         while (!bytes.empty()) {
             const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
@@ -329,22 +463,14 @@ struct GuardedServer::Connection {
 namespace {
 
 // One request as the library reads it: the bytes the waiting room gathered, nothing more.
-// Answers go out with as few sends as can be: short pieces (the status line and headers) wait
-// for the next long one or the end of the answer.
+// The answer goes out as far as the client takes it at once; the rest is held by the
+// connection for the waiting room to send. Short pieces (the status line and headers) wait
+// for the next long one or the end of the answer, so that an answer leaves in few sends.
+template <class Connection>
 class RequestStream final : public httplib::Stream {
   public:
-    RequestStream(int fd, std::string_view request, const std::string& address, int port,
-                  const std::string& local_address, int local_port, const ConnectionLimits& limits,
-                  const std::atomic<socket_t>& listening)
-        : fd_(fd),
-          request_(request),
-          address_(address),
-          port_(port),
-          local_address_(local_address),
-          local_port_(local_port),
-          write_silence_(limits.write_silence),
-          deadline_(Clock::now() + limits.whole_answer),
-          listening_(listening) {}
+    RequestStream(Connection& c, std::string_view request, const ConnectionLimits& limits)
+        : c_(c), request_(request), limits_(limits) {}
 
     bool is_readable() const override { return position_ < request_.size(); }
     bool is_writable() const override { return !failed_; }
@@ -362,65 +488,56 @@ class RequestStream final : public httplib::Stream {
             pending_.append(ptr, size);
             return static_cast<ssize_t>(size);
         }
-        if (!send_all(ptr, size)) return -1;
+        if (!push(ptr, size)) return -1;
         return static_cast<ssize_t>(size);
     }
 
     void get_remote_ip_and_port(std::string& ip, int& port) const override {
-        ip = address_;
-        port = port_;
+        ip = c_.address;
+        port = c_.port;
     }
     void get_local_ip_and_port(std::string& ip, int& port) const override {
-        ip = local_address_;
-        port = local_port_;
+        ip = c_.local_address;
+        port = c_.local_port;
     }
-    socket_t socket() const override { return fd_; }
+    socket_t socket() const override { return c_.fd; }
 
-    // Sends what is still held back; false when the answer could not be sent whole.
-    bool flush() { return !failed_ && (pending_.empty() || send_all(nullptr, 0)); }
+    // Sends or holds what is still held back; false when the answer could not be kept whole.
+    bool flush() { return !failed_ && (pending_.empty() || push(nullptr, 0)); }
     size_t position() const { return position_; }
 
   private:
     static constexpr size_t kShort = 4096;
     static constexpr size_t kPendingMax = 16384;
-    static constexpr int kWriteSlice = 250;  // ms between looks at whether the server stops
 
-    // The held-back bytes, then `size` bytes at `ptr`, within the answer's time.
-    bool send_all(const char* ptr, size_t size) {
+    // The held-back bytes, then `size` bytes at `ptr`: sent while the socket takes them,
+    // held after (and held at once when part of the answer is held already, to keep the order).
+    bool push(const char* ptr, size_t size) {
         iovec parts[2] = {{pending_.data(), pending_.size()}, {const_cast<char*>(ptr), size}};
         int first = pending_.empty() ? 1 : 0;
-        auto last_progress = Clock::now();
-        while (first < 2) {
+        while (first < 2 && c_.outgoing_left() == 0) {
             msghdr message{};
             message.msg_iov = parts + first;
             message.msg_iovlen = static_cast<size_t>(2 - first);
-            const ssize_t n = ::sendmsg(fd_, &message, MSG_NOSIGNAL);
-            if (n > 0) last_progress = Clock::now();
-            if (n >= 0) {
-                size_t sent = static_cast<size_t>(n);
-                while (first < 2 && sent >= parts[first].iov_len) {
-                    sent -= parts[first].iov_len;
-                    ++first;
-                }
-                if (first < 2) {
-                    parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + sent;
-                    parts[first].iov_len -= sent;
-                }
-                continue;
+            const ssize_t n = ::sendmsg(c_.fd, &message, MSG_NOSIGNAL);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return fail();
+            if (n < 0) break;  // the client reads slowly: the rest is held
+            size_t sent = static_cast<size_t>(n);
+            while (first < 2 && sent >= parts[first].iov_len) {
+                sent -= parts[first].iov_len;
+                ++first;
             }
-            if (errno == EINTR) continue;
-            if (errno != EAGAIN && errno != EWOULDBLOCK) return fail();
-            // The client reads slowly: wait for room, but not forever, and not past the
-            // server's end.
-            const auto now = Clock::now();
-            if (now >= deadline_ || now - last_progress >= write_silence_) return fail();
-            if (listening_ == INVALID_SOCKET) return fail();
-            pollfd p{fd_, POLLOUT, 0};
-            const int wait =
-                std::min({milliseconds_until(deadline_, now),
-                          milliseconds_until(last_progress + write_silence_, now), kWriteSlice});
-            const int ready = ::poll(&p, 1, wait);
-            if (ready < 0 && errno != EINTR) return fail();
+            if (first < 2) {
+                parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + sent;
+                parts[first].iov_len -= sent;
+            }
+        }
+        for (; first < 2; ++first) {
+            if (!c_.hold_answer(static_cast<const char*>(parts[first].iov_base),
+                                parts[first].iov_len, limits_)) {
+                return fail();
+            }
         }
         pending_.clear();
         return true;
@@ -431,16 +548,10 @@ class RequestStream final : public httplib::Stream {
         return false;
     }
 
-    const int fd_;
+    Connection& c_;
     const std::string_view request_;
     size_t position_ = 0;
-    const std::string& address_;
-    const int port_;
-    const std::string& local_address_;
-    const int local_port_;
-    const std::chrono::milliseconds write_silence_;
-    const Clock::time_point deadline_;
-    const std::atomic<socket_t>& listening_;
+    const ConnectionLimits& limits_;
     std::string pending_;
     bool failed_ = false;
 };
@@ -448,7 +559,8 @@ class RequestStream final : public httplib::Stream {
 }  // namespace
 
 // The waiting room: every connection that is not being answered, watched by one thread until
-// its next request is complete, its time is up or it goes away.
+// its next request is complete, its client has taken its answer, its time is up or it goes
+// away.
 class GuardedServer::Lobby {
   public:
     explicit Lobby(GuardedServer& server) : server_(server) {
@@ -494,9 +606,19 @@ class GuardedServer::Lobby {
         std::lock_guard lock(mutex_);
         if (!running_) return;
         if (c->received.empty()) c->idle_since = Clock::now();
-        arm(*c);
-        const uint64_t id = c->id;
-        waiting_.emplace(id, std::move(c));
+        arm(*c, EPOLLIN | EPOLLRDHUP);
+        keep(std::move(c));
+    }
+
+    // Sends the rest of the connection's answer as its client takes it, then goes on as
+    // the connection's `after` says.
+    void write(std::unique_ptr<Connection> c) {
+        std::lock_guard lock(mutex_);
+        if (!running_) return;
+        c->writing = true;
+        c->write_progress = Clock::now();
+        arm(*c, EPOLLOUT);
+        keep(std::move(c));
     }
 
     // Answers the refusal, then reads and drops what the client still sends for a while.
@@ -511,31 +633,55 @@ class GuardedServer::Lobby {
         drain_locked(std::move(c));
     }
 
-    // Closes the connection idle the longest, to make room for a new one; false when every
-    // waiting connection is in the middle of a request.
+    // Closes a waiting connection to make room for a new one: one being refused, else the one
+    // idle the longest after an answer, else the oldest unfinished request or untaken answer of the
+    // address holding the most connections. False when no connection waits.
     bool make_room() {
         std::lock_guard lock(mutex_);
-        auto oldest = waiting_.end();
+        auto chosen = waiting_.end();
+        int chosen_rank = 0;
+        size_t chosen_weight = 0;
+        Clock::time_point chosen_since;
         for (auto it = waiting_.begin(); it != waiting_.end(); ++it) {
             const Connection& c = *it->second;
-            if (!c.draining && !c.received.empty()) continue;
-            if (oldest == waiting_.end() || c.draining > oldest->second->draining ||
-                (c.draining == oldest->second->draining &&
-                 c.idle_since < oldest->second->idle_since)) {
-                oldest = it;
+            // Idle: kept open after an answer. A connection just taken in that has not sent
+            // yet is at the start of its first request.
+            const bool idle = !c.writing && c.received.empty() && c.answered > 0;
+            const int rank = c.draining ? 3 : idle ? 2 : 1;
+            const Clock::time_point since = c.draining  ? c.drain_until
+                                            : idle      ? c.idle_since
+                                            : c.writing ? c.answer_started
+                                                        : c.started;
+            const size_t weight = rank == 1 ? server_.tally_->held_by(c.address) : 0;
+            const bool better =
+                chosen == waiting_.end() || rank > chosen_rank ||
+                (rank == chosen_rank &&
+                 (weight > chosen_weight || (weight == chosen_weight && since < chosen_since)));
+            if (better) {
+                chosen = it;
+                chosen_rank = rank;
+                chosen_weight = weight;
+                chosen_since = since;
             }
         }
-        if (oldest == waiting_.end()) return false;
-        waiting_.erase(oldest);
+        if (chosen == waiting_.end()) return false;
+        waiting_.erase(chosen);
         return true;
     }
 
   private:
     static constexpr uint64_t kWake = 0;
 
-    void arm(Connection& c) {
+    using Entry = std::unordered_map<uint64_t, std::unique_ptr<Connection>>::iterator;
+
+    void keep(std::unique_ptr<Connection> c) {
+        const uint64_t id = c->id;
+        waiting_.emplace(id, std::move(c));
+    }
+
+    void arm(Connection& c, uint32_t events) {
         epoll_event event{};
-        event.events = EPOLLIN | EPOLLRDHUP | EPOLLONESHOT;
+        event.events = events | EPOLLONESHOT;
         event.data.u64 = c.id;
         ::epoll_ctl(epoll_, c.registered ? EPOLL_CTL_MOD : EPOLL_CTL_ADD, c.fd, &event);
         c.registered = true;
@@ -556,7 +702,14 @@ class GuardedServer::Lobby {
                     continue;
                 }
                 auto it = waiting_.find(events[i].data.u64);
-                if (it != waiting_.end()) readable(it);
+                if (it == waiting_.end()) continue;
+                if (it->second->draining) {
+                    drop_incoming(it);
+                } else if (it->second->writing) {
+                    writable(it);
+                } else {
+                    readable(it);
+                }
             }
             const auto now = Clock::now();
             if (now >= next_sweep) {
@@ -566,28 +719,50 @@ class GuardedServer::Lobby {
         }
     }
 
-    using Entry = std::unordered_map<uint64_t, std::unique_ptr<Connection>>::iterator;
+    // Called with the lock held, as are all below.
+    void drop_incoming(Entry it) {
+        Connection& c = *it->second;
+        char buffer[16384];
+        for (;;) {
+            const ssize_t n = ::recv(c.fd, buffer, sizeof buffer, 0);
+            if (n > 0) {
+                c.drained += static_cast<size_t>(n);
+                if (c.drained > kDrainBytes) return void(waiting_.erase(it));
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                return arm(c, EPOLLIN | EPOLLRDHUP);
+            }
+            return void(waiting_.erase(it));  // gone
+        }
+    }
 
-    // Called with the lock held.
+    void writable(Entry it) {
+        Connection& c = *it->second;
+        if (!c.send_held()) return void(waiting_.erase(it));
+        if (c.outgoing_left() > 0) return arm(c, EPOLLOUT);
+        c.writing = false;
+        std::unique_ptr<Connection> taken;
+        switch (c.after) {
+            case Connection::After::kClose:
+            case Connection::After::kDrain:
+                taken = std::move(it->second);
+                waiting_.erase(it);
+                return drain_locked(std::move(taken));
+            case Connection::After::kNextRequest:
+                // Only now is the next request read: a client that sends many at once is
+                // answered as fast as it reads.
+                c.idle_since = Clock::now();
+                return readable(it);
+        }
+    }
+
     void readable(Entry it) {
         Connection& c = *it->second;
-        if (c.draining) {
-            char buffer[16384];
-            for (;;) {
-                const ssize_t n = ::recv(c.fd, buffer, sizeof buffer, 0);
-                if (n > 0) {
-                    c.drained += static_cast<size_t>(n);
-                    if (c.drained > kDrainBytes) return void(waiting_.erase(it));
-                    continue;
-                }
-                if (n < 0 && errno == EINTR) continue;
-                if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return arm(c);
-                return void(waiting_.erase(it));  // gone
-            }
-        }
-        if (!c.read_available(server_.limits_)) return void(waiting_.erase(it));
-        Framing f = frame_request(c.received, server_.limits_);
-        switch (f.kind) {
+        const std::optional<Framing> f = c.take_in(server_.limits_);
+        if (!f) return void(waiting_.erase(it));
+        switch (f->kind) {
             case Framing::Kind::kComplete: {
                 std::unique_ptr<Connection> taken = std::move(it->second);
                 waiting_.erase(it);
@@ -597,33 +772,36 @@ class GuardedServer::Lobby {
             case Framing::Kind::kRefused: {
                 std::unique_ptr<Connection> taken = std::move(it->second);
                 waiting_.erase(it);
-                refuse_locked(std::move(taken), f.status, f.reason);
+                refuse_locked(std::move(taken), f->status, f->reason);
                 return;
             }
             case Framing::Kind::kMore:
                 if (c.peer_closed) return void(waiting_.erase(it));  // cut off: nothing to answer
-                c.continue_if_asked(f);
-                arm(c);
+                c.continue_if_asked(*f);
+                arm(c, EPOLLIN | EPOLLRDHUP);
                 return;
         }
     }
 
     void hand_on(std::unique_ptr<Connection> c);
 
-    // With the lock held (the waiting room's own thread holds it already).
     void refuse_locked(std::unique_ptr<Connection> c, int status, std::string_view reason) {
         server_.log_refusal(*c, status, reason);
         c->send_quietly(refusal_answer(status, reason));
         drain_locked(std::move(c));
     }
+    // The client reads what it was sent, and what it still sends is dropped for a while, so
+    // that closing does not reset the connection under its answer.
     void drain_locked(std::unique_ptr<Connection> c) {
         ::shutdown(c->fd, SHUT_WR);
         if (c->peer_closed || !running_) return;
+        c->release_body();
+        c->received.clear();
+        c->received.shrink_to_fit();
         c->draining = true;
         c->drain_until = Clock::now() + kDrainTime;
-        arm(*c);
-        const uint64_t id = c->id;
-        waiting_.emplace(id, std::move(c));
+        arm(*c, EPOLLIN | EPOLLRDHUP);
+        keep(std::move(c));
     }
 
     void sweep(Clock::time_point now) {
@@ -632,6 +810,12 @@ class GuardedServer::Lobby {
         for (auto& [id, c] : waiting_) {
             if (c->draining) {
                 if (now >= c->drain_until) late.push_back(id);
+            } else if (c->writing) {
+                // A client that stops taking its answer is let go.
+                if (now - c->write_progress >= limits.write_silence ||
+                    now - c->answer_started >= limits.whole_answer) {
+                    late.push_back(id);
+                }
             } else if (c->received.empty()) {
                 if (now - c->idle_since >= limits.idle) late.push_back(id);
             } else if (now - c->last_byte >= limits.silence ||
@@ -644,7 +828,7 @@ class GuardedServer::Lobby {
             std::unique_ptr<Connection> c = std::move(it->second);
             waiting_.erase(it);
             // A request begun and not finished in time is told so; the rest just close.
-            if (!c->draining && !c->received.empty()) {
+            if (!c->draining && !c->writing && !c->received.empty()) {
                 refuse_locked(std::move(c), 408, "request timed out");
             }
         }
@@ -660,13 +844,17 @@ class GuardedServer::Lobby {
     std::unordered_map<uint64_t, std::unique_ptr<Connection>> waiting_;
 };
 
-// The library's worker threads, with the waiting room started and stopped alongside.
+// The library's worker threads, with the waiting room started and stopped alongside. The
+// library hands each accepted connection to `enqueue`: it is taken in at once on the
+// accepting thread (so that every accepted connection counts against the limits at once)
+// and goes to the waiting room; only complete requests wait for a worker.
 class GuardedServer::Workers : public httplib::TaskQueue {
   public:
     Workers(Lobby& lobby, int count) : lobby_(lobby), pool_(static_cast<size_t>(count)) {
         lobby_.start(this);
     }
-    void enqueue(std::function<void()> fn) override { pool_.enqueue(std::move(fn)); }
+    void enqueue(std::function<void()> fn) override { fn(); }
+    void answer(std::function<void()> fn) { pool_.enqueue(std::move(fn)); }
     void shutdown() override {
         lobby_.stop();
         pool_.shutdown();
@@ -680,11 +868,11 @@ class GuardedServer::Workers : public httplib::TaskQueue {
 void GuardedServer::Lobby::hand_on(std::unique_ptr<Connection> c) {
     if (workers_ == nullptr) return;
     Connection* raw = c.release();
-    workers_->enqueue([this, raw] { server_.serve(std::unique_ptr<Connection>(raw)); });
+    workers_->answer([this, raw] { server_.serve(std::unique_ptr<Connection>(raw)); });
 }
 
 GuardedServer::GuardedServer(ConnectionLimits limits)
-    : limits_(limits), lobby_(std::make_unique<Lobby>(*this)) {
+    : limits_(limits), tally_(std::make_unique<Tally>()), lobby_(std::make_unique<Lobby>(*this)) {
     new_task_queue = [this] { return new Workers(*lobby_, limits_.workers); };
 }
 
@@ -701,8 +889,10 @@ void GuardedServer::log_refusal(const Connection& c, int status, std::string_vie
     if (refusal_log_) refusal_log_(c.address, status, reason);
 }
 
+// Runs on the accepting thread: takes the connection in, or refuses it with an answer the
+// client can read.
 bool GuardedServer::process_and_close_socket(socket_t sock) {
-    auto c = std::make_unique<Connection>(sock, next_id_.fetch_add(1), open_);
+    auto c = std::make_unique<Connection>(sock, next_id_.fetch_add(1), *tally_);
     ::fcntl(sock, F_SETFL, ::fcntl(sock, F_GETFL) | O_NONBLOCK);
     const int one = 1;
     ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
@@ -715,14 +905,24 @@ bool GuardedServer::process_and_close_socket(socket_t sock) {
     if (::getsockname(sock, reinterpret_cast<sockaddr*>(&addr), &len) == 0) {
         address_of(addr, len, c->local_address, c->local_port);
     }
-    c->idle_since = Clock::now();
-    if (open_.load() > limits_.max_connections && !lobby_->make_room()) {
-        constexpr std::string_view kBusy = "too many connections; try again shortly";
-        log_refusal(*c, 503, kBusy);
-        c->send_quietly(refusal_answer(503, kBusy));
-        return true;
+    c->idle_since = c->started = Clock::now();
+    std::string_view refusal;
+    if (!tally_->join(c->address, limits_.per_address)) {
+        refusal = "too many connections from your address; try again shortly";
+    } else {
+        c->counted = true;
+        if (tally_->open.load() > limits_.max_connections && !lobby_->make_room()) {
+            refusal = "too many connections; try again shortly";
+        }
     }
-    serve(std::move(c));
+    if (refusal.empty()) {
+        lobby_->wait(std::move(c));
+    } else if (tally_->open.load() > limits_.max_connections + kRefusingRoom) {
+        // Even the refusals are too many to answer politely.
+        log_refusal(*c, 503, refusal);
+    } else {
+        lobby_->refuse(std::move(c), 503, refusal);
+    }
     return true;
 }
 
@@ -730,32 +930,35 @@ void GuardedServer::serve(std::unique_ptr<Connection> c) {
     bool answered_here = false;
     for (;;) {
         if (stopping()) return;
-        Framing f = frame_request(c->received, limits_);
-        if (f.kind == Framing::Kind::kMore) {
+        std::optional<Framing> f = c->take_in(limits_);
+        if (!f) return;
+        if (f->kind == Framing::Kind::kMore) {
             // A client that asks again at once is answered on this thread; the others wait in
             // the waiting room.
             if (c->peer_closed) return;
             if (answered_here) {
                 pollfd p{c->fd, POLLIN, 0};
                 ::poll(&p, 1, kNextRequestWait);
+                f = c->take_in(limits_);
+                if (!f) return;
             }
-            if (!c->read_available(limits_)) return;
-            f = frame_request(c->received, limits_);
-            if (f.kind == Framing::Kind::kMore) {
+            if (f->kind == Framing::Kind::kMore) {
                 if (c->peer_closed) return;
-                c->continue_if_asked(f);
+                c->continue_if_asked(*f);
                 return lobby_->wait(std::move(c));
             }
         }
-        if (f.kind == Framing::Kind::kRefused)
-            return lobby_->refuse(std::move(c), f.status, f.reason);
+        if (f->kind == Framing::Kind::kRefused) {
+            return lobby_->refuse(std::move(c), f->status, f->reason);
+        }
 
         // The interim answer is the waiting room's business, not the handlers'.
-        hide_expect(c->received, f.head);
-        RequestStream stream(c->fd, std::string_view(c->received).substr(0, f.length), c->address,
-                             c->port, c->local_address, c->local_port, limits_, svr_sock_);
+        hide_expect(c->received, f->head);
+        c->answer_started = c->write_progress = Clock::now();
+        RequestStream<Connection> stream(*c, std::string_view(c->received).substr(0, f->length),
+                                         limits_);
         const bool last =
-            f.body_too_large || c->peer_closed || ++c->answered >= limits_.requests_per_connection;
+            f->body_too_large || c->peer_closed || ++c->answered >= limits_.requests_per_connection;
         bool closed = false;
         bool ok = false;
         try {
@@ -765,16 +968,16 @@ void GuardedServer::serve(std::unique_ptr<Connection> c) {
         }
         ok = stream.flush() && ok;
         // Bytes the library left unread mean the request was not what it looked like.
-        if (!ok || stream.position() != f.length) return;
-        if (f.body_too_large) return lobby_->drain(std::move(c));
-        if (closed || last) {
-            ::shutdown(c->fd, SHUT_WR);
-            return;
-        }
+        if (!ok || stream.position() != f->length) return;
+        c->drop_request(f->length);
+        c->after = f->body_too_large  ? Connection::After::kDrain
+                   : (closed || last) ? Connection::After::kClose
+                                      : Connection::After::kNextRequest;
+        // A client that does not take its answer at once gets the rest from the waiting room;
+        // its next request waits until it has.
+        if (c->outgoing_left() > 0) return lobby_->write(std::move(c));
+        if (c->after != Connection::After::kNextRequest) return lobby_->drain(std::move(c));
         answered_here = true;
-        c->received.erase(0, f.length);
-        c->continue_sent = false;
-        if (c->received.capacity() > 4096 && c->received.empty()) c->received.shrink_to_fit();
         const auto now = Clock::now();
         c->started = c->last_byte = now;
     }

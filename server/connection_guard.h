@@ -1,9 +1,13 @@
 // The server's connections: who may hold what, and for how long. The HTTP library reads a
-// request on the thread that answers it and keeps whatever a client sends; here a request is
-// first gathered in a waiting room (one thread watching every open connection), checked
-// against the limits as it arrives, and handed to a worker only once it is complete. A worker
-// then never waits for a slow or silent client, and no client can make the server keep more
-// than one bounded request per connection.
+// request on the thread that answers it, writes the answer on that thread however slowly the
+// client reads, and keeps whatever a client sends; here a request is first gathered in a
+// waiting room (one thread watching every open connection), checked against the limits as it
+// arrives, and handed to a worker only once it is complete. The worker's answer goes out as
+// far as the client takes it at once; the rest waits in the connection's own bounded buffer,
+// which the waiting room sends on, and the connection's next request is read only when its
+// answer is gone. A worker then never waits for a slow, silent or non-reading client, no
+// client can make the server keep more than one bounded request and one answer per
+// connection, and one address cannot hold more than its share of the connections.
 #pragma once
 
 #include <httplib.h>
@@ -32,7 +36,17 @@ struct ConnectionLimits {
     // Writing one answer: the longest wait for the client to read, and the whole answer.
     std::chrono::milliseconds write_silence{5000};
     std::chrono::milliseconds whole_answer{20000};
-    size_t max_connections = 512;  // open at once; beyond, idle ones are closed first
+    // Open at once, counting those just accepted; beyond, a connection is closed to make room:
+    // one being refused, else the one idle the longest, else the oldest unfinished request (or
+    // answer) of the address that holds the most connections.
+    size_t max_connections = 512;
+    size_t per_address = 32;  // connections one client address may hold at once; beyond, 503
+    // Upload bodies held in memory at once, all connections together; beyond, 503.
+    size_t body_memory = 32 * 1024 * 1024;
+    // Answers waiting for their clients to read them: all connections together, and one.
+    // A connection whose answer does not fit is closed.
+    size_t answer_memory = 48 * 1024 * 1024;
+    size_t answer_per_connection = 4 * 1024 * 1024;
     size_t requests_per_connection = 1000;
     int workers = 16;
 };
@@ -43,6 +57,7 @@ struct Framing {
     enum class Kind { kMore, kComplete, kRefused };
     Kind kind = Kind::kMore;
     size_t head = 0;              // the request line and headers, once complete
+    size_t body = 0;              // the body's length, once the head is complete
     size_t length = 0;            // kComplete: the bytes of the request (head and body)
     bool body_too_large = false;  // kComplete: only the head is handed on (the answer is 413)
     bool wants_continue = false;  // kMore: the client waits for "100 Continue" to send its body
@@ -75,19 +90,21 @@ class GuardedServer : public httplib::Server {
 
   private:
     struct Connection;
+    struct Tally;
     class Lobby;
     class Workers;
 
     bool process_and_close_socket(socket_t sock) override;
     // Answers the complete requests at the front of the connection's bytes, then gives the
-    // connection back to the waiting room or closes it.
+    // connection back to the waiting room (to wait for its next request or for its client to
+    // take the rest of the answer) or closes it.
     void serve(std::unique_ptr<Connection> connection);
     bool stopping() const { return svr_sock_ == INVALID_SOCKET; }
     void log_refusal(const Connection& c, int status, std::string_view reason);
 
     const ConnectionLimits limits_;
     RefusalLog refusal_log_;
-    std::atomic<size_t> open_{0};
+    std::unique_ptr<Tally> tally_;
     std::atomic<uint64_t> next_id_{1};  // 0 stands for the waiting room's own wake-up
     std::unique_ptr<Lobby> lobby_;
 };

@@ -163,9 +163,7 @@ std::string utf7_run_of_utf8(std::string_view utf8) {
 }
 
 std::string post(const char* path, std::string_view body, std::string_view extra = {}) {
-    return "POST " + std::string(path) + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + std::string(extra) +
-           "Content-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\n\r\n" + std::string(body);
+    return quill::server::post_request(path, body, extra);
 }
 
 // ---- raw connections ------------------------------------------------------------------------
@@ -187,15 +185,7 @@ int connect_to(int port) {
 }
 
 bool send_bytes(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        pollfd p{fd, POLLOUT, 0};
-        if (::poll(&p, 1, 20000) <= 0) return false;
-        const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
+    return quill::server::send_within(fd, bytes, std::chrono::seconds(20));
 }
 
 bool readable_now(int fd) {
@@ -542,16 +532,6 @@ std::string describe(const std::map<int, long>& by_status) {
     return out;
 }
 
-long rss_kib(int pid) {
-    if (pid <= 0) return -1;
-    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.starts_with("VmRSS:")) return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
-}
-
 // The island's counts as the host's page shows them: adventurers and reports.
 struct Counts {
     long adventurers = -1;
@@ -588,12 +568,12 @@ int run_hostile(const HostileSettings& s) {
     signal(SIGPIPE, SIG_IGN);
 
     const Counts before = island_counts(s.port);
-    const long rss_before = rss_kib(s.server_pid);
+    const long rss_before = quill::server::rss_kib(s.server_pid);
     std::atomic<long> rss_peak{rss_before};
     std::atomic<bool> done{false};
     std::thread watcher([&] {
         while (!done) {
-            const long now = rss_kib(s.server_pid);
+            const long now = quill::server::rss_kib(s.server_pid);
             long peak = rss_peak.load();
             while (now > peak && !rss_peak.compare_exchange_weak(peak, now)) {
             }
@@ -679,7 +659,7 @@ int run_hostile(const HostileSettings& s) {
 
     // A moment for the server to let go of what the last clients left behind.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const long rss_after = rss_kib(s.server_pid);
+    const long rss_after = quill::server::rss_kib(s.server_pid);
     done = true;
     watcher.join();
     const Counts after = island_counts(s.port);

@@ -17,6 +17,16 @@ bool WriteRateLimit::allow(const std::string& address, Clock::time_point now) {
     return true;
 }
 
+bool WriteRateLimit::would_allow(const std::string& address, Clock::time_point now) const {
+    if (per_minute_ <= 0) return true;
+    std::lock_guard lock(mutex_);
+    const auto it = writes_.find(address);
+    if (it == writes_.end()) return true;
+    int recent = 0;
+    for (const Clock::time_point t : it->second) recent += now - t < kWindow ? 1 : 0;
+    return recent < per_minute_;
+}
+
 size_t WriteRateLimit::tracked() const {
     std::lock_guard lock(mutex_);
     return writes_.size();

@@ -1,6 +1,7 @@
-// How many writes (ranking uploads and reports) one client address may make per minute.
-// The game itself uploads at most once in six minutes and posts a few reports per battle;
-// the limit keeps a runaway or hostile client from filling the island's lists.
+// How many writes one client address may make per minute: all writes (ranking uploads and
+// reports) together, and reports alone. The game itself uploads at most once in six minutes
+// and posts a few reports per battle; the limits keep a runaway or hostile client from
+// filling the island's lists.
 #pragma once
 
 #include <chrono>
@@ -22,6 +23,8 @@ class WriteRateLimit {
     // Counts one write from the address at `now`; false when the address already made
     // per_minute writes within the last 60 seconds (the refused write is not counted).
     bool allow(const std::string& address, Clock::time_point now = Clock::now());
+    // Whether allow() would say yes, without counting anything.
+    bool would_allow(const std::string& address, Clock::time_point now = Clock::now()) const;
 
     // Addresses currently remembered (for the tests of forgetting).
     size_t tracked() const;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <ctime>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -61,7 +62,10 @@ bool sent_by_a_browser(const httplib::Request& req) {
 }
 
 Routes::Routes(Store& store, ServerSettings settings)
-    : store_(store), settings_(std::move(settings)), rate_limit_(settings_.writes_per_minute) {}
+    : store_(store),
+      settings_(std::move(settings)),
+      rate_limit_(settings_.writes_per_minute),
+      report_limit_(settings_.reports_per_minute) {}
 
 void Routes::install(httplib::Server& server) {
     // The paths are regular expressions to the HTTP library.
@@ -114,7 +118,8 @@ void Routes::install(httplib::Server& server) {
     });
 }
 
-bool Routes::admit_write(const httplib::Request& req, httplib::Response& res) {
+bool Routes::admit_write(const httplib::Request& req, httplib::Response& res,
+                         WriteRateLimit* kind_limit) {
     if (!req.has_param("write")) {
         refuse(res, 400, "an upload goes to the path with ?write");
         return false;
@@ -125,10 +130,24 @@ bool Routes::admit_write(const httplib::Request& req, httplib::Response& res) {
         refuse(res, 403, "writes come from the game, not from web pages");
         return false;
     }
+    // The host's block list: such an address may still read, but no longer write.
+    if (block_list_ != nullptr) {
+        block_list_->reload_if_changed();
+        if (block_list_->blocked(req.remote_addr)) {
+            refuse(res, 403, "writes from this address are blocked by the host");
+            return false;
+        }
+    }
+    // A write refused by one limit is counted by none.
+    if (kind_limit != nullptr && !kind_limit->would_allow(req.remote_addr)) {
+        refuse(res, 429, "too many reports from this address; wait a minute");
+        return false;
+    }
     if (!rate_limit_.allow(req.remote_addr)) {
         refuse(res, 429, "too many writes from this address; wait a minute");
         return false;
     }
+    if (kind_limit != nullptr) kind_limit->allow(req.remote_addr);
     return true;
 }
 
@@ -143,9 +162,24 @@ void Routes::write_rank(const httplib::Request& req, httplib::Response& res) {
     const net::RankFields& fields = upload.value->fields;
     const std::optional<std::string> wire = rank_answer_line(fields);
     if (!wire) return refuse(res, 400, "ranking upload: the line cannot be encoded again");
-    if (!store_.put_rank(fields[0], upload.value->player_id, upload.value->score,
-                         net::build_rank_line(fields), *wire)) {
-        return refuse(res, 500, "the ranking could not be stored");
+    const std::string plain = net::build_rank_line(fields);
+    RankWrite write;
+    write.name = fields[0];
+    write.player_id = upload.value->player_id;
+    write.score = upload.value->score;
+    write.plain = plain;
+    write.wire = *wire;
+    write.address = req.remote_addr;
+    switch (store_.put_rank(write, settings_.entries_per_day)) {
+        case Store::PutResult::kStored:
+            break;
+        case Store::PutResult::kTooManyNew:
+            return refuse(res, 429,
+                          "ranking upload: this address made " +
+                              std::to_string(settings_.entries_per_day) +
+                              " new entries within 24 hours; only those can be updated now");
+        case Store::PutResult::kFailed:
+            return refuse(res, 500, "the ranking could not be stored");
     }
     send_shared(res, answer(ranking_, &Routes::build_ranking));
 }
@@ -155,14 +189,14 @@ void Routes::fetch_reports(const httplib::Request&, httplib::Response& res) {
 }
 
 void Routes::write_report(const httplib::Request& req, httplib::Response& res) {
-    if (!admit_write(req, res)) return;
+    if (!admit_write(req, res, &report_limit_)) return;
     Checked<net::Report> checked = check_report_upload(req.body);
     if (!checked.value) return refuse(res, 400, checked.reason);
     net::Report& report = *checked.value;
     report.time = report_time(local_now());
     const std::optional<std::string> wire = net::build_report_line(report);
     if (!wire) return refuse(res, 400, "report upload: the line cannot be encoded again");
-    switch (store_.add_report(report, *wire)) {
+    switch (store_.add_report(report, *wire, req.remote_addr)) {
         case Store::PostResult::kDuplicate:
             res.set_content(join_lines({duplicate_refusal()}), kGameText);
             return;
@@ -190,14 +224,23 @@ std::shared_ptr<const std::string> Routes::answer(Cached& cached, Build build) {
     // an answer built while a write goes on is taken for older than that write.
     const uint64_t own = store_.own_writes();
     const auto now = std::chrono::steady_clock::now();
+    std::shared_ptr<const std::string> kept;
     {
         std::lock_guard lock(cache_mutex_);
-        if (cached.text && cached.own_writes == own && now - cached.checked < 1s) {
-            return cached.text;
+        if (cached.text && cached.own_writes == own) {
+            if (now - cached.checked < 1s) return cached.text;
+            kept = cached.text;
         }
     }
-    // One request at a time asks the database; the others wait and take its answer.
-    std::lock_guard rebuild(rebuild_mutex_);
+    // One request at a time asks the database. While it does, or while a write holds the
+    // database (another program's lock can keep a write waiting for seconds), the others
+    // are answered with what is kept: nothing this server wrote is missing from it.
+    std::unique_lock rebuild(rebuild_mutex_, std::defer_lock);
+    if (kept) {
+        if (!rebuild.try_lock()) return kept;
+    } else {
+        rebuild.lock();
+    }
     const uint64_t own_now = store_.own_writes();
     const auto asked = std::chrono::steady_clock::now();
     {
@@ -207,10 +250,16 @@ std::shared_ptr<const std::string> Routes::answer(Cached& cached, Build build) {
         }
     }
     // Another program's writes (a second look with the sqlite3 tool) show within a second.
-    const uint64_t generation = store_.generation();
+    std::optional<uint64_t> generation;
+    if (kept && own_now == own) {
+        generation = store_.generation_if_free();
+        if (!generation) return kept;
+    } else {
+        generation = store_.generation();
+    }
     {
         std::lock_guard lock(cache_mutex_);
-        if (cached.text && cached.generation == generation) {
+        if (cached.text && cached.generation == *generation) {
             cached.own_writes = own_now;
             cached.checked = asked;
             return cached.text;
@@ -219,7 +268,7 @@ std::shared_ptr<const std::string> Routes::answer(Cached& cached, Build build) {
     auto text = std::make_shared<const std::string>((this->*build)());
     std::lock_guard lock(cache_mutex_);
     cached.text = text;
-    cached.generation = generation;
+    cached.generation = *generation;
     cached.own_writes = own_now;
     cached.checked = asked;
     return text;

@@ -13,6 +13,7 @@
 #include <string>
 #include "server/refusal_log.h"
 
+#include "server/block_list.h"
 #include "server/rate_limit.h"
 #include "server/store.h"
 
@@ -29,6 +30,10 @@ struct ServerSettings {
     std::string notice_cp932;  // the same in the game's code page
     size_t max_body = 16384;
     int writes_per_minute = 30;  // per client address; 0: no limit
+    // Per client address (0: no limit): new ranking entries (a name and player id not stored
+    // yet) within 24 hours, and reports a minute (on top of writes_per_minute).
+    int entries_per_day = 10;
+    int reports_per_minute = 10;
 };
 
 class Routes {
@@ -37,6 +42,8 @@ class Routes {
     void install(httplib::Server& server);
     // Where writes and refusals are logged (none: not logged). Must outlive the server.
     void set_log(RefusalLog* log) { log_ = log; }
+    // The addresses that may not write (none: nobody is blocked). Must outlive the server.
+    void set_block_list(BlockList* block_list) { block_list_ = block_list; }
 
   private:
     void fetch_rank(const httplib::Request& req, httplib::Response& res);
@@ -44,8 +51,10 @@ class Routes {
     void fetch_reports(const httplib::Request& req, httplib::Response& res);
     void write_report(const httplib::Request& req, httplib::Response& res);
     void page(const httplib::Request& req, httplib::Response& res);
-    // Whether a write may go on; answers the refusal itself when not.
-    bool admit_write(const httplib::Request& req, httplib::Response& res);
+    // Whether a write may go on; answers the refusal itself when not. `kind_limit`: the
+    // limit of this kind of write, counted with the limit of all writes.
+    bool admit_write(const httplib::Request& req, httplib::Response& res,
+                     WriteRateLimit* kind_limit = nullptr);
 
     struct Cached {
         uint64_t generation = UINT64_MAX;  // the store's, when the text was built
@@ -65,8 +74,10 @@ class Routes {
 
     Store& store_;
     RefusalLog* log_ = nullptr;
+    BlockList* block_list_ = nullptr;
     const ServerSettings settings_;
     WriteRateLimit rate_limit_;
+    WriteRateLimit report_limit_;
     std::mutex cache_mutex_;    // the cached answers
     std::mutex rebuild_mutex_;  // one rebuild at a time
     Cached ranking_;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/text_codec.h"
+#include "server/plausibility.h"
 
 namespace quill::server {
 
@@ -82,6 +83,11 @@ Checked<RankUpload> check_rank_upload(std::string_view body) {
     }
     if ((*fields)[0].empty()) {
         out.reason = "ranking upload: empty name";
+        return out;
+    }
+    // Values the game cannot reach are not the game's.
+    if (auto problem = plausible::problem(*fields)) {
+        out.reason = "ranking upload: " + *problem;
         return out;
     }
     upload.fields = std::move(*fields);

@@ -128,9 +128,16 @@ TEST(NetExchange, ANewAdventurersArrivalComesBackInTheList) {
 TEST(NetExchange, TheInnSendsTheRankingAndTellsTheBetterPlace) {
     RealServer server;
     ASSERT_TRUE(server.process.running()) << server.process.log();
-    server.upload(rank_fields("ハル", 11, 900));
-    server.upload(rank_fields("ソラ", 12, 500));
-    server.upload(rank_fields("ナギ", 13, 100));
+    // Others' entries as their games would send them: a level their score can hold.
+    auto other = [](const char* name, int id, int score) {
+        net::RankFields f = rank_fields(name, id, score);
+        f[7] = "1";
+        f[12] = "30";
+        return f;
+    };
+    server.upload(other("ハル", 11, 900));
+    server.upload(other("ソラ", 12, 500));
+    server.upload(other("ナギ", 13, 100));
     LandedGame f(3);
     Game& g = f.game;
     g.server_url = server.url();

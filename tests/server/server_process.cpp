@@ -14,6 +14,15 @@
 
 namespace quill::server_test {
 
+std::vector<std::string> without_write_limits(std::vector<std::string> extra) {
+    for (const char* limit : {"--writes-per-minute", "--reports-per-minute", "--entries-per-day"}) {
+        bool given = false;
+        for (const std::string& a : extra) given |= a == limit;
+        if (!given) extra.insert(extra.end(), {limit, "0"});
+    }
+    return extra;
+}
+
 ServerProcess::ServerProcess(const std::filesystem::path& db, const std::vector<std::string>& extra)
     : log_(db.string() + ".log") {
     std::vector<std::string> args = {QUILLMOOR_SERVER_BINARY, "--listen", "127.0.0.1:0", "--db",
@@ -90,6 +99,13 @@ std::string ServerProcess::log() const {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+ServerProcess& ServerFixture::start(std::vector<std::string> extra) {
+    server_.reset();
+    server_ = std::make_unique<ServerProcess>(db(), without_write_limits(std::move(extra)));
+    EXPECT_TRUE(server_->running()) << server_->log();
+    return *server_;
 }
 
 }  // namespace quill::server_test

@@ -2,12 +2,14 @@
 // database in a folder of its own, stopped (SIGTERM) when the test ends.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/types.h>
 
 #include <httplib.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,10 @@
 namespace quill::server_test {
 
 using testing_support::TempFolder;
+
+// The arguments with every write limit turned off (writes, reports and new entries per
+// address) unless they give it: a test speaks from one address, more often than players do.
+std::vector<std::string> without_write_limits(std::vector<std::string> extra);
 
 class ServerProcess {
   public:
@@ -28,6 +34,7 @@ class ServerProcess {
 
     bool running() const { return pid_ > 0 && port_ > 0; }
     int port() const { return port_; }
+    pid_t pid() const { return pid_; }
     // A client for this server (loopback only).
     httplib::Client client() const;
     // The signal (SIGTERM unless said), then waits; the exit status, or -1 when it had to be
@@ -39,6 +46,17 @@ class ServerProcess {
     pid_t pid_ = -1;
     int port_ = 0;
     std::filesystem::path log_;
+};
+
+// A test with a server of its own, its database in a fresh folder.
+class ServerFixture : public ::testing::Test {
+  protected:
+    std::filesystem::path db() const { return folder_.path() / "island.db"; }
+    // Starts the server (again, when it runs), every write limit off unless given.
+    ServerProcess& start(std::vector<std::string> extra = {});
+
+    TempFolder folder_;
+    std::unique_ptr<ServerProcess> server_;
 };
 
 }  // namespace quill::server_test

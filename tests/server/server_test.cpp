@@ -18,110 +18,16 @@
 #include <thread>
 #include <vector>
 
+#include "raw_connection.h"
 #include "server_process.h"
 #include "wire.h"
 
 namespace quill::server_test {
 namespace {
 
-constexpr const char* kRank = "/zkv/zkv_rank.exe";
-constexpr const char* kRankWrite = "/zkv/zkv_rank.exe?write";
-constexpr const char* kReport = "/zkv/zkv_report.exe";
-constexpr const char* kReportWrite = "/zkv/zkv_report.exe?write";
 constexpr const char* kGameText = "text/plain; charset=Shift_JIS";
 
 using Clock = std::chrono::steady_clock;
-
-// A connection that sends whatever a test says, as no well-behaved client would.
-class RawConnection {
-  public:
-    explicit RawConnection(int port) {
-        fd_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_port = htons(static_cast<uint16_t>(port));
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-            close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~RawConnection() {
-        if (fd_ >= 0) close(fd_);
-    }
-    RawConnection(const RawConnection&) = delete;
-    RawConnection& operator=(const RawConnection&) = delete;
-
-    bool connected() const { return fd_ >= 0; }
-    bool answer_waiting() const {
-        pollfd p{fd_, POLLIN, 0};
-        return poll(&p, 1, 0) > 0;
-    }
-    bool send_bytes(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t n = send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-            if (n <= 0) return false;
-            bytes.remove_prefix(static_cast<size_t>(n));
-        }
-        return true;
-    }
-
-    struct Answer {
-        int status = 0;  // 0: the server closed without answering; -1: no answer in time
-        std::string head;
-        std::string body;
-    };
-    // The next answer.
-    Answer answer(int timeout_ms = 15000) {
-        Answer a;
-        const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-        size_t head_end;
-        while ((head_end = in_.find("\r\n\r\n")) == std::string::npos) {
-            if (!fill(deadline)) {
-                a.status = timed_out_ ? -1 : 0;
-                return a;
-            }
-        }
-        a.head = in_.substr(0, head_end + 4);
-        std::sscanf(a.head.c_str(), "HTTP/1.1 %d", &a.status);
-        size_t length = 0;
-        const size_t at = a.head.find("Content-Length: ");
-        if (at != std::string::npos) length = std::stoul(a.head.substr(at + 16));
-        while (in_.size() < head_end + 4 + length && fill(deadline)) {
-        }
-        a.body = in_.substr(head_end + 4, length);
-        in_.erase(0, std::min(in_.size(), head_end + 4 + length));
-        return a;
-    }
-    // Whether the server closes the connection within the time (all it sends is dropped).
-    bool closed_by_server(int timeout_ms) {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-        while (fill(deadline)) in_.clear();
-        return !timed_out_;
-    }
-
-  private:
-    // More bytes; false at the end of the connection or of the time.
-    bool fill(Clock::time_point deadline) {
-        timed_out_ = false;
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd p{fd_, POLLIN, 0};
-        if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0) {
-            timed_out_ = true;
-            return false;
-        }
-        char buffer[65536];
-        const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
-        if (n <= 0) return false;
-        in_.append(buffer, static_cast<size_t>(n));
-        return true;
-    }
-
-    int fd_ = -1;
-    std::string in_;
-    bool timed_out_ = false;
-};
 
 std::string raw_post(const char* path, const std::string& body) {
     return std::string("POST ") + path +
@@ -129,21 +35,8 @@ std::string raw_post(const char* path, const std::string& body) {
            "\r\n\r\n" + body;
 }
 
-class ServerTest : public ::testing::Test {
+class ServerTest : public ServerFixture {
   protected:
-    std::filesystem::path db() const { return folder_.path() / "island.db"; }
-
-    // Starts the server (once per test unless restarted); unlimited writes unless asked.
-    ServerProcess& start(std::vector<std::string> extra = {}) {
-        bool has_limit = false;
-        for (const std::string& a : extra) has_limit |= a == "--writes-per-minute";
-        if (!has_limit) extra.insert(extra.end(), {"--writes-per-minute", "0"});
-        server_.reset();
-        server_ = std::make_unique<ServerProcess>(db(), extra);
-        EXPECT_TRUE(server_->running()) << server_->log();
-        return *server_;
-    }
-
     httplib::Result get(const std::string& path) { return server_->client().Get(path.c_str()); }
     httplib::Result post(const std::string& path, const std::string& body) {
         return server_->client().Post(path.c_str(), body, "text/plain");
@@ -171,9 +64,6 @@ class ServerTest : public ::testing::Test {
         EXPECT_EQ(res->status, 200);
         return res->body;
     }
-
-    TempFolder folder_;
-    std::unique_ptr<ServerProcess> server_;
 };
 
 TEST_F(ServerTest, UploadIsAnsweredWithTheRankingAsTheGameReadsIt) {
@@ -252,8 +142,8 @@ TEST_F(ServerTest, RankingAnswersTheBestThousandAndKeepsEveryEntry) {
     httplib::Client client = server_->client();
     client.set_keep_alive(true);
     for (int i = 0; i < kAdventurers; ++i) {
-        // Scores 0..1002 in a scrambled order; the three lowest fall off the answer.
-        const int score = (i * 397) % kAdventurers;
+        // Scores 1..1003 in a scrambled order; the three lowest fall off the answer.
+        const int score = (i * 397) % kAdventurers + 1;
         auto res =
             client.Post(kRankWrite, rank_body(adventurer("冒険者" + std::to_string(i), i, score)),
                         "text/plain");
@@ -262,8 +152,8 @@ TEST_F(ServerTest, RankingAnswersTheBestThousandAndKeepsEveryEntry) {
     }
     const auto entries = ranking_entries(fetch(kRank));
     ASSERT_EQ(entries.size(), 1000u);
-    EXPECT_EQ(entries.front()[2], std::to_string(kAdventurers - 1));
-    EXPECT_EQ(entries.back()[2], "3");
+    EXPECT_EQ(entries.front()[2], std::to_string(kAdventurers));
+    EXPECT_EQ(entries.back()[2], "4");
     for (size_t i = 1; i < entries.size(); ++i) {
         EXPECT_GT(std::stoll(entries[i - 1][2]), std::stoll(entries[i][2]));
     }
@@ -706,14 +596,17 @@ TEST_F(ServerTest, SlowAndSilentClientsAreCutOffWithoutHoldingTheOthers) {
     start();
     upload(adventurer("ミナト", 1, 10));
     const std::string expected = fetch(kRank);
-    // More silent, half-sent requests than the server has workers.
+    // More silent, half-sent requests than the server has workers, from many addresses.
+    auto address = [](int i) { return "127.0.0." + std::to_string(2 + i); };
     std::vector<std::unique_ptr<RawConnection>> silent;
     for (int i = 0; i < 40; ++i) {
-        silent.push_back(std::make_unique<RawConnection>(server_->port()));
+        silent.push_back(std::make_unique<RawConnection>(server_->port(), address(i).c_str()));
         silent.back()->send_bytes("POST /zkv/zkv_rank.exe?write HTTP/1.1\r\nContent-Le");
     }
     std::vector<std::unique_ptr<RawConnection>> idle;
-    for (int i = 0; i < 40; ++i) idle.push_back(std::make_unique<RawConnection>(server_->port()));
+    for (int i = 0; i < 40; ++i) {
+        idle.push_back(std::make_unique<RawConnection>(server_->port(), address(40 + i).c_str()));
+    }
 
     // Meanwhile a trickle of a byte a second: each within the read timeout, all of them far
     // beyond the time a request may take.

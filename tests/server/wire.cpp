@@ -12,6 +12,13 @@ std::string utf8(std::string_view cp932) {
 }
 
 net::RankFields adventurer(std::string_view name, int64_t player_id, int64_t score) {
+    // The level the score allows (every level-up brings its points), at most 12.
+    int level = 0;
+    int64_t points = 0;
+    while (level < 12 && points + ((level + 1) / 10) * 10 + 100 <= score) {
+        ++level;
+        points += (level / 10) * 10 + 100;
+    }
     return {
         sj(name),                   //  1 name
         std::to_string(player_id),  //  2
@@ -20,7 +27,7 @@ net::RankFields adventurer(std::string_view name, int64_t player_id, int64_t sco
         "1",                        //  5 personality
         "6",                        //  6 loads
         "5/12 9:7",                 //  7 date
-        "12",                       //  8 level
+        std::to_string(level),      //  8 level
         "40",                       //  9 greatest distance
         "5",                        // 10 equipment kinds
         "2",                        // 11 rare item kinds
@@ -36,8 +43,8 @@ net::RankFields adventurer(std::string_view name, int64_t player_id, int64_t sco
         "88",                       // 21 battles
         "0",                        // 22 spare
         sj("見習い冒険者"),         // 23 title
-        sj("ポチ"),                 // 24 pet name
-        "4",                        // 25 pet level
+        "",                         // 24 pet name (a pet comes at level 22)
+        "0",                        // 25 pet level
         "5",                        // 26 record kinds
         "2",                        // 27 pet look
         "229",                      // 28 version

@@ -12,11 +12,18 @@
 
 namespace quill::server_test {
 
+// Where the game fetches and uploads.
+constexpr const char* kRank = "/zkv/zkv_rank.exe";
+constexpr const char* kRankWrite = "/zkv/zkv_rank.exe?write";
+constexpr const char* kReport = "/zkv/zkv_report.exe";
+constexpr const char* kReportWrite = "/zkv/zkv_report.exe?write";
+
 // UTF-8 source text in the game's code page, and back.
 std::string sj(std::string_view utf8);
 std::string utf8(std::string_view cp932);
 
-// An adventurer's ranking fields (name in UTF-8), the rest plausible values.
+// An adventurer's ranking fields (name in UTF-8), the rest values the game can send: the
+// level the score allows (at most 12), no pet.
 net::RankFields adventurer(std::string_view name, int64_t player_id, int64_t score);
 // The body the game uploads for these fields.
 std::string rank_body(const net::RankFields& fields, int n = 42);
