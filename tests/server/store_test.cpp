@@ -40,12 +40,13 @@ class StoreTest : public ::testing::Test {
     Store::PutResult put(const std::string& name, int64_t id, int64_t score,
                          const std::string& address, int64_t now, int per_day = 0) {
         const std::string plain = name + "#" + std::to_string(score);
+        const std::string wire = "wire " + plain;
         RankWrite w;
         w.name = name;
         w.player_id = id;
         w.score = score;
         w.plain = plain;
-        w.wire = "wire " + plain;
+        w.wire = wire;
         w.address = address;
         return store_->put_rank(w, per_day, now);
     }
