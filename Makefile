@@ -16,13 +16,16 @@ CMAKE_FLAGS := -G Ninja -Wno-dev
 
 SERVER_PORT := 8229
 
-.PHONY: play test build bench soak fuzz deps format clean local-server install package
+.PHONY: play test build bench soak fuzz deps dev-deps format clean local-server install package
 
 PREFIX ?= /usr/local
 PACKAGE_BUILD := build-package
 
+# What building and playing need; the tests and the developers' tools add more.
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh play
+dev-deps:
+	@./scripts/install-deps.sh develop
 
 build: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DQUILLMOOR_TESTS=OFF > /dev/null
@@ -41,14 +44,14 @@ local-server: build
 play: local-server
 	./$(BUILD)/quillmoor
 
-test: deps
+test: dev-deps
 	@cmake -S . -B $(TEST_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DQUILLMOOR_SANITIZE=ON -DQUILLMOOR_BENCH=OFF > /dev/null
 	@cmake --build $(TEST_BUILD)
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
 
-bench: build
+bench: dev-deps build
 	@cmake -S . -B $(BUILD) -DQUILLMOOR_BENCH=ON > /dev/null
 	@cmake --build $(BUILD)
 	./$(BUILD)/bench/quillmoor-bench
@@ -61,7 +64,7 @@ soak: build
 	  status=$$?; rm -rf $$dir; exit $$status
 
 FUZZ_SECONDS ?= 600
-fuzz: deps
+fuzz: dev-deps
 	@for target in saves scripts answers uploads requests; do \
 	  ./scripts/fuzz.sh $$target $(FUZZ_SECONDS) || exit 1; done
 
@@ -73,7 +76,7 @@ install: deps
 	cmake --install $(BUILD)
 
 # A Debian package (build-package/quillmoor_*.deb) of the game and the server, for /usr.
-package: deps
+package: dev-deps
 	@cmake -S . -B $(PACKAGE_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release \
 	  -DQUILLMOOR_TESTS=OFF -DQUILLMOOR_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
 	@cmake --build $(PACKAGE_BUILD)

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <memory>
 
-#include "busy_frame.h"
+#include "tools/fixtures/busy_frame.h"
 #include "view/frame.h"
 
 namespace quill {

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::cout << frontend::kVersionLine << '\n';
+        std::cout << frontend::version_line() << '\n';
         return 0;
     }
     std::vector<frontend::ScriptCommand> script;

@@ -3,10 +3,13 @@
 #include <charconv>
 
 #include "net/server_address.h"
+#include "state/net_records.h"
 
 namespace quill::frontend {
 
-const char* const kVersionLine = "Quillmoor ver229";
+std::string version_line() {
+    return "Quillmoor ver" + std::to_string(kProgramVersion);
+}
 
 const char* const kUsage =
     "Usage: quillmoor [options]\n"

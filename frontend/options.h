@@ -32,6 +32,7 @@ struct Options {
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
 
 extern const char* const kUsage;
-extern const char* const kVersionLine;
+// What --version prints: the name and the version the caption shows.
+std::string version_line();
 
 }  // namespace quill::frontend

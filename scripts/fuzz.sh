@@ -5,7 +5,8 @@
 #   answers   the game's readers of the server's ranking and report answers
 #   saves     the game's readers of my.dat, kousin.dat and name.dat
 #   scripts   the reader of --script files and --record recordings
-# Needs clang with libFuzzer; not part of the default build. The corpus stays in
+# Needs clang with libFuzzer; not part of the default build (CMake builds the targets with
+# -DQUILLMOOR_FUZZ=ON in build-fuzz/cmake). The corpus stays in
 # build-fuzz/TARGET/corpus between runs, and a crash leaves its input in build-fuzz/TARGET/.
 #   scripts/fuzz.sh TARGET [SECONDS]
 set -euo pipefail
@@ -15,20 +16,12 @@ seconds="${2:-60}"
 unit_seconds=1
 case "$target" in
   # An upload is one short body; an answer may hold many lines.
-  uploads) max_len=4096
-           sources=(tools/fuzz/upload_fuzzer.cpp net/protocol_codec.cpp platform/text_codec.cpp) ;;
-  answers) max_len=65536
-           sources=(tools/fuzz/answer_fuzzer.cpp net/answer_parsers.cpp net/protocol_codec.cpp
-                    platform/text_codec.cpp) ;;
-  requests) max_len=8192
-           sources=(tools/fuzz/request_fuzzer.cpp server/uploads.cpp net/protocol_codec.cpp
-                    platform/text_codec.cpp) ;;
-  scripts) max_len=16384
-           sources=(tools/fuzz/script_fuzzer.cpp frontend/script.cpp) ;;
-  # The save readers need the game's libraries: built with CMake in build-fuzz/cmake.
+  uploads)  max_len=4096 fuzzer_target=quillmoor-upload-fuzzer ;;
+  answers)  max_len=65536 fuzzer_target=quillmoor-answer-fuzzer ;;
+  requests) max_len=8192 fuzzer_target=quillmoor-request-fuzzer ;;
+  scripts)  max_len=16384 fuzzer_target=quillmoor-script-fuzzer ;;
   # Each my.dat is also loaded and played for three hundred ticks: a longer time per input.
-  saves)   max_len=65536 unit_seconds=10
-           sources=(tools/fuzz/save_fuzzer.cpp tools/soak/simple_player.cpp) ;;
+  saves)    max_len=65536 unit_seconds=10 fuzzer_target=quillmoor-save-fuzzer ;;
   *) target="" ;;
 esac
 if [ -z "$target" ] || ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
@@ -40,28 +33,15 @@ cd "$(dirname "$0")/.."
 work="build-fuzz/$target"
 mkdir -p "$work/corpus" "$work/seeds"
 
-fuzzer="$work/fuzzer"
-rebuild=0
-[ -x "$fuzzer" ] || rebuild=1
-for f in "${sources[@]}" tools/fuzz/*.h net/*.h platform/text_codec.h state/net_records.h \
-         frontend/script.h server/uploads.h; do
-  [ "$f" -nt "$fuzzer" ] && rebuild=1
-done
-if [ "$target" = saves ]; then
-  # CMake knows whether anything of the game changed.
-  if [ ! -f build-fuzz/cmake/build.ninja ]; then
-    CC=clang CXX=clang++ cmake -S . -B build-fuzz/cmake -G Ninja -Wno-dev \
-      -DCMAKE_BUILD_TYPE=Debug -DQUILLMOOR_FUZZ=ON -DQUILLMOOR_TESTS=OFF -DQUILLMOOR_BENCH=OFF \
-      > /dev/null
-  fi
-  cmake --build build-fuzz/cmake --target quillmoor-save-fuzzer
-  ln -sf "$PWD/build-fuzz/cmake/quillmoor-save-fuzzer" "$fuzzer"
-elif [ "$rebuild" -eq 1 ]; then
-  echo "Building $fuzzer"
-  # The script reader names the desktop's keys by Qt's key codes (a header only).
-  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-    -fPIC -DQT_NO_VERSION_TAGGING $(pkg-config --cflags Qt6Core) "${sources[@]}" -o "$fuzzer"
+# Every target is built by CMake in one fuzz build of its own (clang, the fuzzer's sanitizers),
+# which knows what changed.
+if [ ! -f build-fuzz/cmake/build.ninja ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz/cmake -G Ninja -Wno-dev \
+    -DCMAKE_BUILD_TYPE=Debug -DQUILLMOOR_FUZZ=ON -DQUILLMOOR_TESTS=OFF -DQUILLMOOR_BENCH=OFF \
+    > /dev/null
 fi
+cmake --build build-fuzz/cmake --target "$fuzzer_target"
+fuzzer="build-fuzz/cmake/$fuzzer_target"
 
 "$fuzzer" --write-seeds "$work/seeds"
 

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmoor needs to build, test and play.
+# Installs the Debian packages Quillmoor needs:
+#   scripts/install-deps.sh play      to build the game and the server and play (make play)
+#   scripts/install-deps.sh develop   that, and what the tests, benchmarks, fuzzers and
+#                                     package checks add (make test)
 # Only what is missing is installed; with nothing missing this takes well under a second.
 set -euo pipefail
 
-packages=(
+play=(
   # build
   cmake ninja-build pkg-config make
   # window, widgets, pictures, fonts
@@ -16,6 +19,9 @@ packages=(
   libcurl4-openssl-dev
   # the ranking server
   libcpp-httplib-dev libsqlite3-dev
+)
+
+develop=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the fuzz targets (scripts/fuzz.sh)
@@ -29,6 +35,15 @@ packages=(
   # by the X server (XTest), the cursor it shows (XFixes), the clipboard
   xvfb openbox libx11-dev libxtst-dev libxfixes-dev xclip
 )
+
+case "${1:-develop}" in
+  play) packages=("${play[@]}") ;;
+  develop) packages=("${play[@]}" "${develop[@]}") ;;
+  *)
+    echo "usage: $0 play|develop" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

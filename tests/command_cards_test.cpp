@@ -2,7 +2,7 @@
 // when unaffordable, and the technique's info box.
 #include <gtest/gtest.h>
 
-#include "busy_frame.h"
+#include "tools/fixtures/busy_frame.h"
 #include "view/command_cards.h"
 #include "view/frame.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "busy_frame.h"
 #include "test_support.h"
+#include "tools/fixtures/busy_frame.h"
 #include "view/frame.h"
 #include "view/message_log.h"
 #include "view/popups.h"

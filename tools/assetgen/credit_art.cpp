@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "state/net_records.h"
+
 namespace quillmoor::assetgen {
 
 namespace {
@@ -133,8 +135,8 @@ QImage drawCredit() {
     p.setBrush(gold);
     p.drawPath(name);
 
-    drawOutlinedText(p, QStringLiteral("ver229"), sansFont(15, false), QPointF(320, 232),
-                     QColor(190, 196, 230), QColor(10, 8, 24), 1.0);
+    drawOutlinedText(p, QStringLiteral("ver%1").arg(quill::kProgramVersion), sansFont(15, false),
+                     QPointF(320, 232), QColor(190, 196, 230), QColor(10, 8, 24), 1.0);
     paintRule(p, 262, 150);
     drawOutlinedText(p, QStringLiteral("制作：Quillmoor 開発チーム"), jpFont(22, true),
                      QPointF(320, 298), QColor(246, 240, 226), QColor(10, 8, 24), 1.5);

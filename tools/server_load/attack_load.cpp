@@ -33,7 +33,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
-#include "server/load_tools.h"
+#include "tools/server_load/load_tools.h"
 
 namespace {
 
@@ -162,7 +162,7 @@ void slow_readers(int port, const std::atomic<bool>& stop) {
     for (int n = 0; !stop; ++n) {
         const int fd = connect_from(100 + n % 50, port, 4096);
         if (fd >= 0) {
-            server::send_within(fd, burst, 100ms);
+            server_load::send_within(fd, burst, 100ms);
             open.push_back(fd);
         }
         std::this_thread::sleep_for(125ms);
@@ -180,11 +180,11 @@ void slowloris(int port, const std::atomic<bool>& stop) {
         while (open.size() < 600 && !stop) {
             const int fd = connect_from(66, port);
             if (fd < 0) break;
-            server::send_within(fd, head, 50ms);
+            server_load::send_within(fd, head, 50ms);
             open.push_back(fd);
         }
         if (Clock::now() - last_byte > 3s) {
-            for (int fd : open) server::send_within(fd, "X", 10ms);
+            for (int fd : open) server_load::send_within(fd, "X", 10ms);
             last_byte = Clock::now();
         }
         // The ones the server closed (or refused) are opened again.
@@ -215,7 +215,7 @@ void long_targets(int port, const std::atomic<bool>& stop) {
             while (!stop) {
                 const int fd = connect_from(70 + t, port);
                 if (fd < 0) continue;
-                server::send_within(fd, request, 500ms);
+                server_load::send_within(fd, request, 500ms);
                 pollfd p{fd, POLLIN, 0};
                 ::poll(&p, 1, 500);
                 drop_incoming(fd);
@@ -231,9 +231,9 @@ void long_targets(int port, const std::atomic<bool>& stop) {
 void forged_entries(int port, const std::atomic<bool>& stop) {
     for (long n = 0; !stop; ++n) {
         const std::string name = platform::to_cp932_lossy("偽者" + std::to_string(n));
-        net::RankFields fields = server::plausible_adventurer(name, 900000 + n, 5000, 1,
-                                                              platform::to_cp932_lossy("称号"),
-                                                              platform::to_cp932_lossy("ポチ"));
+        net::RankFields fields = server_load::plausible_adventurer(
+            name, 900000 + n, 5000, 1, platform::to_cp932_lossy("称号"),
+            platform::to_cp932_lossy("ポチ"));
         switch (n % 4) {
             case 0:
                 fields[7] = "500";  // level
@@ -250,7 +250,8 @@ void forged_entries(int port, const std::atomic<bool>& stop) {
         // From four addresses in turn, each allowed its new entries of the day.
         const int fd = connect_from(80 + static_cast<int>(n % 4), port);
         if (fd < 0) continue;
-        server::send_within(fd, server::post_request(kRankWrite, rank_body(fields)), 500ms);
+        server_load::send_within(fd, server_load::post_request(kRankWrite, rank_body(fields)),
+                                 500ms);
         pollfd p{fd, POLLIN, 0};
         ::poll(&p, 1, 1000);
         drop_incoming(fd);
@@ -265,15 +266,16 @@ void cross_site(int port, const std::atomic<bool>& stop) {
         if (fd < 0) continue;
         const std::string name = platform::to_cp932_lossy("訪問者" + std::to_string(n));
         const std::string body =
-            n % 2 == 0 ? rank_body(server::plausible_adventurer(name, 800000 + n, 5000, 1,
-                                                                platform::to_cp932_lossy("称号"),
-                                                                platform::to_cp932_lossy("ポチ")))
+            n % 2 == 0 ? rank_body(server_load::plausible_adventurer(
+                             name, 800000 + n, 5000, 1, platform::to_cp932_lossy("称号"),
+                             platform::to_cp932_lossy("ポチ")))
                        : std::string("%41%42");
-        server::send_within(
+        server_load::send_within(
             fd,
-            server::post_request(n % 2 == 0 ? kRankWrite : kReportWrite, body,
-                                 "Origin: https://elsewhere.example\r\nSec-Fetch-Mode: no-cors\r\n"
-                                 "Sec-Fetch-Site: cross-site\r\n"),
+            server_load::post_request(
+                n % 2 == 0 ? kRankWrite : kReportWrite, body,
+                "Origin: https://elsewhere.example\r\nSec-Fetch-Mode: no-cors\r\n"
+                "Sec-Fetch-Site: cross-site\r\n"),
             500ms);
         pollfd p{fd, POLLIN, 0};
         ::poll(&p, 1, 500);
@@ -293,7 +295,7 @@ void huge_bodies(int port, const std::atomic<bool>& stop) {
         while (open.size() < 500 && !stop) {
             const int fd = connect_from(1000 + static_cast<int>(open.size()), port);
             if (fd < 0) break;
-            server::send_within(fd, start, 50ms);
+            server_load::send_within(fd, start, 50ms);
             open.push_back(fd);
         }
         std::vector<int> alive;
@@ -329,7 +331,7 @@ int run(const Settings& s) {
         if (!s.only.empty() && s.only != attack.name) continue;
         const long entries_before = ranking_entries(s.port);
         const long log_before = file_size(s.server_log);
-        const long rss_before = server::rss_kib(s.server_pid);
+        const long rss_before = server_load::rss_kib(s.server_pid);
         long rss_peak = rss_before;
 
         Player player;
@@ -340,7 +342,7 @@ int run(const Settings& s) {
         const auto started = Clock::now();
         while (Clock::now() - started < std::chrono::seconds(s.seconds)) {
             std::this_thread::sleep_for(100ms);
-            rss_peak = std::max(rss_peak, server::rss_kib(s.server_pid));
+            rss_peak = std::max(rss_peak, server_load::rss_kib(s.server_pid));
         }
         player.stop = true;
         playing.join();
@@ -406,11 +408,11 @@ int main(int argc, char** argv) {
         const std::string_view value = argv[++i];
         bool ok = true;
         if (arg == "--port") {
-            ok = server::parse_bounded(value, 1, 65535, s.port);
+            ok = server_load::parse_bounded(value, 1, 65535, s.port);
         } else if (arg == "--seconds") {
-            ok = server::parse_bounded(value, 1, 3600, s.seconds);
+            ok = server_load::parse_bounded(value, 1, 3600, s.seconds);
         } else if (arg == "--server-pid") {
-            ok = server::parse_bounded(value, 1, 1 << 30, s.server_pid);
+            ok = server_load::parse_bounded(value, 1, 1 << 30, s.server_pid);
         } else if (arg == "--server-log") {
             s.server_log = std::string(value);
         } else if (arg == "--only") {

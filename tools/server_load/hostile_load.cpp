@@ -33,7 +33,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
-#include "server/load_tools.h"
+#include "tools/server_load/load_tools.h"
 
 namespace {
 
@@ -89,9 +89,9 @@ std::string visitor_name(long n) {
 }
 
 net::RankFields visitor(long n) {
-    return quill::server::plausible_adventurer(visitor_name(n), 200000 + n, n * 7 % 4999,
-                                               static_cast<int>(n % 10), cp932("放浪の来訪者"),
-                                               cp932("ポチ"));
+    return quill::server_load::plausible_adventurer(visitor_name(n), 200000 + n, n * 7 % 4999,
+                                                    static_cast<int>(n % 10), cp932("放浪の来訪者"),
+                                                    cp932("ポチ"));
 }
 
 std::string rank_body(long n) {
@@ -163,7 +163,7 @@ std::string utf7_run_of_utf8(std::string_view utf8) {
 }
 
 std::string post(const char* path, std::string_view body, std::string_view extra = {}) {
-    return quill::server::post_request(path, body, extra);
+    return quill::server_load::post_request(path, body, extra);
 }
 
 // ---- raw connections ------------------------------------------------------------------------
@@ -185,7 +185,7 @@ int connect_to(int port) {
 }
 
 bool send_bytes(int fd, std::string_view bytes) {
-    return quill::server::send_within(fd, bytes, std::chrono::seconds(20));
+    return quill::server_load::send_within(fd, bytes, std::chrono::seconds(20));
 }
 
 bool readable_now(int fd) {
@@ -568,12 +568,12 @@ int run_hostile(const HostileSettings& s) {
     signal(SIGPIPE, SIG_IGN);
 
     const Counts before = island_counts(s.port);
-    const long rss_before = quill::server::rss_kib(s.server_pid);
+    const long rss_before = quill::server_load::rss_kib(s.server_pid);
     std::atomic<long> rss_peak{rss_before};
     std::atomic<bool> done{false};
     std::thread watcher([&] {
         while (!done) {
-            const long now = quill::server::rss_kib(s.server_pid);
+            const long now = quill::server_load::rss_kib(s.server_pid);
             long peak = rss_peak.load();
             while (now > peak && !rss_peak.compare_exchange_weak(peak, now)) {
             }
@@ -659,7 +659,7 @@ int run_hostile(const HostileSettings& s) {
 
     // A moment for the server to let go of what the last clients left behind.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const long rss_after = quill::server::rss_kib(s.server_pid);
+    const long rss_after = quill::server_load::rss_kib(s.server_pid);
     done = true;
     watcher.join();
     const Counts after = island_counts(s.port);
@@ -730,15 +730,16 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         const std::string_view value = i + 1 < argc ? argv[i + 1] : "";
         bool ok = false;
-        if (arg == "--port") ok = quill::server::parse_bounded(value, 1, 65535, s.port);
+        if (arg == "--port") ok = quill::server_load::parse_bounded(value, 1, 65535, s.port);
         if (arg == "--requests")
-            ok = quill::server::parse_bounded(value, 10L, 100000000L, s.requests);
-        if (arg == "--connections") ok = quill::server::parse_bounded(value, 1, 64, s.connections);
+            ok = quill::server_load::parse_bounded(value, 10L, 100000000L, s.requests);
+        if (arg == "--connections")
+            ok = quill::server_load::parse_bounded(value, 1, 64, s.connections);
         if (arg == "--slow-connections")
-            ok = quill::server::parse_bounded(value, 1, 400, s.slow_connections);
+            ok = quill::server_load::parse_bounded(value, 1, 400, s.slow_connections);
         if (arg == "--server-pid")
-            ok = quill::server::parse_bounded(value, 1, 1 << 30, s.server_pid);
-        if (arg == "--gap-ms") ok = quill::server::parse_bounded(value, 100, 60000, s.gap_ms);
+            ok = quill::server_load::parse_bounded(value, 1, 1 << 30, s.server_pid);
+        if (arg == "--gap-ms") ok = quill::server_load::parse_bounded(value, 100, 60000, s.gap_ms);
         if (!ok) {
             std::cerr << kUsage;
             return arg == "--help" ? 0 : 2;

@@ -16,7 +16,7 @@
 
 #include "net/protocol_codec.h"
 #include "platform/text_codec.h"
-#include "server/load_tools.h"
+#include "tools/server_load/load_tools.h"
 
 namespace {
 
@@ -41,9 +41,9 @@ std::string cp932(std::string_view utf8) {
 
 // A plausible adventurer; `n` makes the name and the score.
 std::string upload_body(int n, int64_t score) {
-    const quill::net::RankFields f =
-        quill::server::plausible_adventurer(cp932("冒険者") + std::to_string(n), 100000 + n, score,
-                                            n % 10, cp932("熟練の冒険者"), cp932("ポチ"));
+    const quill::net::RankFields f = quill::server_load::plausible_adventurer(
+        cp932("冒険者") + std::to_string(n), 100000 + n, score, n % 10, cp932("熟練の冒険者"),
+        cp932("ポチ"));
     return quill::net::rank_upload_body(quill::net::build_rank_line(f), n % 99).value();
 }
 
@@ -101,10 +101,11 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         const std::string_view value = i + 1 < argc ? argv[i + 1] : "";
         bool ok = false;
-        if (arg == "--port") ok = quill::server::parse_bounded(value, 1, 65535, s.port);
-        if (arg == "--fill") ok = quill::server::parse_bounded(value, 0, 100000, s.fill);
-        if (arg == "--seconds") ok = quill::server::parse_bounded(value, 1, 60, s.seconds);
-        if (arg == "--connections") ok = quill::server::parse_bounded(value, 1, 64, s.connections);
+        if (arg == "--port") ok = quill::server_load::parse_bounded(value, 1, 65535, s.port);
+        if (arg == "--fill") ok = quill::server_load::parse_bounded(value, 0, 100000, s.fill);
+        if (arg == "--seconds") ok = quill::server_load::parse_bounded(value, 1, 60, s.seconds);
+        if (arg == "--connections")
+            ok = quill::server_load::parse_bounded(value, 1, 64, s.connections);
         if (!ok) {
             std::cerr << kUsage;
             return arg == "--help" ? 0 : 2;

@@ -15,8 +15,9 @@
 #include <utility>
 
 #include "net/protocol_codec.h"
+#include "state/net_records.h"
 
-namespace quill::server {
+namespace quill::server_load {
 
 // A plausible adventurer's ranking fields (texts in code page 932): values the game can send,
 // so the server's checks take them. The id is kept to the game's four digits, the score to at
@@ -54,7 +55,7 @@ inline net::RankFields plausible_adventurer(std::string name, long long id, long
             has_pet ? "1" : "0",
             "12",
             has_pet ? "2" : "0",
-            "229"};
+            std::to_string(kProgramVersion)};
 }
 
 // A whole number of the command line within [low, high]; false when it is not one.
@@ -105,4 +106,4 @@ inline long rss_kib(int pid) {
     return -1;
 }
 
-}  // namespace quill::server
+}  // namespace quill::server_load
