@@ -23,6 +23,10 @@
 
 namespace quill::server {
 
+static_assert(std::string_view(CPPHTTPLIB_VERSION) == "0.11.4",
+              "the connection guard relies on how cpp-httplib 0.11.4 accepts a connection and "
+              "answers a request (see connection_guard.h): check it against this version");
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -850,12 +854,15 @@ class GuardedServer::Lobby {
 // and goes to the waiting room; only complete requests wait for a worker.
 class GuardedServer::Workers : public httplib::TaskQueue {
   public:
-    Workers(Lobby& lobby, int count) : lobby_(lobby), pool_(static_cast<size_t>(count)) {
+    Workers(Lobby& lobby, int count, std::atomic<bool>& server_stopping)
+        : lobby_(lobby), pool_(static_cast<size_t>(count)), server_stopping_(server_stopping) {
+        server_stopping_ = false;
         lobby_.start(this);
     }
     void enqueue(std::function<void()> fn) override { fn(); }
     void answer(std::function<void()> fn) { pool_.enqueue(std::move(fn)); }
     void shutdown() override {
+        server_stopping_ = true;
         lobby_.stop();
         pool_.shutdown();
     }
@@ -863,6 +870,7 @@ class GuardedServer::Workers : public httplib::TaskQueue {
   private:
     Lobby& lobby_;
     httplib::ThreadPool pool_;
+    std::atomic<bool>& server_stopping_;
 };
 
 void GuardedServer::Lobby::hand_on(std::unique_ptr<Connection> c) {
@@ -873,7 +881,7 @@ void GuardedServer::Lobby::hand_on(std::unique_ptr<Connection> c) {
 
 GuardedServer::GuardedServer(ConnectionLimits limits)
     : limits_(limits), tally_(std::make_unique<Tally>()), lobby_(std::make_unique<Lobby>(*this)) {
-    new_task_queue = [this] { return new Workers(*lobby_, limits_.workers); };
+    new_task_queue = [this] { return new Workers(*lobby_, limits_.workers, stopping_); };
 }
 
 GuardedServer::~GuardedServer() {

@@ -72,6 +72,12 @@ Framing frame_request(const std::string& received, const ConnectionLimits& limit
 // "100 Continue" itself, the library must not again once the body is there.
 void hide_expect(std::string& received, size_t head);
 
+// Written against cpp-httplib 0.11.4: it takes each accepted socket through the library's
+// process_and_close_socket (called on the accepting thread through new_task_queue's enqueue),
+// answers a gathered request with process_request and widens the listening socket's queue
+// (svr_sock_). Another version must be checked
+// against that before it is built (see the static_assert in connection_guard.cpp), and the
+// server's tests run.
 class GuardedServer : public httplib::Server {
   public:
     explicit GuardedServer(ConnectionLimits limits);
@@ -79,8 +85,8 @@ class GuardedServer : public httplib::Server {
     GuardedServer(const GuardedServer&) = delete;
     GuardedServer& operator=(const GuardedServer&) = delete;
 
-    // A longer queue of connections waiting to be accepted than the library's own (5); call
-    // after binding.
+    // A longer queue of connections waiting to be accepted than the library's own (5, built
+    // into the library); call after binding.
     void widen_backlog(int backlog);
 
     // Refusals made before a request reached the handlers (timeouts, heads too large, ...).
@@ -99,12 +105,13 @@ class GuardedServer : public httplib::Server {
     // connection back to the waiting room (to wait for its next request or for its client to
     // take the rest of the answer) or closes it.
     void serve(std::unique_ptr<Connection> connection);
-    bool stopping() const { return svr_sock_ == INVALID_SOCKET; }
+    bool stopping() const { return stopping_.load(); }
     void log_refusal(const Connection& c, int status, std::string_view reason);
 
     const ConnectionLimits limits_;
     RefusalLog refusal_log_;
     std::unique_ptr<Tally> tally_;
+    std::atomic<bool> stopping_{false};  // the server ends: workers answer nothing more
     std::atomic<uint64_t> next_id_{1};  // 0 stands for the waiting room's own wake-up
     std::unique_ptr<Lobby> lobby_;
 };
