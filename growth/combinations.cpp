@@ -4,7 +4,6 @@
 
 #include "audio/sound.h"
 #include "battle/sequencer.h"
-#include "growth/technique_growth.h"
 #include "items/achievements.h"
 #include "view/message_log.h"
 #include "view/popups.h"
@@ -464,12 +463,6 @@ int32_t DetectCombination(Game& g) {
 
 void CheckCombination(Game& g) {
     if (DetectCombination(g) < 0) RunStep(g);
-}
-
-void RegisterGrowthSteps(Game& g) {
-    RegisterStep(g, 3, CheckCombination);
-    g.learn_techniques = GrantBattleReward;
-    g.strengthen = StrengthenTechnique;
 }
 
 }  // namespace quill

@@ -17,7 +17,4 @@ int32_t DetectCombination(Game& g);
 // The sound of a combination, counted, with the achievements of the count.
 void PlayComboSound(Game& g);
 
-// Gives the battle its combination check (step 3) and the reward after a win.
-void RegisterGrowthSteps(Game& g);
-
 }  // namespace quill

@@ -4,6 +4,7 @@
 
 #include "audio/sound.h"
 #include "battle/sequencer.h"
+#include "growth/combinations.h"
 #include "items/score.h"
 #include "net/report_exchange.h"
 #include "platform/random.h"
@@ -144,6 +145,12 @@ std::string StrengthenTechnique(Game& g, int32_t id) {
         g.state.bonus_points -= 1;
     }
     return "";
+}
+
+void RegisterGrowthSteps(Game& g) {
+    RegisterStep(g, 3, CheckCombination);
+    g.learn_techniques = GrantBattleReward;
+    g.strengthen = StrengthenTechnique;
 }
 
 }  // namespace quill

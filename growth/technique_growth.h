@@ -24,4 +24,8 @@ int32_t BonusPointRollChance(const Game& g);
 // cannot ("BPがありません", "これ以上強化できません"), or nothing when it was raised.
 std::string StrengthenTechnique(Game& g, int32_t id);
 
+// Gives the battle what growth adds to it: the combination check (step 3 of a turn), the
+// techniques learned after a win, and strengthening a technique with BP.
+void RegisterGrowthSteps(Game& g);
+
 }  // namespace quill

@@ -7,7 +7,7 @@
 #include "explore/named_characters.h"
 #include "explore/rest_and_inn.h"
 #include "explore/shop_keepers.h"
-#include "growth/combinations.h"
+#include "growth/technique_growth.h"
 #include "items/item_panel.h"
 #include "net/net_panels.h"
 #include "shell/input.h"
