@@ -1,15 +1,10 @@
 #include "frontend/main_window.h"
-#include "view/popups.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QtTest/qtestspontaneevent.h>
 
 #include <cstdio>
 #include <iostream>
@@ -17,13 +12,11 @@
 #include "audio/sound.h"
 #include "frontend/input_recorder.h"
 #include "frontend/scaled_window.h"
+#include "frontend/script_player.h"
 #include "frontend/widget_views.h"
-#include "platform/file_io.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "shell/tick.h"
-#include "state/state_dump.h"
-#include "view/message_log.h"
 
 namespace quill::frontend {
 
@@ -170,18 +163,8 @@ void MainWindow::start() {
 
 void MainWindow::after_event() {
     sync();
-    if (check_unanswered()) return;
+    if (script_ && script_->check_unanswered()) return;
     if (game_.quit_requested) close();
-}
-
-// A question the script did not prepare an answer for ends the run as a mistake.
-bool MainWindow::check_unanswered() {
-    if (!scripted_ || !script_dialogs_ || script_dialogs_->unanswered().empty()) return false;
-    const int line = script_pos_ > 0 ? script_[script_pos_ - 1].line : 0;
-    script_error(
-        "script line " + std::to_string(line) +
-        ": the game asked a question with no answer prepared: " + script_dialogs_->unanswered());
-    return true;
 }
 
 void MainWindow::on_tick() {
@@ -190,19 +173,19 @@ void MainWindow::on_tick() {
     // on meanwhile (its message boxes never open; what it opened is the settings, F2, which
     // its own keys close).
     if (QApplication::activeModalWidget()) {
-        if (scripted_) {
-            if (wait_ticks_ > 0) --wait_ticks_;
-            run_script();
+        if (script_ && script_->playing()) {
+            script_->tick();
+            script_->run();
         }
         return;
     }
     // Nor does it move while an exchange waits for the server (the window is painted then).
     if (game_.net_busy) return;
-    if (scripted_ && !run_script()) return;
+    if (script_ && script_->playing() && !script_->run()) return;
     Timer1Timer(game_);
     if (recorder_) recorder_->tick();
     DeliverMusicNotices(game_);
-    if (wait_ticks_ > 0) --wait_ticks_;
+    if (script_) script_->tick();
     if (!turbo_ && timer_.interval() != game_.timer_interval)
         timer_.setInterval(game_.timer_interval);
     after_event();
@@ -344,90 +327,6 @@ QWidget* MainWindow::key_receiver() const {
     return focus && focus->isVisible() ? focus : const_cast<MainWindow*>(this);
 }
 
-// ---- scripts ----
-
-void MainWindow::set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs) {
-    script_dialogs_ = dialogs;
-    script_ = std::move(commands);
-    script_pos_ = 0;
-    scripted_ = true;
-}
-
-void MainWindow::script_error(const std::string& message) {
-    std::cerr << "quillmoor: " << message << '\n';
-    exit_code_ = 2;
-    scripted_ = false;
-    close();
-}
-
-bool MainWindow::write_script_file(const ScriptCommand& c, const std::string& text) {
-    if (platform::write_file_atomically(c.text, text)) return true;
-    script_error("script line " + std::to_string(c.line) + ": cannot write " + c.text);
-    return false;
-}
-
-// Clicks a row of a list box as the player would: pressed and released over the row.
-bool MainWindow::select_row(const ScriptCommand& c) {
-    auto* list = qobject_cast<QListWidget*>(view_named(c.widget));
-    const std::string where = "script line " + std::to_string(c.line) + ": ";
-    if (!list || !list->isVisible()) {
-        script_error(where + "no visible list box " + c.widget);
-        return false;
-    }
-    if (c.x >= list->count()) {
-        script_error(where + c.widget + " has no row " + std::to_string(c.x) + " (it has " +
-                     std::to_string(list->count()) + ")");
-        return false;
-    }
-    QListWidgetItem* item = list->item(c.x);
-    list->scrollToItem(item);
-    const QPointF at = QRectF(list->visualItemRect(item)).center();
-    QWidget* viewport = list->viewport();
-    const QPointF global = viewport->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
-    return true;
-}
-
-// A dialog the script opened (F2's settings) and left open goes with the end of the run.
-void MainWindow::close_open_dialog() {
-    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
-}
-
-// Runs commands until the next wait; false when the run is over.
-bool MainWindow::run_script() {
-    while (wait_ticks_ == 0) {
-        if (script_pos_ >= script_.size()) {
-            scripted_ = false;
-            close_open_dialog();
-            close();
-            return false;
-        }
-        const ScriptCommand& c = script_[script_pos_++];
-        if (!run_command(c)) return false;
-    }
-    return true;
-}
-
-void MainWindow::send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y) {
-    QWidget* target = cg_view_;
-    QPointF local(x, y);
-    // Through the window's own mapping when the board is shown enlarged: the window pixel
-    // of the point, taken back to the board.
-    if (host_) {
-        if (auto back = host_->to_board(host_->from_board(QPoint(x, y)))) local = QPointF(*back);
-    }
-    const QPointF global = target->mapToGlobal(local);
-    Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &e);
-}
-
 QWidget* MainWindow::view_named(const std::string& name) const {
     for (const auto& b : bindings_) {
         if (b->model->name == name) return b->view;
@@ -435,214 +334,12 @@ QWidget* MainWindow::view_named(const std::string& name) const {
     return nullptr;
 }
 
-// A key pressed and let go where the keyboard's focus is: the open dialog's when one is
-// open (F2's settings), else the window's.
-void MainWindow::send_key(const std::string& name, bool down, bool up) {
-    const int key = key_code_named(name);
-    QString text;
-    if (key == Qt::Key_Space) text = QStringLiteral(" ");
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) text = QChar(key);
-    if (key == Qt::Key_Return) text = QStringLiteral("\r");
-    if (key == Qt::Key_Escape) text = QChar(0x1B);
-    QWidget* target = QApplication::activeModalWidget();
-    if (target) {
-        if (QWidget* inside = target->focusWidget()) target = inside;
-    } else {
-        target = key_receiver();
-    }
-    if (down) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &press);
-    }
-    if (up) {
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &release);
-    }
+void MainWindow::set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs) {
+    script_ = std::make_unique<ScriptPlayer>(*this, game_, std::move(commands), dialogs);
 }
 
-namespace {
-
-// Hands an event to a widget as the desktop's own input arrives (sendEvent would mark it as
-// the program's, and Qt gives the focus by a click only for the desktop's).
-void deliver_as_from_desktop(QWidget* receiver, QEvent* event) {
-    QSpontaneKeyEvent::setSpontaneous(event);
-    QCoreApplication::instance()->notify(receiver, event);
-}
-
-}  // namespace
-
-// Types into an edit box the way a player does: a click in the box (through the enlarged
-// window, as the desktop's click arrives), select-all, then the text as key presses and, for
-// what a keyboard has no key for, as an input method's commit. A box that does not take the
-// keys from the click is a failure of the run, as it would stop a player.
-bool MainWindow::type_into(const ScriptCommand& c) {
-    auto* edit = dynamic_cast<QLineEdit*>(view_named(c.widget));
-    const std::string where = "script line " + std::to_string(c.line) + ": ";
-    if (!edit || !edit->isVisible()) {
-        script_error(where + "no visible edit box " + c.widget);
-        return false;
-    }
-    // A player's window has the keys when they click in it (the desktop gives them).
-    QWidget* top = host_ ? static_cast<QWidget*>(host_) : this;
-    if (!top->isActiveWindow()) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        QApplication::setActiveWindow(top);
-#else
-        top->activateWindow();
-#endif
-    }
-    const QPoint centre = edit->mapTo(this, edit->rect().center());
-    QWidget* surface = host_ ? host_->mouse_surface() : edit;
-    const QPointF at = host_ ? QPointF(host_->from_board(centre) - host_->board_origin())
-                             : QPointF(edit->rect().center());
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, at, surface->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-        deliver_as_from_desktop(surface, &e);
-    }
-    if (key_receiver() != edit) {
-        script_error(where + "the edit box " + c.widget + " did not take the keys from a click");
-        return false;
-    }
-    // The keys go where the desktop sends them: the widget with the desktop's focus.
-    QWidget* keys = QApplication::focusWidget();
-    if (!keys || (keys->window() != this && (!host_ || keys->window() != host_))) {
-        keys = host_ ? host_->focusProxy() : edit;
-    }
-    auto press = [keys](int key, Qt::KeyboardModifiers mods, const QString& text) {
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent e(type, key, mods, text);
-            deliver_as_from_desktop(keys, &e);
-        }
-    };
-    press(Qt::Key_A, Qt::ControlModifier, QString());
-    press(Qt::Key_Delete, Qt::NoModifier, QString());
-    const QString text = QString::fromStdString(c.text);
-    QString composed;
-    auto commit = [&] {
-        if (composed.isEmpty()) return;
-        QInputMethodEvent e;
-        e.setCommitString(composed);
-        deliver_as_from_desktop(keys, &e);
-        composed.clear();
-    };
-    for (const QChar ch : text) {
-        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F) {
-            commit();
-            const int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
-            press(key, ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(ch));
-        } else {
-            composed += ch;
-        }
-    }
-    commit();
-    return true;
-}
-
-bool MainWindow::run_command(const ScriptCommand& c) {
-    switch (c.op) {
-        case ScriptOp::Wait:
-            wait_ticks_ = c.x;
-            return true;
-        case ScriptOp::Click:
-            send_mouse(QEvent::MouseButtonPress, Qt::LeftButton, c.x, c.y);
-            break;
-        case ScriptOp::RightClick:
-            send_mouse(QEvent::MouseButtonPress, Qt::RightButton, c.x, c.y);
-            send_mouse(QEvent::MouseButtonRelease, Qt::RightButton, c.x, c.y);
-            break;
-        case ScriptOp::MiddleClick:
-            send_mouse(QEvent::MouseButtonPress, Qt::MiddleButton, c.x, c.y);
-            send_mouse(QEvent::MouseButtonRelease, Qt::MiddleButton, c.x, c.y);
-            break;
-        case ScriptOp::Seed:  // taken before the game started
-            break;
-        case ScriptOp::MessageSpeed: {
-            const auto set = [this, speed = c.x] { game_.message_speed = speed; };
-            if (recorder_) {
-                recorder_->input("message-speed " + std::to_string(c.x), set);
-            } else {
-                set();
-            }
-            break;
-        }
-        case ScriptOp::Release:
-            send_mouse(QEvent::MouseButtonRelease, Qt::LeftButton, game_.pointer_x,
-                       game_.pointer_y);
-            break;
-        case ScriptOp::Move:
-            send_mouse(QEvent::MouseMove, Qt::NoButton, c.x, c.y);
-            break;
-        case ScriptOp::Key:
-            send_key(c.text, true, true);
-            break;
-        case ScriptOp::KeyDown:
-            send_key(c.text, true, false);
-            break;
-        case ScriptOp::KeyUp:
-            send_key(c.text, false, true);
-            break;
-        case ScriptOp::Press: {
-            QWidget* view = view_named(c.widget);
-            if (!view || !view->isVisible()) {
-                script_error("script line " + std::to_string(c.line) + ": no visible widget " +
-                             c.widget);
-                return false;
-            }
-            const QPointF centre(view->width() / 2.0, view->height() / 2.0);
-            const QPointF global = view->mapToGlobal(centre);
-            QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(view, &press);
-            QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(view, &release);
-            break;
-        }
-        case ScriptOp::Type:
-            if (!type_into(c)) return false;
-            break;
-        case ScriptOp::Answer:
-            if (script_dialogs_) script_dialogs_->prepare_answer(c.text == "yes");
-            break;
-        case ScriptOp::Shot: {
-            sync();
-            // The window as the player sees it, enlarged when it is.
-            const QImage shot = host_ ? host_->shot() : grab().toImage();
-            if (!shot.save(QString::fromStdString(c.text), "PNG")) {
-                script_error("script line " + std::to_string(c.line) + ": cannot write " + c.text);
-                return false;
-            }
-            break;
-        }
-        case ScriptOp::Log: {
-            std::string text;
-            for (const std::string& line : LogLines(game_)) text += line + "\n";
-            if (!write_script_file(c, text)) return false;
-            break;
-        }
-        case ScriptOp::Dump:
-            if (!write_script_file(c, StateDump(game_))) return false;
-            break;
-        case ScriptOp::Select:
-            if (!select_row(c)) return false;
-            break;
-        case ScriptOp::Popup:
-            AddPopup(game_, c.x, c.y, c.text, c.type);
-            break;
-        case ScriptOp::Quit:
-            scripted_ = false;
-            close_open_dialog();
-            close();
-            return false;
-    }
-    if (check_unanswered()) return false;
-    if (!isVisible()) {  // the game closed the window
-        scripted_ = false;
-        return false;
-    }
-    return true;
+int MainWindow::exit_code() const {
+    return script_ ? script_->exit_code() : 0;
 }
 
 }  // namespace quill::frontend

@@ -1,5 +1,6 @@
 // The game's one window: shows the widget models of the Form as real Qt widgets, routes
-// their events to the game's handlers and runs the game tick.
+// their events to the game's handlers and runs the game tick (and a script's commands
+// between ticks, see script_player.h).
 #pragma once
 
 #include <QEvent>
@@ -22,6 +23,7 @@ namespace quill::frontend {
 class InputRecorder;
 class ListView;
 class ScaledWindow;
+class ScriptPlayer;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -34,7 +36,7 @@ class MainWindow : public QWidget {
     // script's answers go to `dialogs`, which the game must be using.
     void set_script(std::vector<ScriptCommand> commands, ScriptDialogs* dialogs);
     // Exit code for a script that failed (0 while all is well).
-    int exit_code() const { return exit_code_; }
+    int exit_code() const;
 
     // The window the board is shown in, enlarged: scripts take their shots of it and put
     // their clicks through its mapping.
@@ -56,29 +58,17 @@ class MainWindow : public QWidget {
     void create_views();
     void on_tick();
     void after_event();
-    bool run_script();
-    void close_open_dialog();
-    bool run_command(const ScriptCommand& c);
-    void send_mouse(QEvent::Type type, Qt::MouseButton button, int x, int y);
-    void send_key(const std::string& name, bool down, bool up);
     QWidget* view_named(const std::string& name) const;
-    void script_error(const std::string& message);
-    bool write_script_file(const ScriptCommand& c, const std::string& text);
-    bool select_row(const ScriptCommand& c);
-    bool type_into(const ScriptCommand& c);
 
     Game& game_;
     bool turbo_;
     QTimer timer_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     QWidget* cg_view_ = nullptr;
-    std::vector<ScriptCommand> script_;
-    size_t script_pos_ = 0;
-    bool scripted_ = false;
-    ScriptDialogs* script_dialogs_ = nullptr;
-    bool check_unanswered();
-    int wait_ticks_ = 0;
-    int exit_code_ = 0;
+    // The script being played, when the run has one: it drives the window's own views, as
+    // a player's mouse and keys do.
+    std::unique_ptr<ScriptPlayer> script_;
+    friend class ScriptPlayer;
     ScaledWindow* host_ = nullptr;
     InputRecorder* recorder_ = nullptr;
     const QKeyEvent* last_key_ = nullptr;  // the last key press handed to the game
