@@ -66,10 +66,10 @@ void go_to_scene(Game& g, int32_t scene_kind, const char* background, int32_t st
     RunStep(g);
 }
 
-void open_item_panel(Game& g, const char* screen) {
+void open_item_panel(Game& g, ItemScreen screen) {
     PlaySound(g, "a.wav");
     g.scene_kind = 101;
-    g.form.l_btn10.caption = screen;
+    g.item_screen = screen;
     RefreshItemPanel(g);
 }
 
@@ -290,13 +290,13 @@ void Image6MouseDown(Game& g) {
 
 void Image7MouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
-    open_item_panel(g, "装備");
+    open_item_panel(g, ItemScreen::kEquipment);
 }
 
 void Image8MouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
     g.panel_selection = -1;
-    open_item_panel(g, "強化");
+    open_item_panel(g, ItemScreen::kTechniques);
 }
 
 void map_hMouseDown(Game& g) {

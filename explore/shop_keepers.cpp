@@ -108,8 +108,8 @@ void greet(Game& g, Keeper keeper, int32_t level_step) {
     LogLineAndWait(g, lines.empty() ? std::string() : lines.back());
 }
 
-void open_shop(Game& g, const char* caption) {
-    g.form.l_btn10.caption = caption;
+void open_shop(Game& g, ItemScreen screen) {
+    g.item_screen = screen;
     g.panel_selection = -1;
     RefreshItemPanel(g);
 }
@@ -118,19 +118,19 @@ void tools_greeting(Game& g) {
     greet(g, Keeper::Tools, 5);
 }
 void tools_shop(Game& g) {
-    open_shop(g, "買う");
+    open_shop(g, ItemScreen::kShop);
 }
 void artificial_greeting(Game& g) {
     greet(g, Keeper::Artificial, 5);
 }
 void artificial_shop(Game& g) {
-    open_shop(g, "購入");
+    open_shop(g, ItemScreen::kArtificer);
 }
 void fatma_greeting(Game& g) {
     greet(g, Keeper::Fatma, 10);
 }
 void fatma_shop(Game& g) {
-    open_shop(g, "ＢＵＹ");
+    open_shop(g, ItemScreen::kFatma);
 }
 
 }  // namespace

@@ -26,13 +26,14 @@ void add_row(Game& g, int32_t id, const std::string& text, Color colour) {
     g.panel_rows.push_back(id);
 }
 
-bool is_shop(const std::string& screen) {
-    return screen == "買う" || screen == "購入" || screen == "ＢＵＹ";
+bool is_shop(ItemScreen screen) {
+    return screen == ItemScreen::kShop || screen == ItemScreen::kArtificer ||
+           screen == ItemScreen::kFatma;
 }
 
-const char* shop_title(const std::string& screen) {
-    if (screen == "買う") return "ショッピング";
-    if (screen == "購入") return "人工屋";
+const char* shop_title(ItemScreen screen) {
+    if (screen == ItemScreen::kShop) return "ショッピング";
+    if (screen == ItemScreen::kArtificer) return "人工屋";
     return "ファトマ号市";
 }
 
@@ -144,15 +145,15 @@ std::string stat_line(const ItemRecord& i) {
 
 void show_detail(Game& g, int32_t id) {
     Form& f = g.form;
-    const std::string& screen = f.l_btn10.caption;
+    const ItemScreen screen = g.item_screen;
     if (id != g.panel_selection) PlaySound(g, "key2.wav");
     g.panel_selection = id;
-    if (id < 0 || (id == 0 && screen != "強化")) {  // a header, or nothing
+    if (id < 0 || (id == 0 && screen != ItemScreen::kTechniques)) {  // a header, or nothing
         f.item_l.caption.clear();
         g.panel_selection = -1;
         return;
     }
-    if (screen == "強化") {
+    if (screen == ItemScreen::kTechniques) {
         const SkillRecord& t = g.skills[id];
         g.state.skill_seen[id] = 99;
         const int32_t level = g.state.skill_level[id];
@@ -167,10 +168,10 @@ void show_detail(Game& g, int32_t id) {
     }
     const ItemRecord& item = g.items[id];
     g.state.item_seen[id] = 99;
-    if (screen == "アイテム一覧" || screen == "戦績") {
+    if (screen == ItemScreen::kRareItems || screen == ItemScreen::kAchievements) {
         f.item_l.caption =
             item.name + "\n" + item.description + "\nレア度: " + to_string(2 * item.price) + "Pt.";
-    } else if (screen == "ホーシオ・ＳＥＴ") {
+    } else if (screen == ItemScreen::kHoshio) {
         f.item_l.caption = item.name + "\n" + item.description +
                            (FindSetHoshio(g, item.name) >= 0 ? "\n　　>>セット中<<" : "");
     } else if (is_shop(screen)) {
@@ -248,8 +249,8 @@ void buy(Game& g, int32_t id) {
     }
 }
 
-void switch_to(Game& g, const std::string& screen) {
-    g.form.l_btn10.caption = screen;
+void switch_to(Game& g, ItemScreen screen) {
+    g.item_screen = screen;
     PlaySound(g, "key3.wav");
     g.panel_selection = -1;
     RefreshItemPanel(g);
@@ -276,17 +277,18 @@ void RefreshItemPanel(Game& g) {
     f.l_btn11.visible = false;
     f.item_l4.visible = false;
     f.l_btn10.visible = true;
-    const std::string screen = f.l_btn10.caption;
-    if (screen == "アイテム一覧" || screen == "戦績") {
-        const bool rare = screen == "アイテム一覧";
-        f.item_l2.caption = screen;
+    const ItemScreen screen = g.item_screen;
+    f.l_btn10.caption = ItemScreenCaption(screen);
+    if (screen == ItemScreen::kRareItems || screen == ItemScreen::kAchievements) {
+        const bool rare = screen == ItemScreen::kRareItems;
+        f.item_l2.caption = ItemScreenCaption(screen);
         held_of_category(g, rare ? kItemRare : kItemAchievement, rare ? kYellow : kLime);
         f.l_btn10.visible = false;
         f.l_btn11.caption = ">技画面へ";
         f.l_btn11.visible = true;
         f.l_btn22.caption = rare ? ">戦績" : ">アイテム一覧";
         f.l_btn22.visible = true;
-    } else if (screen == "強化") {
+    } else if (screen == ItemScreen::kTechniques) {
         f.item_l2.caption = "技一覧";
         for (int32_t id : g.state.skill_order) {
             if (id < 0 || id >= kSkillIds || g.skills[id].name.empty()) continue;
@@ -299,7 +301,7 @@ void RefreshItemPanel(Game& g) {
         f.l_btn40.visible = f.l_btn41.visible = true;
         f.l_btn11.caption = ">アイテム画面へ";
         f.l_btn11.visible = true;
-    } else if (screen == "ホーシオ・ＳＥＴ") {
+    } else if (screen == ItemScreen::kHoshio) {
         f.item_l2.caption = "ホーシオ一覧";
         for (int32_t id = 1; id < kItemTableSize; ++id) {
             const ItemRecord& item = g.items[id];
@@ -312,7 +314,7 @@ void RefreshItemPanel(Game& g) {
         f.item_l.caption = "ホーシオをセットして下さい。";
         f.l_btn11.caption = ">装備画面へ";
         f.l_btn11.visible = true;
-    } else if (screen == "装備") {
+    } else if (screen == ItemScreen::kEquipment) {
         f.item_l2.caption = "装備モード";
         for (int32_t id = 1; id < kItemTableSize; ++id) {
             const ItemRecord& item = g.items[id];
@@ -345,7 +347,7 @@ void RefreshItemPanel(Game& g) {
             }
         }
     } else {
-        f.item_l2.caption = screen;
+        f.item_l2.caption = ItemScreenCaption(screen);
         f.l_btn10.visible = false;
     }
 }
@@ -368,8 +370,8 @@ void l_btn10MouseDown(Game& g) {
         f.item_list.items[row].empty() || id == -1) {
         return;
     }
-    const std::string screen = f.l_btn10.caption;
-    if (screen == "強化") {
+    const ItemScreen screen = g.item_screen;
+    if (screen == ItemScreen::kTechniques) {
         const std::string said = g.strengthen ? g.strengthen(g, id) : "";
         if (!said.empty()) {
             f.item_l.caption = said;
@@ -385,7 +387,7 @@ void l_btn10MouseDown(Game& g) {
     }
     if (g.state.item_count[id] < 1) return;
     const ItemRecord& item = g.items[id];
-    if (screen == "ホーシオ・ＳＥＴ") {
+    if (screen == ItemScreen::kHoshio) {
         const int32_t set = FindSetHoshio(g, item.name);
         if (set >= 0) {
             g.state.hoshio_slots[set] = 0;
@@ -406,7 +408,7 @@ void l_btn10MouseDown(Game& g) {
             PlaySound(g, "in.wav");
         }
         refresh_keeping(g, id);
-    } else if (screen == "装備") {
+    } else if (screen == ItemScreen::kEquipment) {
         Combatant& a = g.adventurer();
         bool taken_off = false;
         for (int32_t* slot : {&a.weapon, &a.armour, &a.helmet, &a.shield, &a.right_ring,
@@ -429,14 +431,15 @@ void l_btn10MouseDown(Game& g) {
 
 void l_btn11MouseDown(Game& g) {
     const std::string& caption = g.form.l_btn11.caption;
-    if (caption == ">技画面へ") return switch_to(g, "強化");
-    if (caption == ">アイテム画面へ") return switch_to(g, "アイテム一覧");
-    if (caption == ">装備画面へ") return switch_to(g, "装備");
-    if (caption == ">ホーシオ画面へ") return switch_to(g, "ホーシオ・ＳＥＴ");
+    if (caption == ">技画面へ") return switch_to(g, ItemScreen::kTechniques);
+    if (caption == ">アイテム画面へ") return switch_to(g, ItemScreen::kRareItems);
+    if (caption == ">装備画面へ") return switch_to(g, ItemScreen::kEquipment);
+    if (caption == ">ホーシオ画面へ") return switch_to(g, ItemScreen::kHoshio);
 }
 
 void l_btn22MouseDown(Game& g) {
-    switch_to(g, g.form.l_btn22.caption == ">戦績" ? "戦績" : "アイテム一覧");
+    switch_to(
+        g, g.form.l_btn22.caption == ">戦績" ? ItemScreen::kAchievements : ItemScreen::kRareItems);
 }
 
 namespace {
@@ -474,18 +477,19 @@ void l_btn41MouseDown(Game& g) {
 
 void l_btn9MouseDown(Game& g) {
     Form& f = g.form;
-    const std::string screen = f.l_btn10.caption;
+    const ItemScreen screen = g.item_screen;
     PlaySound(g, "d.wav");
     f.item_box.visible = false;
     f.net_box.visible = false;
     f.world_box.visible = false;
     // A travelling merchant who was visited does not come back until the next won battle.
-    if (screen == "購入") g.merchant_visited[0] = 1;
-    if (screen == "ＢＵＹ") g.merchant_visited[1] = 1;
+    if (screen == ItemScreen::kArtificer) g.merchant_visited[0] = 1;
+    if (screen == ItemScreen::kFatma) g.merchant_visited[1] = 1;
     // The shops and the technique screen return to the island; the equipment and item
     // screens were opened over the map, which is still there.
-    if (screen == "買う" || screen == "強化" || screen == "ホーシオ・ＳＥＴ" || screen == "購入" ||
-        screen == "ＢＵＹ") {
+    if (screen == ItemScreen::kShop || screen == ItemScreen::kTechniques ||
+        screen == ItemScreen::kHoshio || screen == ItemScreen::kArtificer ||
+        screen == ItemScreen::kFatma) {
         if (g.enter_area) g.enter_area(g);
     }
 }

@@ -1,5 +1,6 @@
 // The item panel: the rare items, the achievements, the techniques, the ホーシオ and the
-// equipment, each a screen named by the caption of the action button l_btn10.
+// equipment, and the shops, each a screen (Game::item_screen) named by the caption of the
+// action button l_btn10.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 namespace quill {
 
-// Rebuilds and shows the panel for the screen named by l_btn10's caption.
+// Rebuilds and shows the panel for the screen in Game::item_screen.
 void RefreshItemPanel(Game& g);
 // Shows the detail of the chosen row (a press or a release on item_list).
 void item_listMouseDown(Game& g);

@@ -181,12 +181,18 @@ bool ShopOffers(const Game& g, int32_t id) {
     return affordable && within_level;
 }
 
-std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen, int32_t* held_back) {
+std::vector<ShopLine> ShopStock(const Game& g, ItemScreen screen, int32_t* held_back) {
     if (held_back) *held_back = 0;
-    if (screen == "買う") return general_shop(g, held_back);
-    if (screen == "購入") return artificial_shop(g, held_back);
-    if (screen == "ＢＵＹ") return fatma_market(g, held_back);
-    return {};
+    switch (screen) {
+        case ItemScreen::kShop:
+            return general_shop(g, held_back);
+        case ItemScreen::kArtificer:
+            return artificial_shop(g, held_back);
+        case ItemScreen::kFatma:
+            return fatma_market(g, held_back);
+        default:
+            return {};
+    }
 }
 
 std::string ShopPrefix(int32_t count) {

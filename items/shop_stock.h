@@ -25,12 +25,11 @@ bool ShopOffers(const Game& g, int32_t id);
 // be offered.
 bool ShopOffersWithMoneyAndLevel(const Game& g, int32_t id);
 
-// The lines of the shop named by the action button's caption ("買う", "購入", "ＢＵＹ");
-// empty for any other caption. The 人工屋 draws its ホーシオ afresh on every call.
+// The lines of the shop on the screen (the island's shop, the 人工屋, the ファトマ号's
+// market); empty for any other screen. The 人工屋 draws its ホーシオ afresh on every call.
 // `held_back`, when given, receives how many items of the list the adventurer's money or
 // level keeps off the shelf for now.
-std::vector<ShopLine> ShopStock(const Game& g, std::string_view screen,
-                                int32_t* held_back = nullptr);
+std::vector<ShopLine> ShopStock(const Game& g, ItemScreen screen, int32_t* held_back = nullptr);
 
 // The count held, as the three characters before a shop line's name.
 std::string ShopPrefix(int32_t count);

@@ -78,7 +78,9 @@ void tick_game(Game& g) {
                          name_of(kTypeNames, g.state.char_type) + "≫";
         return;
     }
-    if (f.item_box.visible && f.l_btn10.caption == "装備") RefreshEquipmentStatusText(g);
+    if (f.item_box.visible && g.item_screen == ItemScreen::kEquipment) {
+        RefreshEquipmentStatusText(g);
+    }
     MarkPlacesThatAct(g);
     if (!speed_gate_open(g)) return;
     // While the left button stays down every tick is an advance (a waiting line still

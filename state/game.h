@@ -19,6 +19,7 @@
 #include "state/command_table.h"
 #include "state/form.h"
 #include "state/game_state.h"
+#include "state/item_screen.h"
 #include "state/item_table.h"
 #include "state/net_records.h"
 #include "state/skill_table.h"
@@ -161,6 +162,7 @@ struct Game {
     // chosen last (-1 none), and the growth's strengthening rule for its "強化" button.
     std::vector<int32_t> panel_rows;
     int32_t panel_selection = -1;
+    ItemScreen item_screen = ItemScreen::kRareItems;  // the panel's screen, open or last open
     std::string (*strengthen)(Game&, int32_t) = nullptr;
     // After a won battle's lines: the techniques learned (owned by the growth of techniques,
     // which sits above the battle); the battle goes on to the item find without it.

@@ -12,8 +12,8 @@ using platform::Color;
 
 struct PanelFixture : testing_support::LandedGame {
     PanelFixture() : LandedGame(8) {}
-    void open(const char* screen) {
-        game.form.l_btn10.caption = screen;
+    void open(ItemScreen screen) {
+        game.item_screen = screen;
         RefreshItemPanel(game);
     }
     void choose(int row) {
@@ -34,7 +34,7 @@ TEST(ItemPanel, TechniqueRowsShowTheirLevelAndAreNewUntilSeen) {
     Game& g = f.game;
     g.state.skill_level[0] = 10;
     g.state.skill_level[22] = 3;
-    f.open("強化");
+    f.open(ItemScreen::kTechniques);
     EXPECT_EQ(g.form.item_list.items, (std::vector<std::string>{" MAX 踏みつぶす", "Lv 3 逃げる"}));
     EXPECT_EQ(g.form.item_list.item_colors[1], Color::rgb(0xFF00FF));
     f.choose(1);
@@ -63,13 +63,13 @@ TEST(ItemPanel, ANewAchievementIsLimeUntilItsDetailIsOpened) {
     PanelFixture f;
     Game& g = f.game;
     g.state.item_count[400] = 1;
-    f.open("戦績");
+    f.open(ItemScreen::kAchievements);
     ASSERT_EQ(g.form.item_list.items, (std::vector<std::string>{"ｽﾀｰﾀﾞｽﾄの思惑LV1"}));
     EXPECT_EQ(g.form.item_list.item_colors[0], Color::rgb(0x00FF00));
     EXPECT_FALSE(g.form.l_btn10.visible);
     f.choose(0);
     EXPECT_EQ(g.form.item_l.caption, "ｽﾀｰﾀﾞｽﾄの思惑LV1\n最大ダメージ 50以上で入手\nレア度: 200Pt.");
-    f.open("戦績");
+    f.open(ItemScreen::kAchievements);
     EXPECT_EQ(g.form.item_list.item_colors[0], platform::colors::kWhite);
 }
 
@@ -78,7 +78,7 @@ TEST(ItemPanel, AWornRingComesOffAndAnotherReplacesIt) {
     Game& g = f.game;
     g.state.item_count[245] = 1;
     g.state.item_count[250] = 1;
-    f.open("装備");
+    f.open(ItemScreen::kEquipment);
     const std::string first = g.items[245].name, second = g.items[250].name;
     f.choose(f.row_of("　 " + first));
     l_btn10MouseDown(g);
@@ -98,7 +98,7 @@ TEST(ItemPanel, AFourthHoshioNeedsLevelThirtyOrABook) {
     Game& g = f.game;
     g.adventurer().level = 29;
     for (int32_t id : {700, 701, 702, 703}) g.state.item_count[id] = 1;
-    f.open("ホーシオ・ＳＥＴ");
+    f.open(ItemScreen::kHoshio);
     for (int row = 0; row < 3; ++row) {
         f.choose(row);
         l_btn10MouseDown(g);

@@ -16,8 +16,8 @@ namespace {
 
 struct ShopFixture : testing_support::LandedGame {
     ShopFixture() : LandedGame(8) {}
-    void open(const char* screen) {
-        game.form.l_btn10.caption = screen;
+    void open(ItemScreen screen) {
+        game.item_screen = screen;
         game.panel_selection = -1;
         RefreshItemPanel(game);
     }
@@ -49,7 +49,7 @@ TEST(Shop, TheStockRuleUsesBothMarginsAndAlwaysShowsWhatIsHeld) {
     g.adventurer().level = 1;
     g.state.money = 25;
     g.state.item_count[23] = 1;  // 閻魔のぼう (950 円), held
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_EQ(g.form.item_l2.caption, "ショッピング");
     EXPECT_TRUE(f.shows("欠けた刀"));    // 25 ≤ 55
     EXPECT_TRUE(f.shows("ぼうっきれ"));  // 35 ≤ 55
@@ -61,23 +61,23 @@ TEST(Shop, TheStockRuleUsesBothMarginsAndAlwaysShowsWhatIsHeld) {
 
     // Plenty of money, but the level margin still holds back the dear ones.
     g.state.money = 100000;
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_TRUE(f.shows("曲った刀"));       // 220 ≤ 400
     EXPECT_FALSE(f.shows("恐ろしいぼう"));  // 410 > 400
     EXPECT_FALSE(f.shows("青白い刀"));      // needs 曲った刀 held
     EXPECT_FALSE(f.shows("奥博士の白衣"));  // waits for its story flag
     g.state.story_flags[3] = 1;
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_TRUE(f.shows("奥博士の白衣"));
 
     // A series waits for the one before it, whatever the catalogue says.
     g.adventurer().level = 99;
     for (int32_t id : {6, 7, 8}) g.state.item_count[id] = 1;
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_TRUE(f.shows("ブッカブーカ刀"));
     EXPECT_FALSE(f.shows("スターダスト刀"));
     g.state.item_count[9] = 1;
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_TRUE(f.shows("スターダスト刀"));
     EXPECT_FALSE(f.shows("赤き刻印の刀"));
 }
@@ -87,7 +87,7 @@ TEST(Shop, TheMoneyMarginIsThirtyToTheYen) {
         ShopFixture f;
         f.game.adventurer().level = 1;
         f.game.state.money = money;
-        f.open("買う");
+        f.open(ItemScreen::kShop);
         EXPECT_EQ(f.shows("ぼうっきれ"), shown) << money;  // 35 円
     }
 }
@@ -96,23 +96,27 @@ TEST(Shop, TheMoneyMarginIsThirtyToTheYen) {
 // before them in their series.
 TEST(Shop, GoodsThatWaitForALevelADefeatCountOrTheOneBefore) {
     struct Case {
-        const char* screen;
+        ItemScreen screen;
         int32_t level, kills;
         int32_t held;  // an item held beforehand (0: none)
         const char* item;
         bool shown;
     };
     const Case cases[] = {
-        {"ＢＵＹ", 37, 0, 0, "魔星のイヤリング", false},  // ファトマ's earrings from level 38
-        {"ＢＵＹ", 38, 0, 0, "魔星のイヤリング", true},
-        {"買う", 99, 29, 0, "ヴォマクトの冠", false},  // after thirty defeats of ヴォマクト
-        {"買う", 99, 30, 0, "ヴォマクトの冠", true},
-        {"買う", 99, 0, 0, "らいとにんぐぼう", false},  // after ゆーぼう
-        {"買う", 99, 0, 24, "らいとにんぐぼう", true},
-        {"買う", 99, 0, 24, "てんちつらぬくぼう", false},  // and each after the one before
-        {"ＢＵＹ", 99, 0, 0, "ファトマの号令Ⅱ", false},    // the ファトマ series, one by one
-        {"ＢＵＹ", 99, 0, 650, "ファトマの号令Ⅱ", true},
-        {"ＢＵＹ", 99, 0, 650, "ファトマの号令Ⅲ", false},
+        {ItemScreen::kFatma, 37, 0, 0, "魔星のイヤリング",
+         false},  // ファトマ's earrings from level 38
+        {ItemScreen::kFatma, 38, 0, 0, "魔星のイヤリング", true},
+        {ItemScreen::kShop, 99, 29, 0, "ヴォマクトの冠",
+         false},  // after thirty defeats of ヴォマクト
+        {ItemScreen::kShop, 99, 30, 0, "ヴォマクトの冠", true},
+        {ItemScreen::kShop, 99, 0, 0, "らいとにんぐぼう", false},  // after ゆーぼう
+        {ItemScreen::kShop, 99, 0, 24, "らいとにんぐぼう", true},
+        {ItemScreen::kShop, 99, 0, 24, "てんちつらぬくぼう",
+         false},  // and each after the one before
+        {ItemScreen::kFatma, 99, 0, 0, "ファトマの号令Ⅱ",
+         false},  // the ファトマ series, one by one
+        {ItemScreen::kFatma, 99, 0, 650, "ファトマの号令Ⅱ", true},
+        {ItemScreen::kFatma, 99, 0, 650, "ファトマの号令Ⅲ", false},
     };
     for (const Case& c : cases) {
         ShopFixture f;
@@ -138,10 +142,10 @@ TEST(Shop, TheLevelMarginAndTheTreasureHuntersBelt) {
     const int32_t price = g.items[belt].price;
     g.adventurer().level = (price - 200 + 199) / 200;  // the first level it is within
     g.state.chest_open_count = 20;
-    f.open("ＢＵＹ");
+    f.open(ItemScreen::kFatma);
     EXPECT_EQ(f.shows("ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ"), true) << price;
     g.state.chest_open_count = 19;
-    f.open("ＢＵＹ");
+    f.open(ItemScreen::kFatma);
     EXPECT_FALSE(f.shows("ﾄﾚｼﾞｬｰﾊﾝﾀｰﾍﾞﾙﾄ"));
     // The stock rule to the yen, on an item priced 600: within the level margin from level 2
     // (2 x 200 + 200), within the money margin from 570.
@@ -167,7 +171,7 @@ TEST(Shop, CountsOfAnySizeKeepTheirRowsItem) {
     Game& g = f.game;
     g.state.money = 1000;
     g.state.item_count[1] = 150;  // ぼうっきれ
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     EXPECT_EQ(g.form.item_list.items[f.row_of("ぼうっきれ")], "150 ぼうっきれ");
     f.buy("ぼうっきれ");
     EXPECT_EQ(g.state.item_count[1], 151);
@@ -180,7 +184,7 @@ TEST(Shop, HeadersAndShortMoneyBuyNothing) {
     Game& g = f.game;
     g.adventurer().level = 10;
     g.state.money = 200;
-    f.open("買う");
+    f.open(ItemScreen::kShop);
     g.form.item_list.item_index = 0;  // "－－－武器－－－"
     item_listMouseDown(g);
     EXPECT_EQ(g.panel_selection, -1);
@@ -197,7 +201,7 @@ TEST(Shop, ARaiseIsBoughtOnceSaysSoAndTheNextOfItsSeriesComes) {
     g.adventurer().level = 40;
     g.state.money = 100;
     const int32_t hp = g.adventurer().max_hp;
-    f.open("ＢＵＹ");
+    f.open(ItemScreen::kFatma);
     EXPECT_EQ(g.form.item_l2.caption, "ファトマ号市");
     f.buy("ファトマの号令");
     EXPECT_EQ(g.state.money, 0);
@@ -212,7 +216,7 @@ TEST(Shop, ARaiseIsBoughtOnceSaysSoAndTheNextOfItsSeriesComes) {
     EXPECT_EQ(g.state.item_count[650], 1);
 
     g.state.money = 1000;
-    f.open("ＢＵＹ");
+    f.open(ItemScreen::kFatma);
     f.buy("ファトマの秘策");
     EXPECT_EQ(f.dialogs.messages.back(), "連携ダメージが 1上昇!!");
     EXPECT_TRUE(f.shows("ファトマの号令Ⅱ"));
@@ -231,7 +235,7 @@ TEST(Shop, EachRaiseAddsItsOwnAmount) {
         const ItemRecord& third = g.items[first + 2];
         ASSERT_EQ(third.amount, 3) << third.name;
         const int32_t hp = a.max_hp, mp = a.max_mp, tp = a.max_tp;
-        f.open("ＢＵＹ");
+        f.open(ItemScreen::kFatma);
         f.buy(third.name);
         ASSERT_EQ(f.dialogs.messages.size(), 1u) << third.name;
         const std::string& said = f.dialogs.messages[0];
@@ -265,7 +269,7 @@ TEST(Shop, TheArtificialShopSellsEachBookOnceAndTheFourthHoshioFitsAfterTheFirst
     g.state.hoshio_slots[0] = 700;
     g.state.hoshio_slots[1] = 701;
     g.state.hoshio_slots[2] = 702;
-    f.open("購入");
+    f.open(ItemScreen::kArtificer);
     EXPECT_EQ(g.form.item_l2.caption, "人工屋");
     EXPECT_TRUE(f.shows("ホーシオのメモ"));
     EXPECT_FALSE(f.shows("ホーシオの手記"));
@@ -274,7 +278,7 @@ TEST(Shop, TheArtificialShopSellsEachBookOnceAndTheFourthHoshioFitsAfterTheFirst
     EXPECT_FALSE(f.shows("ホーシオのメモ"));
     EXPECT_TRUE(f.shows("ホーシオの手記"));
     // The book opens a fourth slot.
-    f.open("ホーシオ・ＳＥＴ");
+    f.open(ItemScreen::kHoshio);
     g.form.item_list.item_index = 3;
     item_listMouseDown(g);
     l_btn10MouseDown(g);
@@ -288,7 +292,7 @@ TEST(Shop, TheArtificialHoshioAreDrawnAfreshAndSoldOnlyOnce) {
     g.state.money = 100000;
     std::vector<int32_t> offered(1000, 0);
     for (int i = 0; i < 60; ++i) {
-        for (const ShopLine& line : ShopStock(g, "購入")) {
+        for (const ShopLine& line : ShopStock(g, ItemScreen::kArtificer)) {
             if (line.id >= 800) offered[line.id] += 1;
         }
     }
@@ -298,7 +302,7 @@ TEST(Shop, TheArtificialHoshioAreDrawnAfreshAndSoldOnlyOnce) {
     EXPECT_LT(seen, 60);
     g.state.item_count[800] = 1;
     for (int i = 0; i < 30; ++i) {
-        for (const ShopLine& line : ShopStock(g, "購入")) EXPECT_NE(line.id, 800);
+        for (const ShopLine& line : ShopStock(g, ItemScreen::kArtificer)) EXPECT_NE(line.id, 800);
     }
 }
 

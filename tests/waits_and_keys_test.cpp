@@ -300,7 +300,7 @@ TEST(Keys, EscapeClosesThePanelOnTopAsItsCloseButtonDoes) {
         {"the shop",
          [](Game& g) {
              LeaveMap(g);
-             g.form.l_btn10.caption = "買う";
+             g.item_screen = ItemScreen::kShop;
              RefreshItemPanel(g);
          },
          [](Form& f) -> platform::Label& { return f.l_btn9; }},

@@ -227,7 +227,7 @@ TEST(Window, EveryHoshioSlotShowsInItsBox) {
         g.state.item_count[hoshio[slot]] = 1;
         g.state.hoshio_slots[slot] = hoshio[slot];
     }
-    g.form.l_btn10.caption = "ホーシオ・ＳＥＴ";
+    g.item_screen = ItemScreen::kHoshio;
     RefreshItemPanel(g);
     f.window->sync();
     auto* box = f.window->findChild<QLabel*>(QStringLiteral("item_l3"));
@@ -254,7 +254,7 @@ TEST(Window, ItemListRowsShowTheirColours) {
     g.state.skill_level[0] = 1;
     g.state.skill_level[22] = 1;
     g.state.skill_seen[22] = 99;
-    g.form.l_btn10.caption = "強化";
+    g.item_screen = ItemScreen::kTechniques;
     RefreshItemPanel(g);
     f.window->sync();
     auto* list = f.window->findChild<QListWidget*>(QStringLiteral("item_list"));
@@ -273,7 +273,7 @@ TEST(Window, ALongShopListScrollsChoosesByKeyAndBuysWithItsBox) {
     g.adventurer().level = 99;
     g.state.money = 20000;
     g.adventurer().max_hp = 20;
-    g.form.l_btn10.caption = "買う";
+    g.item_screen = ItemScreen::kShop;
     RefreshItemPanel(g);
     f.window->sync();
     QApplication::processEvents();
@@ -295,7 +295,7 @@ TEST(Window, ALongShopListScrollsChoosesByKeyAndBuysWithItsBox) {
     const QRect shown = list->visualItemRect(list->item(last));
     EXPECT_TRUE(list->viewport()->rect().contains(shown)) << "the chosen row is scrolled to";
     // ファトマの号令 bought through the real button: the raise's box is a real message box.
-    g.form.l_btn10.caption = "ＢＵＹ";
+    g.item_screen = ItemScreen::kFatma;
     RefreshItemPanel(g);
     const auto& items = g.form.item_list.items;
     const auto row = std::find(items.begin(), items.end(), "   ファトマの号令") - items.begin();
@@ -475,7 +475,7 @@ TEST(Window, AfterAPurchaseTheBoughtItemStaysWhereItWas) {
     Game& g = f.game;
     g.screen_mode = kGame;
     g.adventurer().level = 99;
-    g.form.l_btn10.caption = "買う";
+    g.item_screen = ItemScreen::kShop;
     // A long shelf: the first of every series is held, so the next ones are offered too.
     for (int32_t held :
          {24,  9,   12,  13,  14,  15,  16,  104, 105, 106, 107, 108, 114, 115, 116,
@@ -531,7 +531,7 @@ TEST(Window, AfterAPurchaseTheBoughtItemStaysWhereItWas) {
     EXPECT_EQ(list->visualItemRect(list->item(now)).top(), before.top())
         << "the bought item moved under the pointer";
     // A new shelf (another screen) starts at its top again.
-    g.form.l_btn10.caption = "ＢＵＹ";
+    g.item_screen = ItemScreen::kFatma;
     RefreshItemPanel(g);
     f.window->sync();
     QApplication::processEvents();
@@ -551,7 +551,7 @@ TEST(Window, TheShopSaysInOneLineWhyGoodsAreMissing) {
     for (const Case c : {Case{1, 0, true}, Case{5, 500, true}, Case{99, 9999999, false}}) {
         g.adventurer().level = c.level;
         g.state.money = c.money;
-        g.form.l_btn10.caption = "買う";
+        g.item_screen = ItemScreen::kShop;
         RefreshItemPanel(g);
         f.window->sync();
         QApplication::processEvents();
@@ -569,7 +569,7 @@ TEST(Window, TheArrowsMoveInTheOpenListWhereverTheKeysAre) {
     Game& g = f.game;
     g.screen_mode = kGame;
     for (int32_t id : {1, 20, 21, 100, 150}) g.state.item_count[id] = 1;
-    g.form.l_btn10.caption = "装備";
+    g.item_screen = ItemScreen::kEquipment;
     RefreshItemPanel(g);
     f.window->sync();
     QApplication::processEvents();
