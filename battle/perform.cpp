@@ -77,10 +77,7 @@ void escape(Game& g) {
         if (g.active_side == 0) {
             int32_t& escapes = g.state.escape_count;
             escapes += 1;
-            const int32_t thresholds[] = {9, 19, 49, 99, 199};
-            for (int i = 0; i < 5; ++i) {
-                if (escapes > thresholds[i]) GrantAchievement(g, 415 + i);
-            }
+            GrantAchievementsAbove(g, escapes, {9, 19, 49, 99, 199}, 415);
         }
         g.action_step = 0;
         EndStoryBattleStep(g);

@@ -45,18 +45,15 @@ void TakeDamage(Game& g, int side, int32_t n) {
         n = 0;
     }
     c.hp = std::clamp(c.hp - n, 0, std::max(c.max_hp, 0));
-    const int32_t thresholds[] = {49, 99, 149, 199, 249};
+    // The achievements of one blow's damage: taken by the adventurer, or dealt.
+    const std::initializer_list<int32_t> kBlowAbove = {49, 99, 149, 199, 249};
     if (side == 0) {
         g.shake_ticks = 5;
         PlaySound(g, "damage2.wav");
         AddPopupInRow(g, 0, kPlayerHitEffect, "");
-        for (int i = 0; i < 5; ++i) {
-            if (n > thresholds[i]) GrantAchievement(g, 405 + i);
-        }
+        GrantAchievementsAbove(g, n, kBlowAbove, 405);
     } else if (side == 1) {
-        for (int i = 0; i < 5; ++i) {
-            if (n > thresholds[i]) GrantAchievement(g, 400 + i);
-        }
+        GrantAchievementsAbove(g, n, kBlowAbove, 400);
         g.enemy_shake = 5;
         PlaySound(g, "damage.wav");
     } else {

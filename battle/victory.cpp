@@ -87,11 +87,7 @@ void count_defeat(Game& g, const std::string& name) {
         if (!named) continue;
         int32_t& count = g.state.*c.count;
         count += 1;
-        int32_t id = c.first_id;
-        for (int32_t threshold : c.above) {
-            if (count > threshold) GrantAchievement(g, id);
-            ++id;
-        }
+        GrantAchievementsAbove(g, count, c.above, c.first_id);
     }
 }
 

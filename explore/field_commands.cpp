@@ -137,10 +137,7 @@ void treatment(Game& g, const std::string& text) {
 
 void count_with_achievements(Game& g, int32_t& count, int32_t first_id) {
     count += 1;
-    const int32_t thresholds[] = {10, 20, 50, 100, 200};
-    for (int i = 0; i < 5; ++i) {
-        if (count >= thresholds[i]) GrantAchievement(g, first_id + i);
-    }
+    GrantAchievementsAbove(g, count, {9, 19, 49, 99, 199}, first_id);  // at 10, 20, 50, 100, 200
 }
 
 // After a chest or treatment action: at 0 points the reward and the field cards; an

@@ -421,10 +421,8 @@ void start(Game& g, int32_t effect, const std::string& line, const char* colour,
 void PlayComboSound(Game& g) {
     PlaySound(g, "renkei.wav");
     g.state.combo_count += 1;
-    const int32_t at[] = {50, 100, 200, 500, 1000};
-    for (int i = 0; i < 5; ++i) {
-        if (g.state.combo_count >= at[i]) GrantAchievement(g, 420 + i);
-    }
+    // At 50, 100, 200, 500 and 1000 combinations.
+    GrantAchievementsAbove(g, g.state.combo_count, {49, 99, 199, 499, 999}, 420);
 }
 
 int32_t DetectCombination(Game& g) {

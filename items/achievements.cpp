@@ -20,4 +20,13 @@ void GrantAchievement(Game& g, int32_t id) {
     AddScore(g, points);
 }
 
+void GrantAchievementsAbove(Game& g, int32_t value, std::initializer_list<int32_t> above,
+                            int32_t first_id) {
+    int32_t id = first_id;
+    for (int32_t threshold : above) {
+        if (value > threshold) GrantAchievement(g, id);
+        ++id;
+    }
+}
+
 }  // namespace quill

@@ -38,10 +38,8 @@ const char* shop_title(ItemScreen screen) {
 }
 
 bool worn(const Game& g, int32_t id) {
-    const Combatant& a = g.combatants[0];
-    for (int32_t slot : {a.weapon, a.armour, a.helmet, a.shield, a.right_ring, a.left_ring, a.waist,
-                         a.arm, a.earring, a.pendant}) {
-        if (slot == id) return true;
+    for (int32_t Combatant::*slot : kEquipmentSlots) {
+        if (g.combatants[0].*slot == id) return true;
     }
     return false;
 }
@@ -69,7 +67,7 @@ std::string hoshio_slots_text(const Game& g) {
     const int32_t usable = UsableHoshioSlots(g);
     for (int32_t i = 0; i < usable && i < kHoshioSlots; ++i) {
         const int32_t id = g.state.hoshio_slots[i];
-        const ItemRecord& item = g.items[std::clamp(id, 0, kItemTableSize - 1)];
+        const ItemRecord& item = ItemAt(g.items, id);
         text += "\n";
         text += id == 0 ? "【――――】"
                         : platform::elide_text("【" + item.name + "】　" + item.description,
@@ -411,10 +409,9 @@ void l_btn10MouseDown(Game& g) {
     } else if (screen == ItemScreen::kEquipment) {
         Combatant& a = g.adventurer();
         bool taken_off = false;
-        for (int32_t* slot : {&a.weapon, &a.armour, &a.helmet, &a.shield, &a.right_ring,
-                              &a.left_ring, &a.waist, &a.arm, &a.earring, &a.pendant}) {
-            if (*slot == id) {
-                *slot = 0;
+        for (int32_t Combatant::*slot : kEquipmentSlots) {
+            if (a.*slot == id) {
+                a.*slot = 0;
                 taken_off = true;
                 break;
             }

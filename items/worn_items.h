@@ -2,6 +2,7 @@
 // depends on an item names it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ const std::string& ItemName(const Game& g, int32_t id);
 // helmet 3, shield 4, right ring 5, left ring 6, waist 7, arm 8, earring 9, pendant 11),
 // or none for the categories that are not worn.
 int32_t* EquipmentSlot(Combatant& c, int32_t category);
+// Every equipment slot, in the order of the categories above.
+inline constexpr std::array<int32_t Combatant::*, 10> kEquipmentSlots = {
+    &Combatant::weapon,     &Combatant::armour,    &Combatant::helmet, &Combatant::shield,
+    &Combatant::right_ring, &Combatant::left_ring, &Combatant::waist,  &Combatant::arm,
+    &Combatant::earring,    &Combatant::pendant};
 
 // True when the item in an equipment slot (its id) carries the name.
 bool Wears(const Game& g, int32_t slot_item, std::string_view name);

@@ -54,6 +54,12 @@ struct ItemRecord {
 constexpr int kItemTableSize = 1000;
 using ItemTable = std::array<ItemRecord, kItemTableSize>;
 
+// The record of item `id`; an id outside the table (from a damaged file) reads as item 0,
+// "なし".
+inline const ItemRecord& ItemAt(const ItemTable& table, int32_t id) {
+    return table[id >= 0 && id < kItemTableSize ? id : 0];
+}
+
 // Fills the whole catalogue (every record not in it is cleared); filling again gives the
 // same table.
 void fill_item_table(ItemTable& table);

@@ -13,7 +13,7 @@ namespace {
 using std::to_string;
 
 const ItemRecord& item_in(const Game& g, int32_t id) {
-    return g.items[id >= 0 && id < kItemTableSize ? id : 0];
+    return ItemAt(g.items, id);
 }
 
 // Kinds of items held whose category passes `of`.
