@@ -12,10 +12,6 @@
 
 namespace quill {
 
-// The enemy's number, or (in the second form) the adventurer's: only the one chosen is
-// drawn, so the draws follow the rule's own order.
-#define PICK(enemy, player_form) (x.player() ? (player_form) : (enemy))
-
 // Everything a technique's step reads: who acts on whom, and the adventurer's level of it.
 struct Act {
     Game& g;
@@ -26,6 +22,13 @@ struct Act {
     Combatant& actor() { return g.combatants[a]; }
     Combatant& target() { return g.combatants[t]; }
     bool player() const { return a == 0; }
+    // The enemy's number or the adventurer's, by who acts. Both arguments are worked out
+    // before the choice, so only plain numbers belong here: where a side's number draws a
+    // random number, the use spells out `player() ? ... : ...`, so that only the acting
+    // side's form is drawn and the draws keep their order.
+    int32_t by_side(int32_t enemy_value, int32_t adventurer_value) const {
+        return player() ? adventurer_value : enemy_value;
+    }
     int32_t lv() const { return g.state.skill_level[id]; }
     bool target_wears_armour(const char* name) { return t == 0 && Wears(g, target().armour, name); }
     bool actor_earring(const char* name) { return player() && Wears(g, actor().earring, name); }

@@ -22,7 +22,7 @@ using std::to_string;
 constexpr int kPlayer = 0, kEnemy = 1, kPet = 2;
 
 const ItemRecord& item(const Game& g, int32_t id) {
-    return g.items[id >= 0 && id < kItemTableSize ? id : 0];
+    return ItemAt(g.items, id);
 }
 
 int32_t hoshio_sum(const Game& g, std::initializer_list<std::pair<const char*, int32_t>> set) {
@@ -48,8 +48,8 @@ int32_t adventurer_magic(const Game& g) {
     return n;
 }
 
-// Steps 11 to 16 of the full rule: element power and resistance, element guard, the magic
-// seal, and the enemies' weaknesses and affinities.
+// The elements: element power and resistance, element guard, the magic seal, and the
+// enemies' weaknesses and affinities.
 void elements(Game& g, int A, int D, const HitKind& k, int32_t& a) {
     const Combatant& at = g.combatants[A];
     Combatant& de = g.combatants[D];
@@ -119,7 +119,7 @@ void elements(Game& g, int A, int D, const HitKind& k, int32_t& a) {
     }
 }
 
-// Step 22: the adventurer's combinations grow with the level, the weapon and the upgrades.
+// The adventurer's combinations grow with the level, the weapon and the upgrades.
 void combination_power(Game& g, int A, const HitKind& k, int32_t& a) {
     if (A != kPlayer || k.id <= 99) return;
     const int32_t level = g.combatants[kPlayer].level;
@@ -135,7 +135,7 @@ void combination_power(Game& g, int A, const HitKind& k, int32_t& a) {
     }
 }
 
-// Step 10 (and its sure-hit form): the defenders that shrug off one kind of attack.
+// The defenders that shrug off one kind of the adventurer's attacks (a sure hit is cut less).
 void named_defenders(Game& g, int A, int D, const HitKind& k, int32_t& a, bool sure) {
     if (A != kPlayer) return;
     const std::string& name = g.combatants[D].name;
@@ -165,7 +165,7 @@ void named_defenders(Game& g, int A, int D, const HitKind& k, int32_t& a, bool s
     }
 }
 
-// Step 34: the flat additions of the adventurer's rings, ホーシオ and 苦無.
+// The flat additions of the adventurer's rings, ホーシオ and 苦無.
 int32_t flat_additions(const Game& g) {
     const Combatant& a = g.combatants[kPlayer];
     int32_t n = 0;
@@ -186,11 +186,7 @@ int32_t flat_additions(const Game& g) {
 void count_with_milestones(Game& g, int32_t& count, std::initializer_list<int32_t> above,
                            int32_t first_id) {
     count += 1;
-    int32_t id = first_id;
-    for (int32_t threshold : above) {
-        if (count > threshold) GrantAchievement(g, id);
-        ++id;
-    }
+    GrantAchievementsAbove(g, count, above, first_id);
 }
 
 struct ShieldGain {
@@ -368,7 +364,7 @@ HitKind HitKindOf(const Game& g, int attacker) {
 }
 
 void Damage(Game& g, int A, int D, int32_t a) {
-    // 1. The pet may take the blow for the adventurer.
+    // The pet may take the blow for the adventurer.
     if (D == kPlayer && random(10) == 0 && has_pet(g) && g.combatants[kPet].hp >= 1) {
         const Combatant& p = g.combatants[kPlayer];
         if (!p.active(kAbsorb) && !p.active(kMagicAbsorb) && !p.active(kReflect) &&
@@ -381,7 +377,8 @@ void Damage(Game& g, int A, int D, int32_t a) {
     Combatant& at = g.combatants[A];
     Combatant& de = g.combatants[D];
     const std::string technique = k.name;
-    // 2-9. Attack against defence.
+    // Attack against defence: the attacker's strength and weapons, the support statuses, the
+    // adventurer's ホーシオ and magic, less the defender's defence (ウォータレーザー passes it).
     a += at.attack + item(g, at.weapon).attack + item(g, at.arm).attack;
     if (at.active(kAttackUp)) a += a / 4 + 1;
     if (de.active(kDefenceUp)) a -= a / 4 + 1;
@@ -402,10 +399,12 @@ void Damage(Game& g, int A, int D, int32_t a) {
     if (A == kPlayer && k.magic && item(g, at.weapon).magic_power > 0) {
         a += item(g, at.weapon).magic_power;
     }
-    // 10-16. Named defenders, elements, weaknesses.
+    // The defenders that shrug off a kind of attack, then the elements and weaknesses.
     named_defenders(g, A, D, k, a, false);
     elements(g, A, D, k, a);
-    // 17-21.
+    // The enemy 光 takes a tenth; the light and dark weapons against light and dark targets;
+    // lowered attack halves the blow, lowered defence adds half; a charge of power doubles it
+    // and is used up; then the combinations' growth, and never less than 1.
     if (D == kEnemy && de.name == "光") a /= 10;
     if (Wears(g, at.weapon, "光の剣") || Wears(g, at.weapon, "らいとにんぐぼう")) {
         if (de.active(kRegeneration)) a = a / 2;
@@ -427,7 +426,9 @@ void Damage(Game& g, int A, int D, int32_t a) {
     combination_power(g, A, k, a);
     a = std::max(a, 1);
 
-    // 24-31. The hit chance.
+    // The hit chance: hit against evasion with statuses, equipment and ホーシオ, the techniques
+    // that change it, kept within 5 to 95 and jittered by up to 3; a dodge makes it 0 and a
+    // sure hit 100; then the roll.
     int32_t B = at.hit - de.evasion + 100;
     if (at.active(kHitUp)) B += 30;
     if (at.active(kMagicHitUp) && k.magic) B += 30;
@@ -481,7 +482,7 @@ void Damage(Game& g, int A, int D, int32_t a) {
         return;
     }
 
-    // 32-36. Guard, critical, the flat additions, the guard stance, and the blow itself.
+    // Guard, critical, the flat additions, the guard stance, and the blow itself.
     const bool was_guarded = guarded(g, D);
     if (was_guarded) a = a / 2;
     critical(g, A, D, was_guarded, a);
@@ -521,7 +522,8 @@ void Damage(Game& g, int A, int D, int32_t a) {
             LogLine(g, "オーバーキル＞ " + to_string(n) + "回復");
         }
     }
-    // 37-43.
+    // What follows every blow that landed (absorbed and thrown back too): extra damage, the
+    // fire wall and thorns on the attacker, the TP both gain, and a fallen pet sent home.
     after_effects(g, A, D, a);
     ClampPlayerState(g);
 }

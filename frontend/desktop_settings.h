@@ -7,7 +7,7 @@
 
 #include "frontend/settings.h"
 
-namespace platform {
+namespace quill::platform {
 class Audio;
 }
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <atomic>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 // Channels for overlapping effects; a busy mixer drops the newest effect, never waits.
@@ -139,4 +139,4 @@ bool Audio::take_music_finished() {
     return g_music_finished.exchange(false);
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -9,7 +9,7 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-namespace platform {
+namespace quill::platform {
 
 class Audio {
   public:
@@ -69,4 +69,4 @@ class Audio {
     std::filesystem::path music_file_;
 };
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -16,7 +16,7 @@
 #include "platform/qt_font.h"
 #include "platform/text_cache.h"
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 QColor qcolor(Color c) {
@@ -757,4 +757,4 @@ const QImage& Bitmap::qimage() const {
     return *image_;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

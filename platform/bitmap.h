@@ -13,7 +13,7 @@
 
 class QImage;
 
-namespace platform {
+namespace quill::platform {
 
 class Bitmap {
   public:
@@ -125,4 +125,4 @@ class Bitmap {
     Known known_;
 };
 
-}  // namespace platform
+}  // namespace quill::platform

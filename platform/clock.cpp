@@ -4,7 +4,7 @@
 #include <cmath>
 #include <ctime>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 // Days between 30 December 1899 and 1 January 1970.
@@ -50,4 +50,4 @@ Clock& system_clock() {
     return clock;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -2,7 +2,7 @@
 // tests can hold time still or move it by hand.
 #pragma once
 
-namespace platform {
+namespace quill::platform {
 
 class Clock {
   public:
@@ -41,4 +41,4 @@ Clock& system_clock();
 // One second, in days.
 constexpr double kOneSecondInDays = 1.0 / 86400.0;
 
-}  // namespace platform
+}  // namespace quill::platform

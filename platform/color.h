@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace quill::platform {
 
 struct Color {
     uint8_t r = 0, g = 0, b = 0;
@@ -23,4 +23,4 @@ constexpr Color kWhite = Color::rgb(0xFFFFFF);
 constexpr Color kRed = Color::rgb(0xFF0000);
 }  // namespace colors
 
-}  // namespace platform
+}  // namespace quill::platform

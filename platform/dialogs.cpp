@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-namespace platform {
+namespace quill::platform {
 
 void HeadlessDialogs::message(const std::string& text) {
     std::cerr << text << '\n';
@@ -18,4 +18,4 @@ HeadlessDialogs& headless_dialogs() {
     return dialogs;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

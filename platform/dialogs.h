@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace platform {
+namespace quill::platform {
 
 class Dialogs {
   public:
@@ -24,4 +24,4 @@ class HeadlessDialogs final : public Dialogs {
 
 HeadlessDialogs& headless_dialogs();
 
-}  // namespace platform
+}  // namespace quill::platform

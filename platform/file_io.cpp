@@ -9,7 +9,7 @@
 #include <ctime>
 #include <fstream>
 
-namespace platform {
+namespace quill::platform {
 
 std::optional<std::string> read_file(const std::filesystem::path& path, size_t max_bytes) {
     std::error_code ec;
@@ -109,4 +109,4 @@ std::string file_time_text(const std::filesystem::path& file) {
     return text;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace quill::platform {
 
 // The whole file, or nothing when it is missing or cannot be read. Files larger than
 // `max_bytes` are refused (nothing the game reads is anywhere near that large).
@@ -32,4 +32,4 @@ std::optional<std::filesystem::path> keep_aside(const std::filesystem::path& fil
 // that cannot be told.
 std::string file_time_text(const std::filesystem::path& file);
 
-}  // namespace platform
+}  // namespace quill::platform

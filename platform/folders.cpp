@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
-namespace platform {
+namespace quill::platform {
 
 Folders::Folders(std::filesystem::path program)
     : program_(std::move(program)), saves_(program_ / "dat"), record_(program_) {}
@@ -38,4 +38,4 @@ Folders Folders::of_executable() {
     return Folders(folder);
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace platform {
+namespace quill::platform {
 
 class Folders {
   public:
@@ -47,4 +47,4 @@ class Folders {
     bool installed_ = false;
 };
 
-}  // namespace platform
+}  // namespace quill::platform

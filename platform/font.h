@@ -3,7 +3,7 @@
 
 #include "platform/color.h"
 
-namespace platform {
+namespace quill::platform {
 
 // The game's two Japanese Gothic faces: the fixed-pitch one and the proportional one.
 enum class FontFace { Gothic, PGothic };
@@ -27,4 +27,4 @@ constexpr Font font_pt(FontFace face, int points, bool bold, Color color) {
     return Font{face, points_to_pixels(points), bold, color};
 }
 
-}  // namespace platform
+}  // namespace quill::platform

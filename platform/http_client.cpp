@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 struct Sink {
@@ -116,4 +116,4 @@ HttpAnswer http_get(const std::string& url, HttpLimits limits, const HttpWaiting
     return exchange(url, nullptr, limits, waiting);
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+namespace quill::platform {
 
 struct HttpLimits {
     long connect_ms = 10000;                  // to reach the server
@@ -43,4 +43,4 @@ HttpAnswer http_post(const std::string& url, const std::string& body, HttpLimits
 HttpAnswer http_get(const std::string& url, HttpLimits limits = {},
                     const HttpWaiting& waiting = {});
 
-}  // namespace platform
+}  // namespace quill::platform

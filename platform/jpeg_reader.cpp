@@ -5,7 +5,7 @@
 
 #include <jpeglib.h>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 struct ErrorManager {
@@ -75,4 +75,4 @@ std::optional<RgbImage> decode_jpeg(std::string_view bytes) {
     return result;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace quill::platform {
 
 struct RgbImage {
     int width = 0;
@@ -19,4 +19,4 @@ struct RgbImage {
 // Pictures larger than 8192 x 8192 are refused.
 std::optional<RgbImage> decode_jpeg(std::string_view bytes);
 
-}  // namespace platform
+}  // namespace quill::platform

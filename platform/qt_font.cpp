@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 struct CachedFont {
@@ -43,4 +43,4 @@ const QFontMetrics& cached_metrics(const Font& font) {
     return cached(font).metrics;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

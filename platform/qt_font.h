@@ -6,7 +6,7 @@
 
 #include "platform/font.h"
 
-namespace platform {
+namespace quill::platform {
 
 QFont to_qfont(const Font& font);
 
@@ -15,4 +15,4 @@ QFont to_qfont(const Font& font);
 const QFont& cached_qfont(const Font& font);
 const QFontMetrics& cached_metrics(const Font& font);
 
-}  // namespace platform
+}  // namespace quill::platform

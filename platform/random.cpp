@@ -4,7 +4,7 @@
 #include <deque>
 #include <random>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 std::mt19937_64& generator() {
@@ -54,4 +54,4 @@ void seed_random_from_clock() {
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace quill::platform {
 
 // A uniform integer in 0..n-1; 0 when n <= 0.
 int32_t random(int32_t n);
@@ -20,4 +20,4 @@ void script_random(const std::vector<int32_t>& draws);
 // How many scripted draws are still waiting.
 size_t scripted_draws_left();
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -10,7 +10,7 @@
 
 #include "platform/qt_font.h"
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 // Enough for every text of many frames; the cache starts over when it holds this many
@@ -139,4 +139,4 @@ const RenderedText& rendered_text(std::string_view utf8, const Font& font) {
     return it->second;
 }
 
-}  // namespace platform
+}  // namespace quill::platform

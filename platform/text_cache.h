@@ -8,7 +8,7 @@
 
 #include "platform/font.h"
 
-namespace platform {
+namespace quill::platform {
 
 // A text's coverage, cut down to the box of its lit pixels and stored per colour byte, so
 // a row blends as one run of bytes. Drawing looks at each row's lit span only, never at the
@@ -30,4 +30,4 @@ struct RenderedText {
 // the answer before asking for another text: the cache may start over on that call.
 const RenderedText& rendered_text(std::string_view utf8, const Font& font);
 
-}  // namespace platform
+}  // namespace quill::platform

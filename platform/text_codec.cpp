@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <vector>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 // An iconv handle per direction, opened once per thread and reset before each use.
@@ -105,4 +105,4 @@ int cp932_length(std::string_view utf8) {
     return static_cast<int>(to_cp932_lossy(utf8).size());
 }
 
-}  // namespace platform
+}  // namespace quill::platform

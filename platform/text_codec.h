@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace quill::platform {
 
 // UTF-8 -> code page 932. Empty optional when a character has no code page 932 form
 // or the input is not valid UTF-8.
@@ -32,4 +32,4 @@ std::optional<std::string> from_utf7(std::string_view utf7);
 // 932 form counts as one byte, as "?" would).
 int cp932_length(std::string_view utf8);
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -4,7 +4,7 @@
 
 #include "platform/text_codec.h"
 
-namespace platform {
+namespace quill::platform {
 
 TextReader::TextReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
@@ -70,4 +70,4 @@ void TextWriter::write_text(std::string_view utf8) {
     bytes_ += "\r\n";
 }
 
-}  // namespace platform
+}  // namespace quill::platform

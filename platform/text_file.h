@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace quill::platform {
 
 class TextReader {
   public:
@@ -46,4 +46,4 @@ class TextWriter {
     std::string bytes_;
 };
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QString>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 bool is_latin_word_char(QChar c) {
@@ -54,4 +54,4 @@ std::string elide_text(std::string_view utf8, const Font& font, int width) {
     return cached_metrics(font).elidedText(text, Qt::ElideRight, width).toStdString();
 }
 
-}  // namespace platform
+}  // namespace quill::platform

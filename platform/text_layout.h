@@ -7,7 +7,7 @@
 
 #include "platform/font.h"
 
-namespace platform {
+namespace quill::platform {
 
 // The display lines of `utf8` in a box `width` pixels wide. Latin words move to the next
 // line whole when they can; Japanese text breaks between any two characters. An empty
@@ -18,4 +18,4 @@ std::vector<std::string> wrap_text(std::string_view utf8, const Font& font, int 
 // two characters and ended with "…".
 std::string elide_text(std::string_view utf8, const Font& font, int width);
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -11,7 +11,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 
-namespace platform {
+namespace quill::platform {
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -130,4 +130,4 @@ struct Button : Widget {
     std::function<void()> on_click;
 };
 
-}  // namespace platform
+}  // namespace quill::platform

@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
     settings.reports_per_minute = static_cast<int>(options->reports_per_minute);
     settings.entries_per_day = static_cast<int>(options->entries_per_day);
     if (!options->notice.empty()) {
-        const std::optional<std::string> notice = platform::to_cp932(options->notice);
+        const std::optional<std::string> notice = quill::platform::to_cp932(options->notice);
         if (!notice || notice->find_first_of("\r\n") != std::string::npos) {
             std::cerr << "quillmoor-server: the notice must be one line of text the game can "
                          "show (code page 932)\n";

@@ -13,7 +13,7 @@
 #include "platform/qt_font.h"
 #include "test_support.h"
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 using quill::testing_support::filled;
@@ -660,4 +660,4 @@ TEST(JpegReader, RejectsTruncatedData) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace quill::platform

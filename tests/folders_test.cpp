@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 // Sets an environment variable for the scope, and puts the old value back.
@@ -70,4 +70,4 @@ TEST(Folders, TheUsersDataFolderFollowsXdgDataHome) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace quill::platform

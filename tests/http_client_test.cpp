@@ -8,7 +8,7 @@
 #include "loopback_server.h"
 #include "platform/http_client.h"
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 using quill::testing_support::LoopbackServer;
@@ -115,4 +115,4 @@ TEST(HttpClient, AWaitIsAskedOftenKeepsItsLimitsAndCanBeGivenUp) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace quill::platform

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 TEST(Cp932, RoundTripsJapaneseText) {
@@ -72,4 +72,4 @@ TEST(Utf7, MalformedInputGivesAnError) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace quill::platform

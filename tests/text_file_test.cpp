@@ -6,7 +6,7 @@
 #include "platform/text_codec.h"
 #include "test_support.h"
 
-namespace platform {
+namespace quill::platform {
 namespace {
 
 TEST(TextReader, ReadsIntegersAndTextsLineByLine) {
@@ -113,4 +113,4 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNoTemporary) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace quill::platform

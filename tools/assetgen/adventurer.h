@@ -7,7 +7,7 @@
 
 #include <QLinearGradient>
 
-namespace quillmoor::assetgen::adventurer {
+namespace quill::assetgen::adventurer {
 
 inline constexpr int kW = 237;
 inline constexpr int kH = 417;
@@ -125,4 +125,4 @@ void drawWeapon(QPainter& p, const Look& look);
 void drawWeaponHand(QPainter& p, const Look& look);
 void drawSparkles(QPainter& p, const Look& look);
 
-}  // namespace quillmoor::assetgen::adventurer
+}  // namespace quill::assetgen::adventurer

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace adventurer {
 
@@ -387,4 +387,4 @@ std::vector<Picture> drawAdventurers() {
     return out;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

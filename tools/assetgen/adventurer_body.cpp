@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quillmoor::assetgen::adventurer {
+namespace quill::assetgen::adventurer {
 
 namespace {
 
@@ -907,4 +907,4 @@ void drawTorso(QPainter& p, const Look& look) {
     }
 }
 
-}  // namespace quillmoor::assetgen::adventurer
+}  // namespace quill::assetgen::adventurer

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quillmoor::assetgen::adventurer {
+namespace quill::assetgen::adventurer {
 
 namespace {
 
@@ -574,4 +574,4 @@ void drawSparkles(QPainter& p, const Look& look) {
     }
 }
 
-}  // namespace quillmoor::assetgen::adventurer
+}  // namespace quill::assetgen::adventurer

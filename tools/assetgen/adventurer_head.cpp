@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::adventurer {
+namespace quill::assetgen::adventurer {
 
 namespace {
 
@@ -635,4 +635,4 @@ void drawHead(QPainter& p, const Look& look) {
     }
 }
 
-}  // namespace quillmoor::assetgen::adventurer
+}  // namespace quill::assetgen::adventurer

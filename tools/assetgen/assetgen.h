@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 // Sprites are blitted by the game with the colour of their lower-left pixel as the
 // transparent colour.  All our sprites use pure magenta for that.
@@ -191,4 +191,4 @@ std::vector<Picture> drawBattleScenes();
 // pet_house.bmp (640 x 480): the hut where the keeper raises young creatures.
 QImage drawPetHouse();
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -75,4 +75,4 @@ bool writeBmp24(const QImage& image, const QString& path, QString* error) {
     return true;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

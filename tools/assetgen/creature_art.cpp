@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 QImage drawWispSpirit() {
     constexpr int kSize = 64;
@@ -118,4 +118,4 @@ QImage drawFlameSpirit() {
     return keyedSprite(layer, Edge::Shaded, QColor(70, 14, 10));
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

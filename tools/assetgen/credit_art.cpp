@@ -9,7 +9,7 @@
 
 #include "state/net_records.h"
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -148,4 +148,4 @@ QImage drawCredit() {
     return img;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -22,7 +22,7 @@
 #include <cmath>
 #include <vector>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -1419,4 +1419,4 @@ QImage drawEffectSheet() {
     return sheet;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

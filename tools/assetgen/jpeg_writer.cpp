@@ -6,7 +6,7 @@
 
 #include <jpeglib.h>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -73,4 +73,4 @@ bool writeJpeg(const QImage& image, const QString& path, int quality, QString* e
     return true;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-using namespace quillmoor::assetgen;
+using namespace quill::assetgen;
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <cmath>
 #include <iterator>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -870,4 +870,4 @@ QImage drawIslandMap(bool changed) {
     return img;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <functional>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -606,4 +606,4 @@ std::vector<Picture> drawMapMarks() {
     return out;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 double clamp01(double v) {
     return std::clamp(v, 0.0, 1.0);
@@ -315,4 +315,4 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points) {
     return path;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -17,7 +17,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -1518,4 +1518,4 @@ std::vector<Picture> drawPets() {
     return out;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 Rng::Rng(uint64_t seed) : state_(0), inc_((seed << 1u) | 1u) {
     next();
@@ -91,4 +91,4 @@ double ValueNoise::fbm(double x, double y, int octaves) const {
     return sum / total;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 // The ink line, cloth and metal shading and limb shapes are the adventurer's, so the
 // characters of a battle are drawn by the same hand.
@@ -270,4 +270,4 @@ std::vector<Picture> drawCreatureScenes();
 std::vector<Picture> drawCharacterScenes();
 std::vector<Picture> drawSpiritScenes();
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

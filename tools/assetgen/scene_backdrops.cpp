@@ -8,7 +8,7 @@
 #include <cmath>
 #include <thread>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 QPointF lerp(QPointF a, QPointF b, double t) {
     return a + (b - a) * t;
@@ -1028,4 +1028,4 @@ void sparkle(QPainter& p, QPointF c, double size, const QColor& colour) {
     p.restore();
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 namespace {
 
@@ -1493,4 +1493,4 @@ std::vector<Picture> drawCharacterScenes() {
                      mothDoctor, adventureRobot, darkSwordsman, merchantShip, performer});
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 namespace {
 
@@ -1165,4 +1165,4 @@ std::vector<Picture> drawCreatureScenes() {
                      [] { return dragonScene(true); }, wandererScene});
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 namespace {
 
@@ -1153,9 +1153,9 @@ std::vector<Picture> drawFieldScenes() {
                      wildsStrangeWoods, wildsCrystalWaste, wildsRift});
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 std::vector<Picture> drawBattleScenes() {
     std::vector<Picture> out;
@@ -1166,4 +1166,4 @@ std::vector<Picture> drawBattleScenes() {
     return out;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 namespace {
 
@@ -650,4 +650,4 @@ void aura(QImage& img, QPointF centre, double rx, double ry, const QColor& colou
     paintGlow(img, e, colour, static_cast<int>(std::min(rx, ry) * 0.35) + 4, true);
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace scene {
 
@@ -597,4 +597,4 @@ QImage drawPetHouse() {
     return scene::petHouseScene().image;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen::scene {
+namespace quill::assetgen::scene {
 
 namespace {
 
@@ -636,4 +636,4 @@ std::vector<Picture> drawSpiritScenes() {
     return paintAll({islandAwake, heavenlyMessenger, seaGod, thunderGod, earthGoddess});
 }
 
-}  // namespace quillmoor::assetgen::scene
+}  // namespace quill::assetgen::scene

@@ -6,7 +6,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 void drawHouse(QPainter& p, QPointF base, double w, double h, const QColor& wall,
                const QColor& roof) {
@@ -153,4 +153,4 @@ void drawFlag(QPainter& p, QPointF foot, double h, const QColor& cloth) {
     p.restore();
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -67,4 +67,4 @@ QImage drawStarStrip(int frameSize, int frames) {
     return img;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <iterator>
 
-namespace quillmoor::assetgen {
+namespace quill::assetgen {
 
 namespace {
 
@@ -476,4 +476,4 @@ QImage drawTitle() {
     return img;
 }
 
-}  // namespace quillmoor::assetgen
+}  // namespace quill::assetgen

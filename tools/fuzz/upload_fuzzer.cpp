@@ -27,7 +27,7 @@ void check(bool ok, const char* what) {
 }
 
 std::string sj(std::string_view utf8) {
-    auto text = platform::to_cp932(utf8);
+    auto text = quill::platform::to_cp932(utf8);
     check(text.has_value(), "a seed text has no code page 932 form");
     return *text;
 }

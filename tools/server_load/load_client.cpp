@@ -36,7 +36,7 @@ struct Settings {
 };
 
 std::string cp932(std::string_view utf8) {
-    return platform::to_cp932_lossy(utf8);
+    return quill::platform::to_cp932_lossy(utf8);
 }
 
 // A plausible adventurer; `n` makes the name and the score.

@@ -6,7 +6,7 @@
 
 #include "soundgen.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 namespace {
 
@@ -754,4 +754,4 @@ Samples MakeEffect(const std::string& name) {
     throw std::runtime_error("no effect " + name);
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

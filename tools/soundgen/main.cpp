@@ -22,7 +22,7 @@
 #include "soundgen.h"
 
 namespace fs = std::filesystem;
-using namespace quillmoor::soundgen;
+using namespace quill::soundgen;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "soundgen.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 namespace {
 
@@ -115,4 +115,4 @@ bool ReadMp3(const std::string& path, StereoTrack* track, std::string* error) {
     return true;
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

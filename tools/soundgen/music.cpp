@@ -6,7 +6,7 @@
 
 #include "sequencer.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 namespace {
 
@@ -430,4 +430,4 @@ StereoTrack MakeTrack(const std::string& name) {
     throw std::runtime_error("no track " + name);
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

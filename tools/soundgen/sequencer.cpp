@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 namespace {
 
@@ -421,4 +421,4 @@ StereoTrack RenderSong(const Song& song) {
     return out;
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

@@ -25,7 +25,7 @@
 #include "soundgen.h"
 #include "synth.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 enum class Mode { kMajor, kMinor, kDorian, kMixolydian };
 
@@ -71,4 +71,4 @@ struct Song {
 // onto the beginning, so the track loops without a seam.
 StereoTrack RenderSong(const Song& song);
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

@@ -10,7 +10,7 @@
 
 #include "synth.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 // ---------------------------------------------------------------- effects (effects.cpp)
 
@@ -42,4 +42,4 @@ bool WriteMp3(const std::string& path, const StereoTrack& track, int kbps, std::
 // Decodes an MP3 file back to samples, for checking.
 bool ReadMp3(const std::string& path, StereoTrack* track, std::string* error);
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 // ---------------------------------------------------------------- randomness
 
@@ -734,4 +734,4 @@ void Echo(Samples& s, double delay_seconds, double feedback, double mix) {
     }
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 inline constexpr int kRate = 44100;
 inline constexpr double kPi = 3.14159265358979323846;
@@ -275,4 +275,4 @@ void Reverb(const Samples& in, Samples& out_left, Samples& out_right, double roo
 // A single feedback echo, added in place.
 void Echo(Samples& s, double delay_seconds, double feedback, double mix);
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen

@@ -8,7 +8,7 @@
 
 #include "soundgen.h"
 
-namespace quillmoor::soundgen {
+namespace quill::soundgen {
 
 namespace {
 
@@ -111,4 +111,4 @@ bool ReadWav(const std::string& path, Samples* samples, int* rate, std::string* 
     return false;
 }
 
-}  // namespace quillmoor::soundgen
+}  // namespace quill::soundgen
