@@ -1,4 +1,5 @@
 #include "battle/battle_start.h"
+#include "state/scene_kinds.h"
 
 #include <string>
 
@@ -78,7 +79,7 @@ void BattleStartStep(Game& g) {
     g.active_side = random(2);
     armour_bonus(g);
     hoshio_bonus(g);
-    if (g.scene_kind > 1) {
+    if (g.scene_kind > scene::kWalk) {
         AddPopup(g, 240, 200, "", 194);
         PlaySound(g, "combo5.wav");
         const bool fifth =

@@ -340,7 +340,7 @@ void missed(Game& g, int A, int D, int32_t B) {
     }
     LogLine(g, "命中率 " + to_string(B) + "％＞Miss....");
     PlaySound(g, "miss.wav");
-    AddPopupInRow(g, D == kEnemy ? 1 : 0, 0, "Miss....");
+    AddPopupInRow(g, D == kEnemy ? 1 : 0, kTextPopup, "Miss....");
     count_with_milestones(g, g.state.miss_count, {49, 99, 199, 499, 999}, 410);
 }
 

@@ -1,4 +1,5 @@
 #include "battle/perform.h"
+#include "state/scene_kinds.h"
 
 #include <string>
 
@@ -71,7 +72,7 @@ bool common_first_step(Game& g) {
 // "逃げる": a free-spot battle can be left; a story battle cannot.
 void escape(Game& g) {
     const int32_t chance = g.state.char_type == 2 ? 60 : 50;
-    if (chance >= platform::random(100) && g.scene_kind == 1) {
+    if (chance >= platform::random(100) && g.scene_kind == scene::kWalk) {
         LogLine(g, "逃亡成功!!");
         // Only the adventurer's own escapes count.
         if (g.active_side == 0) {

@@ -12,7 +12,6 @@
 namespace quill {
 namespace {
 
-constexpr int32_t kHpLossNumber = 16, kHpGainNumber = 17;
 constexpr int32_t kHitEffect = 262, kHealEffect = 140, kPlayerHitEffect = 32;
 
 // The floating number of a change, over the side's panel (the pet shares the adventurer's).

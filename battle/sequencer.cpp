@@ -1,4 +1,5 @@
 #include "battle/sequencer.h"
+#include "state/sequence_steps.h"
 
 #include "battle/action_choice.h"
 #include "battle/battle_start.h"
@@ -17,41 +18,42 @@ const std::string& story_line(const Game& g, int32_t index) {
 
 void run_numbered_step(Game& g, int32_t s) {
     switch (s) {
-        case -1:
+        case step::kBattleStart:
             BattleStartStep(g);
             return;
-        case 0:
+        case step::kTurnStart:
             TurnStartStep(g);
             return;
-        case 1:
+        case step::kMoveCheck:
             MoveCheckStep(g);
             return;
-        case 2:
+        case step::kChooseAction:
             ChooseActionStep(g);
             return;
-        case 3:  // the combination check, when the growth of techniques registered it
-            if (g.scene_steps[3]) {
-                g.scene_steps[3](g);
+        case step::kCombinationCheck:  // the combination check, when the growth of techniques
+                                       // registered it
+            if (g.scene_steps[step::kCombinationCheck]) {
+                g.scene_steps[step::kCombinationCheck](g);
             } else {
                 RunStep(g);
             }
             return;
-        case 4:
+        case step::kCheckDeaths:
             CheckDeaths(g);
             return;
-        case 5:
+        case step::kLevelUp:
             CheckLevelUp(g);
             return;
-        case 6:
+        case step::kNextTurnOrAfterBattle:
             NextTurnOrAfterBattleStep(g);
             return;
-        case 7:
+        case step::kItemFind:
             ItemFindStep(g);
             return;
-        case 8:
+        case step::kMilestones:
             MilestoneStep(g);
             return;
-        case 9:
+        case step::kEndStoryBattle:
             EndStoryBattleStep(g);
             return;
         default:

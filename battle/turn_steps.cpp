@@ -1,4 +1,6 @@
 #include "battle/turn_steps.h"
+#include "state/scene_kinds.h"
+#include "state/sequence_steps.h"
 
 #include <string>
 
@@ -146,7 +148,7 @@ void MoveCheckStep(Game& g) {
     // Someone already fell (the pet's blow at the turn's start): that is settled before a
     // lost turn could skip the check.
     if (g.enemy().hp <= 0 || g.adventurer().hp <= 0) {
-        g.sequence_step = 4;
+        g.sequence_step = step::kCheckDeaths;
         RunStep(g);
         return;
     }
@@ -155,14 +157,14 @@ void MoveCheckStep(Game& g) {
         actor.status[kParalysis] -= 1;
         LogLine(g, actor.name + "は麻痺していて動けなかった....");
         Arm(g, 1);
-        g.sequence_step = 6;
+        g.sequence_step = step::kNextTurnOrAfterBattle;
         return;
     }
     if (actor.status[kFaint] >= 1) {
         actor.status[kFaint] = 0;
         LogLine(g, actor.name + "は気絶していて動けなかった....");
         Arm(g, 1);
-        g.sequence_step = 6;
+        g.sequence_step = step::kNextTurnOrAfterBattle;
         return;
     }
     RunTurnStatuses(g);
@@ -171,7 +173,7 @@ void MoveCheckStep(Game& g) {
 void NextTurnOrAfterBattleStep(Game& g) {
     if (g.enemy().hp > 0) {
         g.active_side = 1 - g.active_side;
-        g.sequence_step = 0;
+        g.sequence_step = step::kTurnStart;
         RunStep(g);
         return;
     }
@@ -179,7 +181,7 @@ void NextTurnOrAfterBattleStep(Game& g) {
     if (cursor >= 0 && cursor < static_cast<int32_t>(g.post_battle_lines.size()) &&
         !g.post_battle_lines[cursor].empty()) {
         g.post_battle_cursor += 1;
-        g.sequence_step = 6;
+        g.sequence_step = step::kNextTurnOrAfterBattle;
         LogLineAndWait(g, g.post_battle_lines[cursor]);
         return;
     }
@@ -208,12 +210,12 @@ void MilestoneStep(Game& g) {
             if (m->reported) {
                 post_report(g, "<距離>最高距離 " + std::to_string(m->at_least) + "mを達成");
             }
-            g.sequence_step = 8;
+            g.sequence_step = step::kMilestones;
             g.awaiting_click = 1;
             return;
         }
     }
-    if (g.scene_kind == 1) {
+    if (g.scene_kind == scene::kWalk) {
         ShowCards(g, kFieldCards);
         return;
     }
@@ -221,9 +223,9 @@ void MilestoneStep(Game& g) {
 }
 
 void EndStoryBattleStep(Game& g) {
-    if (g.scene_kind >= 1 && g.scene_kind < kFlagCount) {
+    if (g.scene_kind >= scene::kWalk && g.scene_kind < kFlagCount) {
         int32_t& flag = g.state.story_flags[g.scene_kind];
-        flag = g.scene_kind == 1 ? 1 : flag + 1;
+        flag = g.scene_kind == scene::kWalk ? 1 : flag + 1;
     }
     g.in_battle = 0;
     g.form.battle_box.visible = false;

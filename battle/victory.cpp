@@ -1,4 +1,5 @@
 #include "battle/victory.h"
+#include "state/scene_kinds.h"
 
 #include <string>
 
@@ -95,7 +96,7 @@ void enemy_defeated(Game& g) {
     Combatant& e = g.enemy();
     e.present = 0;
     g.merchant_visited = {0, 0};
-    if (g.scene_kind > 1) {
+    if (g.scene_kind > scene::kWalk) {
         PlayMusic(g, g.scene_kind % 5 == 0 ? "prologe-low.mp3" : "epiloge-low.mp3");
     }
     LogLine(g, e.name + "を倒した!!");
@@ -105,7 +106,7 @@ void enemy_defeated(Game& g) {
     GainExp(g, experience_won(g));
     g.active_side = side;
     GainMoney(g, money_won(g));
-    if (g.scene_kind != 1) {
+    if (g.scene_kind != scene::kWalk) {
         post_report(g, "<撃破>" + g.adventurer().name + "は、" + e.name + "を倒した");
         AddScore(g, g.scene_kind <= 16 ? 1000 : 2000);
     }

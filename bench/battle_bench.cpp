@@ -6,6 +6,7 @@
 #include "battle/damage.h"
 #include "battle/perform.h"
 #include "platform/random.h"
+#include "state/scene_kinds.h"
 #include "state/static_tables.h"
 
 namespace quill {
@@ -18,7 +19,7 @@ std::unique_ptr<Game> fighting_game() {
     g->closing = 1;
     g->screen_mode = kGame;
     g->in_battle = 1;
-    g->scene_kind = 1;
+    g->scene_kind = scene::kWalk;
     g->cg().resize(kBoardWidth, kBoardHeight);
     Combatant& a = g->adventurer();
     a.name = "しすみ";

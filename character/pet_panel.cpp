@@ -1,4 +1,5 @@
 #include "character/pet_panel.h"
+#include "state/sequence_steps.h"
 
 #include <algorithm>
 #include <array>
@@ -128,8 +129,8 @@ std::vector<std::string> PetGreeting(int variant, const std::string& pet_name) {
 }
 
 void RegisterPetHouseSteps(Game& g) {
-    RegisterStep(g, 59, pet_house_greeting);
-    RegisterStep(g, 60, pet_house_panel);
+    RegisterStep(g, step::kPetHouseGreeting, pet_house_greeting);
+    RegisterStep(g, step::kPetHouse, pet_house_panel);
 }
 
 void RefreshPetPanelTexts(Game& g) {

@@ -1,4 +1,5 @@
 #include "explore/encounters.h"
+#include "state/scene_kinds.h"
 
 #include <string_view>
 
@@ -215,7 +216,7 @@ void PrepareEncounter(Game& g, int32_t d) {
     Combatant& e = g.enemy();
     const int32_t level = g.combatants[0].level;
     e.present = 1;
-    g.scene_kind = 1;
+    g.scene_kind = scene::kWalk;
     g.post_battle_lines.clear();  // a stranger of the walk has nothing to say afterwards
     e.name = PickEnemyName(g);
     e.exp = random(5) + 5;

@@ -1,4 +1,5 @@
 #include "explore/field_commands.h"
+#include "state/sequence_steps.h"
 
 #include <string>
 
@@ -164,7 +165,7 @@ void CommandCardClicked(Game& g, int32_t card) {
     } else if (text == "帰る") {
         go_back(g);
     } else if (text == "休憩") {
-        g.sequence_step = 14;
+        g.sequence_step = step::kRest;
         RunStep(g);
     } else if (text == "宝箱:こじ開ける" || text == "宝箱:知恵を使う") {
         chest_action(g, text);

@@ -1,4 +1,6 @@
 #include "explore/island.h"
+#include "state/scene_kinds.h"
+#include "state/sequence_steps.h"
 
 #include "audio/sound.h"
 #include "battle/battle_start.h"
@@ -68,7 +70,7 @@ void go_to_scene(Game& g, int32_t scene_kind, const char* background, int32_t st
 
 void open_item_panel(Game& g, ItemScreen screen) {
     PlaySound(g, "a.wav");
-    g.scene_kind = 101;
+    g.scene_kind = scene::kItemPanel;
     g.item_screen = screen;
     RefreshItemPanel(g);
 }
@@ -122,7 +124,7 @@ void EnterIsland(Game& g) {
     g.sequence_step = -1;
     g.in_battle = 0;
     g.form.map_b1.visible = true;
-    g.scene_kind = -1;
+    g.scene_kind = scene::kIsland;
     g.form.Image8.visible = true;
     g.form.Image7.visible = true;
     ClearLog(g);
@@ -280,12 +282,12 @@ void map_b1MouseDown(Game& g) {
 
 void map_b0MouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
-    go_to_scene(g, 0, "yado.bmp", 19);
+    go_to_scene(g, scene::kInn, "yado.bmp", step::kInnGreeting);
 }
 
 void Image6MouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
-    go_to_scene(g, 100, "dougu.bmp", 29);
+    go_to_scene(g, scene::kToolShop, "dougu.bmp", step::kToolShopGreeting);
 }
 
 void Image7MouseDown(Game& g) {
@@ -301,12 +303,12 @@ void Image8MouseDown(Game& g) {
 
 void map_hMouseDown(Game& g) {
     if (map_ignores_clicks(g)) return;
-    go_to_scene(g, 102, "zinkou.bmp", 39);
+    go_to_scene(g, scene::kArtificer, "zinkou.bmp", step::kArtificerGreeting);
 }
 
 void map_b20MouseDown(Game& g) {
     if (map_ignores_clicks(g) || g.adventurer().level < 22) return;
-    go_to_scene(g, 105, "pet_house.bmp", 59);
+    go_to_scene(g, scene::kPetHouse, "pet_house.bmp", step::kPetHouseGreeting);
 }
 
 }  // namespace quill

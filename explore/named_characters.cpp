@@ -1,4 +1,6 @@
 #include "explore/named_characters.h"
+#include "state/scene_kinds.h"
+#include "state/sequence_steps.h"
 
 #include <string_view>
 #include <utility>
@@ -262,10 +264,10 @@ void map_sMouseDown(Game& g) {
     if (g.combatants[0].level <= 24) return say(g, "誰もいませんでした....");
     if (S(g, 11) == 0) return meet(g, 11, "ファトマ", "ship2.bmp");
     // Fatma keeps her shop on the ship once she was beaten.
-    g.scene_kind = 11;
+    g.scene_kind = scene::kFatmaShip;
     LeaveMap(g);
     ShowBackground(g, "ship2.bmp");
-    g.sequence_step = 49;
+    g.sequence_step = step::kFatmaGreeting;
     RunStep(g);
 }
 

@@ -1,4 +1,5 @@
 #include "explore/rest_and_inn.h"
+#include "state/sequence_steps.h"
 
 #include <algorithm>
 #include <string>
@@ -28,7 +29,7 @@ void rest(Game& g) {
     const int32_t cost = RestCost(g);
     if (cost > a.mp) {
         LogLineAndWait(g, "MPが足りません....");
-        g.sequence_step = 8;
+        g.sequence_step = step::kMilestones;
         RunStep(g);
         return;
     }
@@ -53,7 +54,7 @@ void rest(Game& g) {
 }
 
 void after_rest(Game& g) {
-    g.sequence_step = 8;
+    g.sequence_step = step::kMilestones;
     RunStep(g);
 }
 
@@ -92,7 +93,7 @@ void inn_stay(Game& g) {
     restore_all(g);
     PlaySound(g, "1.wav");
     g.walks_since_inn = 0;
-    AddPopup(g, 110, 410, "MAX", 17);
+    AddPopup(g, 110, 410, "MAX", kHpGainNumber);
     AddPopup(g, 110, 435, "MAX", 18);
     g.state.money -= price;
     save_game(g);
@@ -132,11 +133,11 @@ int32_t RestCost(const Game& g) {
 }
 
 void RegisterRestAndInnSteps(Game& g) {
-    RegisterStep(g, 14, rest);
-    RegisterStep(g, 15, after_rest);
-    RegisterStep(g, 19, inn_greeting);
-    RegisterStep(g, 20, inn_stay);
-    RegisterStep(g, 21, leave_inn);
+    RegisterStep(g, step::kRest, rest);
+    RegisterStep(g, step::kAfterRest, after_rest);
+    RegisterStep(g, step::kInnGreeting, inn_greeting);
+    RegisterStep(g, step::kInnStay, inn_stay);
+    RegisterStep(g, step::kLeaveInn, leave_inn);
 }
 
 }  // namespace quill

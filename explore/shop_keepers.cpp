@@ -1,4 +1,5 @@
 #include "explore/shop_keepers.h"
+#include "state/sequence_steps.h"
 
 #include <algorithm>
 #include <array>
@@ -145,12 +146,12 @@ std::vector<std::string> KeeperGreeting(Keeper keeper, int variant, const std::s
 }
 
 void RegisterShopKeeperSteps(Game& g) {
-    RegisterStep(g, 29, tools_greeting);
-    RegisterStep(g, 30, tools_shop);
-    RegisterStep(g, 39, artificial_greeting);
-    RegisterStep(g, 40, artificial_shop);
-    RegisterStep(g, 49, fatma_greeting);
-    RegisterStep(g, 50, fatma_shop);
+    RegisterStep(g, step::kToolShopGreeting, tools_greeting);
+    RegisterStep(g, step::kToolShop, tools_shop);
+    RegisterStep(g, step::kArtificerGreeting, artificial_greeting);
+    RegisterStep(g, step::kArtificerShop, artificial_shop);
+    RegisterStep(g, step::kFatmaGreeting, fatma_greeting);
+    RegisterStep(g, step::kFatmaShop, fatma_shop);
 }
 
 }  // namespace quill

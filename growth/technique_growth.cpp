@@ -1,4 +1,6 @@
 #include "growth/technique_growth.h"
+#include "state/scene_kinds.h"
+#include "state/sequence_steps.h"
 
 #include <algorithm>
 
@@ -84,7 +86,7 @@ int32_t TechniqueRollChance(const Game& g) {
         if (L >= level && n <= most) b /= 2;
     }
     if (g.scene_kind >= 2) b /= 2;
-    if (g.scene_kind == 1) {
+    if (g.scene_kind == scene::kWalk) {
         for (int32_t d : {10, 20, 30}) {
             if (g.state.distance_m >= d) b -= b / 5;
         }
@@ -101,12 +103,12 @@ int32_t HoshioRollChance(const Game& g) {
     int32_t e = level < 5 || held > 0 ? 100 : 50;
     if (level >= 10 && held <= 1) e /= 2;
     if (level >= 15 && held <= 2) e /= 2;
-    if (g.scene_kind == 1 && g.state.distance_m >= 50) e -= e / 5;
+    if (g.scene_kind == scene::kWalk && g.state.distance_m >= 50) e -= e / 5;
     return std::max(e, 10);
 }
 
 int32_t BonusPointRollChance(const Game& g) {
-    const bool walk = g.scene_kind == 1;
+    const bool walk = g.scene_kind == scene::kWalk;
     const int32_t distance = g.state.distance_m;
     const int32_t base = walk && distance >= 30 ? 84 : 100;
     int32_t k = base;
@@ -148,7 +150,7 @@ std::string StrengthenTechnique(Game& g, int32_t id) {
 }
 
 void RegisterGrowthSteps(Game& g) {
-    RegisterStep(g, 3, CheckCombination);
+    RegisterStep(g, step::kCombinationCheck, CheckCombination);
     g.learn_techniques = GrantBattleReward;
     g.strengthen = StrengthenTechnique;
 }

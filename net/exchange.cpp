@@ -1,4 +1,5 @@
 #include "net/exchange.h"
+#include "state/scene_kinds.h"
 
 #include "platform/http_client.h"
 #include "view/frame.h"
@@ -36,7 +37,7 @@ void repaint_now(Game& g) {
 void show_net_status(Game& g) {
     g.form.rank_l.caption = g.net_status_text;
     g.form.world_l.caption = g.net_status_text;
-    if (g.scene_kind == 0) LogLine(g, g.net_status_text);
+    if (g.scene_kind == scene::kInn) LogLine(g, g.net_status_text);
     repaint_now(g);
 }
 

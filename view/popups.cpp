@@ -77,16 +77,16 @@ void draw_glow(Game& g, Popup& p) {
     if (p.age > 20) p.age = 0;
 }
 
-// HP loss (16) and gain (17): a bouncing number with a shadow that darkens after age 30.
+// HP loss and gain: a bouncing number with a shadow that darkens after age 30.
 void draw_hp_change(Game& g, Popup& p, int32_t bounce) {
     static constexpr std::array<uint32_t, 7> kLoss = {0xFF7070, 0xDD5050, 0xBB3030, 0x991010,
                                                       0x770000, 0x550000, 0x330000};
     static constexpr std::array<uint32_t, 7> kGain = {0x2F97FF, 0x1070DD, 0x0050BB, 0x003399,
                                                       0x000077, 0x000055, 0x000033};
-    const auto& table = p.type == 16 ? kLoss : kGain;
+    const auto& table = p.type == kHpLossNumber ? kLoss : kGain;
     p.y += bounce;
     int points = 18;
-    if (p.type == 17 && platform::cp932_length(p.text) > 3) points = 12;
+    if (p.type == kHpGainNumber && platform::cp932_length(p.text) > 3) points = 12;
     const size_t step = p.age < 30 ? 0 : std::min<size_t>((p.age - 30) / 2 + 1, 6);
     const Font font = font_pt(FontFace::Gothic, points, true, platform::colors::kWhite);
     const int w = platform::Bitmap::text_width(p.text, font);
@@ -104,7 +104,8 @@ bool ages_on_odd_ticks_only(int32_t type) {
 void AddPopup(Game& g, int32_t x, int32_t y, std::string_view text, int32_t type) {
     if (g.closing == -1) return;
     Popup& p = g.popups[next_slot(g)];
-    if (p.age > 0 && (p.type == 0 || p.type == 4 || p.type == 173 || p.type == 177)) return;
+    if (p.age > 0 && (p.type == kTextPopup || p.type == 4 || p.type == 173 || p.type == 177))
+        return;
     if (type >= 16 && type <= 19) {
         x += 10;
         y -= 25;
@@ -164,14 +165,14 @@ void AgeAndDrawPopups(Game& g) {
         if (!ages_on_odd_ticks_only(p.type) || g.tick_count % 2 == 1) p.age += 1;
         const int32_t bounce = BounceOffset(p.age);
         switch (p.type) {
-            case 0:
+            case kTextPopup:
                 draw_number(g, p);
                 break;
-            case 301:
+            case kGlowingTextPopup:
                 draw_glow(g, p);
                 break;
-            case 16:
-            case 17:
+            case kHpLossNumber:
+            case kHpGainNumber:
                 draw_hp_change(g, p, bounce);
                 break;
             default:

@@ -1,4 +1,5 @@
 #include "view/status_display.h"
+#include "state/scene_kinds.h"
 
 #include <algorithm>
 #include <array>
@@ -105,7 +106,7 @@ void draw_adventurer_panel(Game& g) {
         .put("おさいふ", 9, y0 + 110)
         .put(to_string(g.shown.money) + "円", 11, y0 + 108);
 
-    if (g.scene_kind == -1 && g.recent_players > 0) {
+    if (g.scene_kind == scene::kIsland && g.recent_players > 0) {
         std::string notice = "今、" + to_string(g.recent_players) + "人が島にいます";
         if (g.tick_count % 500 < 250 && g.newer_version > 0) {
             notice = "※ver" + to_string(g.newer_version) + "がUPされています";
