@@ -2,6 +2,8 @@
 // technique, and the boosts of magic.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +13,25 @@
 #include "view/message_log.h"
 
 namespace quill {
+
+// One row of a table from an id to the function that does its steps.
+template <class Fn>
+struct IdRow {
+    int32_t id;
+    Fn run;
+};
+
+// The rows laid out by id (empty where an id has no row), built when the program is
+// compiled: an id listed twice, or beyond the table, does not compile.
+template <size_t N, class Fn, size_t M>
+constexpr std::array<Fn, N> TableById(const IdRow<Fn> (&rows)[M]) {
+    std::array<Fn, N> table{};
+    for (const IdRow<Fn>& row : rows) {
+        if (table.at(row.id) != nullptr) throw "an id is listed twice";
+        table.at(row.id) = row.run;
+    }
+    return table;
+}
 
 // Everything a technique's step reads: who acts on whom, and the adventurer's level of it.
 struct Act {

@@ -984,10 +984,7 @@ void release_everything(Combo& c) {
 
 using Combination = void (*)(Combo&);
 
-struct CombinationRow {
-    int32_t id;
-    Combination run;
-};
+using CombinationRow = IdRow<Combination>;
 
 // Every combination and special move, by id.
 constexpr CombinationRow kCombinationRows[] = {
@@ -1116,16 +1113,7 @@ constexpr CombinationRow kCombinationRows[] = {
     {233, release_everything},    // 全てを解き放つ
 };
 
-// The rows laid out by id (empty where an id has no row), built when the program is
-// compiled: an id listed twice, or beyond the table, does not compile.
-constexpr auto kCombinations = [] {
-    std::array<Combination, 234> table{};
-    for (const CombinationRow& row : kCombinationRows) {
-        if (table.at(row.id) != nullptr) throw "a combination id is listed twice";
-        table.at(row.id) = row.run;
-    }
-    return table;
-}();
+constexpr auto kCombinations = TableById<234>(kCombinationRows);
 
 Combination combination_of(int32_t id) {
     if (id < 0 || id >= static_cast<int32_t>(kCombinations.size())) return nullptr;

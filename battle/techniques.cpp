@@ -1052,10 +1052,7 @@ void master_thief(Act& x) {
 
 using Technique = void (*)(Act&);
 
-struct TechniqueRow {
-    int32_t id;
-    Technique run;
-};
+using TechniqueRow = IdRow<Technique>;
 
 // Every technique with a step of its own here, by id. The combinations and special moves
 // (ids from 100 without a row) are in combination_effects.cpp.
@@ -1145,16 +1142,7 @@ constexpr TechniqueRow kTechniqueRows[] = {
     {231, master_thief},         // 大泥棒・ミルネ
 };
 
-// The rows laid out by id (empty where an id has no row), built when the program is
-// compiled: an id listed twice, or beyond the table, does not compile.
-constexpr auto kTechniques = [] {
-    std::array<Technique, 232> table{};
-    for (const TechniqueRow& row : kTechniqueRows) {
-        if (table.at(row.id) != nullptr) throw "a technique id is listed twice";
-        table.at(row.id) = row.run;
-    }
-    return table;
-}();
+constexpr auto kTechniques = TableById<232>(kTechniqueRows);
 
 Technique technique_of(int32_t id) {
     if (id < 0 || id >= static_cast<int32_t>(kTechniques.size())) return nullptr;

@@ -93,6 +93,18 @@ void drop_incoming(int fd) {
     }
 }
 
+// One request on a connection of its own from 127.0.0.N: sent, its answer waited for a
+// moment and dropped unread, the connection closed.
+void send_and_forget(int n, int port, std::string_view request, std::chrono::milliseconds wait) {
+    const int fd = connect_from(n, port);
+    if (fd < 0) return;
+    server_load::send_within(fd, request, 500ms);
+    pollfd p{fd, POLLIN, 0};
+    ::poll(&p, 1, static_cast<int>(wait.count()));
+    drop_incoming(fd);
+    ::close(fd);
+}
+
 std::string rank_body(const net::RankFields& fields) {
     return net::rank_upload_body(net::build_rank_line(fields), 42).value_or(std::string());
 }
@@ -213,13 +225,7 @@ void long_targets(int port, const std::atomic<bool>& stop) {
             for (size_t i = 1; i < target.size(); i += 97) target[i] = '\x1b';  // raw bytes too
             const std::string request = "GET " + target + " HTTP/1.1\r\nHost: a\r\n\r\n";
             while (!stop) {
-                const int fd = connect_from(70 + t, port);
-                if (fd < 0) continue;
-                server_load::send_within(fd, request, 500ms);
-                pollfd p{fd, POLLIN, 0};
-                ::poll(&p, 1, 500);
-                drop_incoming(fd);
-                ::close(fd);
+                send_and_forget(70 + t, port, request, 500ms);
             }
         });
     }
@@ -248,39 +254,26 @@ void forged_entries(int port, const std::atomic<bool>& stop) {
                 break;
         }
         // From four addresses in turn, each allowed its new entries of the day.
-        const int fd = connect_from(80 + static_cast<int>(n % 4), port);
-        if (fd < 0) continue;
-        server_load::send_within(fd, server_load::post_request(kRankWrite, rank_body(fields)),
-                                 500ms);
-        pollfd p{fd, POLLIN, 0};
-        ::poll(&p, 1, 1000);
-        drop_incoming(fd);
-        ::close(fd);
+        send_and_forget(80 + static_cast<int>(n % 4), port,
+                        server_load::post_request(kRankWrite, rank_body(fields)), 1000ms);
     }
 }
 
 // Writes as a web page elsewhere makes its visitors' browsers send them.
 void cross_site(int port, const std::atomic<bool>& stop) {
     for (long n = 0; !stop; ++n) {
-        const int fd = connect_from(200 + n % 50, port);
-        if (fd < 0) continue;
         const std::string name = platform::to_cp932_lossy("訪問者" + std::to_string(n));
         const std::string body =
             n % 2 == 0 ? rank_body(server_load::plausible_adventurer(
                              name, 800000 + n, 5000, 1, platform::to_cp932_lossy("称号"),
                              platform::to_cp932_lossy("ポチ")))
                        : std::string("%41%42");
-        server_load::send_within(
-            fd,
-            server_load::post_request(
-                n % 2 == 0 ? kRankWrite : kReportWrite, body,
-                "Origin: https://elsewhere.example\r\nSec-Fetch-Mode: no-cors\r\n"
-                "Sec-Fetch-Site: cross-site\r\n"),
-            500ms);
-        pollfd p{fd, POLLIN, 0};
-        ::poll(&p, 1, 500);
-        drop_incoming(fd);
-        ::close(fd);
+        send_and_forget(200 + static_cast<int>(n % 50), port,
+                        server_load::post_request(
+                            n % 2 == 0 ? kRankWrite : kReportWrite, body,
+                            "Origin: https://elsewhere.example\r\nSec-Fetch-Mode: no-cors\r\n"
+                            "Sec-Fetch-Site: cross-site\r\n"),
+                        500ms);
     }
 }
 
